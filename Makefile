@@ -1,0 +1,26 @@
+# Entry points for a fresh Debian/Ubuntu machine: each target first installs
+# whatever packages are missing, then configures and builds.
+BUILD_DIR ?= build/release
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGL_BUILD_TESTS=OFF -DGL_BUILD_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(BUILD_DIR) --target gratinglab
+
+run: build
+	@tools/run-program.sh $(BUILD_DIR)/gratinglab $(ARGS)
+
+test: deps
+	@tools/run-tests.sh
+
+bench: deps
+	@tools/run-benchmarks.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,1 @@
+#include "quantities.h"

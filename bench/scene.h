@@ -1,0 +1,97 @@
+#pragma once
+
+#include "bench_state.h"
+#include "number_text.h"
+#include "raster.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace bench {
+
+// The click targets over the maxima, in the order the renderer places them.
+enum TargetIndex : int {
+    kImg0 = 0,     // central maximum
+    kImg1u = 1,    // Img1u .. Img8u: indices 1..8
+    kImg1d = 9,    // Img1d .. Img8d: indices 9..16
+    kTargetCount = 17,
+};
+constexpr int upperTarget(int order) { return kImg1u + order - 1; }
+constexpr int lowerTarget(int order) { return kImg1d + order - 1; }
+
+// What the renderer reads from and writes to the controls of the experiment
+// screen. The window implements it over its widgets; tests and the headless
+// render use PlainSceneBindings.
+class SceneBindings {
+public:
+    virtual ~SceneBindings() = default;
+    virtual QString wavelengthText() const = 0;                // Ed_mkm
+    virtual QString distanceText() const = 0;                  // Ed_ym
+    virtual void setDistanceText(const QString &text) = 0;
+    virtual void setOrderText(const QString &text) = 0;        // Ed_k
+    virtual QPoint sliderTopLeft() const = 0;                  // Img_vizir, GroupBox4 coordinates
+    virtual QPoint stripTopLeft() const = 0;                   // Img_spektr
+    virtual void setTargetRect(int index, const QRect &rect) = 0; // GroupBox3 coordinates
+    virtual void setArcUpVisible(bool visible) = 0;            // Img_ugu
+    virtual void setArcDownVisible(bool visible) = 0;          // Img_ugd
+    virtual void setPhiTop(int top) = 0;                       // Img_f
+};
+
+// The bindings as plain fields, with the controls' design-time values.
+struct PlainSceneBindings : SceneBindings {
+    QString wavelength = QStringLiteral("380");
+    QString distance;
+    QString order;
+    QPoint slider{316, 25};
+    QPoint strip{316, 17};
+    std::array<QRect, kTargetCount> targets{};
+    bool arcUpVisible = false;
+    bool arcDownVisible = true;
+    int phiTop = 185;
+
+    QString wavelengthText() const override { return wavelength; }
+    QString distanceText() const override { return distance; }
+    void setDistanceText(const QString &text) override { distance = text; }
+    void setOrderText(const QString &text) override { order = text; }
+    QPoint sliderTopLeft() const override { return slider; }
+    QPoint stripTopLeft() const override { return strip; }
+    void setTargetRect(int index, const QRect &rect) override { targets[size_t(index)] = rect; }
+    void setArcUpVisible(bool visible) override { arcUpVisible = visible; }
+    void setArcDownVisible(bool visible) override { arcDownVisible = visible; }
+    void setPhiTop(int top) override { phiTop = top; }
+};
+
+constexpr int kBenchWidth = 945;
+constexpr int kBenchHeight = 445;
+constexpr int kCurveWidth = 81;
+constexpr int kCurveHeight = 760;
+
+// The two drawing surfaces and the pictures the renderer draws from.
+// paint_st repaints everything from the state on every call.
+class BenchScene {
+public:
+    // strip: pic_spectrum; lens: pic_lens (27 x 323, opaque).
+    BenchScene(QImage strip, QImage lens, NumberFormat format);
+
+    // Throws EConvertError when the wavelength text is not an integer; the
+    // canvas then holds what was drawn before the distances were needed.
+    void paint_st(TBenchState &state, SceneBindings &bindings);
+
+    TBitmap &benchCanvas() { return bench_; }   // shown by Img_osn
+    TBitmap &curveCanvas() { return curve_; }   // Img_mx, never shown
+    const QImage &strip() const { return strip_; }
+    const NumberFormat &format() const { return format_; }
+
+private:
+    QImage strip_;
+    QImage lens_;
+    NumberFormat format_;
+    TBitmap bench_{kBenchWidth, kBenchHeight};
+    TBitmap curve_{kCurveWidth, kCurveHeight};
+};
+
+} // namespace bench

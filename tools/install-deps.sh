@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages gratinglab needs to build, run and test.
+# Idempotent and quiet when everything is present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  qt6-qpa-plugins libqt6test6
+  xvfb xauth xdotool x11-utils
+  fonts-liberation2 fonts-dejavu-core
+  imagemagick
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-dev
+  appstream desktop-file-utils
+  dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

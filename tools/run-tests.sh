@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The whole suite, twice: an ordinary optimised build and an
+# AddressSanitizer + UndefinedBehaviorSanitizer build. Warnings are errors.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+jobs=$(nproc)
+
+run_suite() {
+  local dir=$1; shift
+  echo "== $dir: configure and build"
+  cmake -S . -B "$dir" -G Ninja -DGL_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  echo "== $dir: tests"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
+}
+
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DGL_SANITIZE=ON -DGL_BUILD_BENCHMARKS=OFF
