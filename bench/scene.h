@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 namespace bench {
 
@@ -78,20 +79,35 @@ public:
     BenchScene(QImage strip, QImage lens, NumberFormat format);
 
     // Throws EConvertError when the wavelength text is not an integer; the
-    // canvas then holds what was drawn before the distances were needed.
+    // canvas then holds what was drawn before the distances were needed, and
+    // the distance, order, targets and marker keep what they showed before.
     void paint_st(TBenchState &state, SceneBindings &bindings);
 
+    // The frame (axis, screen, scale, labels, captions, lens) is the same on
+    // every pass; by default it is drawn once and copied. Off draws it anew
+    // each time, which gives the same pixels, only slower.
+    void setFrameCaching(bool enabled) { frameCaching_ = enabled; }
+
     TBitmap &benchCanvas() { return bench_; }   // shown by Img_osn
+    const TBitmap &benchCanvas() const { return bench_; }
     TBitmap &curveCanvas() { return curve_; }   // Img_mx, never shown
+    const TBitmap &curveCanvas() const { return curve_; }
     const QImage &strip() const { return strip_; }
     const NumberFormat &format() const { return format_; }
 
 private:
+    void paintPass(TBenchState &state, SceneBindings &bindings, bool orderGuard);
+    void drawFrame(TCanvas &canvas, int Y) const;
+    const TBitmap &frame(int Y);
+
     QImage strip_;
     QImage lens_;
     NumberFormat format_;
     TBitmap bench_{kBenchWidth, kBenchHeight};
     TBitmap curve_{kCurveWidth, kCurveHeight};
+    bool frameCaching_ = true;
+    std::unique_ptr<TBitmap> frame_;
+    int frameAxis_ = 0;
 };
 
 } // namespace bench
