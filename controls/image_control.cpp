@@ -17,7 +17,8 @@ void TImage::setPictureName(const QString &name)
         setPicture(QImage(), std::nullopt);
         return;
     }
-    const auto id = assets::pictureIdByName(name);
+    const QByteArray latin = name.toLatin1();
+    const auto id = assets::pictureByName(std::string_view(latin.constData(), size_t(latin.size())));
     if (!id) {
         qWarning("TImage: unknown picture %s", qUtf8Printable(name));
         return;

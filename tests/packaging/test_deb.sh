@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the .deb from this build tree, unpacks it into a temporary root and
+# runs the installed program there in render mode.
+#   test_deb.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1; src=$2
+work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/out/gratinglab_*.deb)
+echo "package: $(basename "$deb")"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+for need in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2; do
+  grep -q "$need" <<<"$depends" || { echo "missing dependency $need"; exit 1; }
+done
+
+root="$work/root"
+dpkg -x "$deb" "$root"
+app=org.gratinglab.GratingLab
+for f in usr/bin/gratinglab \
+         usr/share/applications/$app.desktop \
+         usr/share/metainfo/$app.metainfo.xml \
+         usr/share/icons/hicolor/16x16/apps/$app.png \
+         usr/share/icons/hicolor/48x48/apps/$app.png \
+         usr/share/icons/hicolor/256x256/apps/$app.png; do
+  [ -f "$root/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+identify_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"; }
+[ "$(identify_size "$root/usr/share/icons/hicolor/256x256/apps/$app.png")" = "256 256" ] || { echo "icon size wrong"; exit 1; }
+
+# The menu entry's command is the installed binary.
+exec_line=$(grep '^Exec=' "$root/usr/share/applications/$app.desktop" | cut -d= -f2)
+[ -x "$root/usr/bin/$exec_line" ] || { echo "Exec=$exec_line is not the installed binary"; exit 1; }
+
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$root/usr/share/applications/$app.desktop" | grep -v '^.*hint:' || true
+  ! desktop-file-validate "$root/usr/share/applications/$app.desktop" | grep -q 'error:'
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml"
+fi
+
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/gratinglab" --render "$work/bench.png" --wavelength 589 --grating 2,0 --order 2
+python3 - "$work/bench.png" <<'PY'
+import struct, sys
+d = open(sys.argv[1], "rb").read()
+assert d[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+w, h = struct.unpack(">II", d[16:24])
+assert (w, h) == (945, 445), (w, h)
+PY
+echo "installed binary rendered the bench"
