@@ -17,6 +17,9 @@ class EConvertError : public std::runtime_error {
 public:
     explicit EConvertError(const QString &message);
     QString message() const;
+
+private:
+    QString m_message; // what() would cut the text at an embedded NUL
 };
 
 // Chosen once at start-up from the user's locale and passed to every
