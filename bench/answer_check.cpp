@@ -1,0 +1,94 @@
+#include "answer_check.h"
+
+#include <optional>
+
+namespace bench {
+
+namespace {
+
+using Wide = unsigned __int128;
+
+constexpr int kFocalLengthCm = 50;
+constexpr int kNanometresPerGratingUnit = 10000;
+constexpr int kMaxDigits = 15; // keeps d * y * 1e4 within 128 bits
+
+// A shown decimal as mantissa / 10^scale, sign dropped; the read-outs are
+// plain "1,5", "0,63", "-1,90". Anything else (a typed-over field, an
+// exponent form) is not a read-out the formula can use.
+struct Decimal {
+    std::uint64_t mantissa = 0;
+    int scale = 0;
+};
+
+std::optional<Decimal> parseShown(const QString &text, QChar separator)
+{
+    Decimal value;
+    int digits = 0;
+    bool afterSeparator = false;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    const qsizetype firstDigit = i;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == separator && !afterSeparator && i > firstDigit) {
+            afterSeparator = true;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++digits > kMaxDigits)
+            return std::nullopt;
+        value.mantissa = value.mantissa * 10 + std::uint64_t(c.unicode() - u'0');
+        if (afterSeparator)
+            ++value.scale;
+    }
+    if (digits == 0 || text.endsWith(separator))
+        return std::nullopt;
+    return value;
+}
+
+Wide powerOfTen(int n)
+{
+    Wide p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+} // namespace
+
+bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format)
+{
+    if (answer == shown.wavelength)
+        return true;
+    if (shown.order == 0)
+        return false;
+    const auto d = parseShown(shown.grating, format.decimalSeparator);
+    const auto y = parseShown(shown.distance, format.decimalSeparator);
+    if (!d || !y)
+        return false;
+    // y/F is a ratio of centimetres and d is in 1e-5 m = 1e4 nm, so
+    // lambda [nm] = d * 1e4 * y / (|k| * F); kept as an exact fraction so that
+    // a whole result is never split into two neighbours.
+    const Wide numerator = Wide(d->mantissa) * y->mantissa * kNanometresPerGratingUnit;
+    const std::uint32_t k = std::uint32_t(shown.order < 0 ? -std::int64_t(shown.order) : shown.order);
+    const Wide denominator = powerOfTen(d->scale + y->scale) * k * kFocalLengthCm;
+    if (numerator == 0)
+        return false;
+    const Wide down = numerator / denominator;
+    const Wide up = down + (numerator % denominator != 0 ? 1 : 0);
+    if (up > Wide(INT64_MAX))
+        return false;
+    return answer == IntToStr(std::int64_t(down)) || answer == IntToStr(std::int64_t(up));
+}
+
+QString checkCaption() { return QStringLiteral(u"Проверить"); }
+QString resetCaption() { return QStringLiteral(u"Сброс"); }
+
+Verdict verdictFor(bool right)
+{
+    if (right)
+        return {QStringLiteral(u"Верно !"), QColor(0, 128, 0)};
+    return {QStringLiteral(u"Неверно !"), QColor(255, 0, 0)};
+}
+
+} // namespace bench

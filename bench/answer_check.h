@@ -1,0 +1,39 @@
+#pragma once
+
+#include "number_text.h"
+
+#include <QColor>
+#include <QString>
+
+#include <cstdint>
+
+namespace bench {
+
+// The read-outs of the bench as the pupil sees them when checking an answer.
+struct ShownReadouts {
+    QString wavelength;   // Ed_mkm
+    QString grating;      // Ed_d, in 1e-5 m
+    QString distance;     // Ed_ym, in cm
+    std::int32_t order;   // the selected order, k_sel
+};
+
+// The answer is right when it is exactly the wavelength text, or (for an
+// order other than 0) the wavelength the pupil's formula lambda = d*y/(|k|*F)
+// gives from the shown grating constant and distance, rounded down or up to
+// a whole nanometre: the distance is shown with two decimals only, so an
+// honest computation can miss the set wavelength by a nanometre or two.
+bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format);
+
+// The answer button is a check button until a verdict is shown, then a reset
+// button; its caption is that state.
+QString checkCaption();   // "Проверить"
+QString resetCaption();   // "Сброс"
+inline bool buttonChecks(const QString &caption) { return caption == checkCaption(); }
+
+struct Verdict {
+    QString caption;
+    QColor colour;
+};
+Verdict verdictFor(bool right);
+
+} // namespace bench
