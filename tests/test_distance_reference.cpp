@@ -71,7 +71,7 @@ TEST(DistanceTextReference, DecimalHalvesAndTheirNeighbours)
     // m / 2000 puts y on or next to the half of a hundredth, tenth or unit
     // that the text rounds at; the neighbours one ulp away must round apart.
     std::vector<Extended> values;
-    for (int m = -2000000; m <= 2000000; m += 37) {
+    for (int m = -2000000; m <= 2000000; m += 53) {
         const Extended y = Extended(m) / 2000.0L;
         values.push_back(y);
         values.push_back(std::nextafter(y, 1e9L));
@@ -102,10 +102,10 @@ TEST(DistanceTextReference, EveryDistanceTheSpinnerAndSliderCanProduce)
 
     std::vector<Extended> values;
     for (double d : gratings)
-        for (int lambda = 1; lambda <= 1000; ++lambda)
+        for (int lambda = 300; lambda <= 800; ++lambda)
             for (int k = -8; k <= 8; ++k)
                 values.push_back(Extended(k * lambda * 50) * 1e-4L / Extended(d));
-    EXPECT_EQ(values.size(), 41u * 1000u * 17u);
+    EXPECT_EQ(values.size(), 41u * 501u * 17u);
     EXPECT_EQ(compareAll(values), 0);
 }
 

@@ -5,8 +5,13 @@
 #include <ostream>
 
 #include <QLocale>
+#include <QTemporaryDir>
 
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <limits>
 
 // Readable failure output for texts.
@@ -272,15 +277,38 @@ TEST(StrToFloatSeparator, ReadsOnlyTheFormatsSeparator)
     EXPECT_THROW(bench::StrToFloat(u"1,90"_s, kDot), EConvertError);
 }
 
+// Puts a locale with a decimal comma into LC_NUMERIC, compiling one into a
+// temporary directory when the system has none; false when neither works.
+bool useCommaNumericLocale(const QTemporaryDir &scratch)
+{
+    if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr)
+        return true;
+    if (!scratch.isValid())
+        return false;
+    const QString command = u"localedef -i ru_RU -f UTF-8 '%1/ru_RU.UTF-8' >/dev/null 2>&1"_s.arg(scratch.path());
+    if (std::system(command.toLocal8Bit().constData()) != 0)
+        return false;
+    qputenv("LOCPATH", scratch.path().toLocal8Bit());
+    const bool ok = std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr;
+    qunsetenv("LOCPATH");
+    return ok;
+}
+
 TEST(StrToFloatSeparator, IgnoresTheProcessLocale)
 {
-    // QCoreApplication would put the user's LC_NUMERIC in force.
-    const char *previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr && std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
-        GTEST_SKIP() << "no locale with a decimal comma installed";
+    // QCoreApplication puts the user's LC_NUMERIC in force; a Russian one
+    // must not change how the C library reads or writes our digits.
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    QTemporaryDir scratch;
+    if (!useCommaNumericLocale(scratch))
+        GTEST_SKIP() << "no locale with a decimal comma can be had here";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    EXPECT_STREQ(probe, "1,5"); // the locale really is in force
     EXPECT_EQ(bench::StrToFloat(u"1,90"_s, kComma), 1.9L);
+    EXPECT_EQ(bench::StrToFloat(u"1.90"_s, kDot), 1.9L);
     EXPECT_EQ(bench::FormatDistance(1.9L, kComma), u"1,90"_s);
+    EXPECT_EQ(bench::FormatDistance(1234.5L, kDot), u"1.23E03"_s);
     EXPECT_EQ(bench::FloatToStrGeneral(1.1, kComma), u"1,1"_s);
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
