@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSaveFile>
+#include <QtGlobal>
 
 #include <cmath>
 #include <cstdio>
@@ -127,6 +128,15 @@ std::optional<QString> writeOutputs(const RenderOptions &options, const QByteArr
 }
 
 } // namespace
+
+void prepareRenderMode()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            printLine(stderr, message);
+    });
+}
 
 bool wantsRenderMode(const QStringList &arguments)
 {

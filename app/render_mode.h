@@ -32,6 +32,10 @@ struct RenderCommand {
 // True when the command line asks for one of the modes without a window.
 bool wantsRenderMode(const QStringList &arguments);
 
+// Before the QApplication is made: draw off screen, and keep Qt's own
+// warnings off stderr, which carries only the mode's one-line messages.
+void prepareRenderMode();
+
 // arguments without the program name.
 RenderCommand parseRenderArguments(const QStringList &arguments, const bench::NumberFormat &format);
 
