@@ -31,18 +31,18 @@ QImage loadPicture(const QString &dir, const assets::PictureInfo &info)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-QString label(const assets::PictureInfo &info)
+QString label(const assets::PictureInfo &info, int scale)
 {
     const QString key = info.key ? QStringLiteral("key %1,%2,%3")
                                        .arg(qRed(*info.key))
                                        .arg(qGreen(*info.key))
                                        .arg(qBlue(*info.key))
                                  : QStringLiteral("opaque");
-    return QStringLiteral("%1 %2x%3 %4")
+    return QStringLiteral("%1 %2x%3 %4%5")
         .arg(QLatin1StringView(info.name))
         .arg(info.size.width())
         .arg(info.size.height())
-        .arg(key);
+        .arg(key, scale > 1 ? QStringLiteral(" (x%1)").arg(scale) : QString());
 }
 
 } // namespace
@@ -50,7 +50,6 @@ QString label(const assets::PictureInfo &info)
 QImage contactSheet(const QString &pictureDir)
 {
     constexpr int kPageWidth = 1180, kGap = 16, kLabel = 18;
-    constexpr int kScale = 2; // pictures up to 300 wide are shown doubled
     QFont labelFont(QStringLiteral("DejaVu Sans"));
     labelFont.setPixelSize(12);
 
@@ -58,22 +57,24 @@ QImage contactSheet(const QString &pictureDir)
         const assets::PictureInfo *info;
         QImage shown;
         QRect place;
+        int scale;
     };
     std::vector<Cell> cells;
     int x = kGap, y = kGap, rowHeight = 0;
     for (const assets::PictureInfo &info : assets::allPictures()) {
         const QImage rgb = loadPicture(pictureDir, info);
         QImage shown = assets::applyKey(rgb, info.key);
-        if (shown.width() <= 300)
-            shown = shown.scaled(shown.size() * kScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        const int w = std::max(shown.width(), QFontMetrics(labelFont).horizontalAdvance(label(info)));
+        // Small pictures are enlarged with whole pixels so single pixels show.
+        const int scale = shown.width() <= 60 && shown.height() <= 60 ? 4 : shown.width() <= 300 ? 2 : 1;
+        shown = shown.scaled(shown.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const int w = std::max(shown.width(), QFontMetrics(labelFont).horizontalAdvance(label(info, scale)));
         const int h = shown.height() + kLabel;
         if (x + w > kPageWidth - kGap) {
             x = kGap;
             y += rowHeight + kGap;
             rowHeight = 0;
         }
-        cells.push_back({&info, shown, QRect(x, y, w, h)});
+        cells.push_back({&info, shown, QRect(x, y, w, h), scale});
         x += w + kGap;
         rowHeight = std::max(rowHeight, h);
     }
@@ -87,7 +88,7 @@ QImage contactSheet(const QString &pictureDir)
         p.drawImage(pic.topLeft(), checkerboard(pic.size(), 8));
         p.drawImage(pic.topLeft(), c.shown);
         p.setPen(Qt::black);
-        p.drawText(c.place.topLeft() + QPoint(0, 13), label(*c.info));
+        p.drawText(c.place.topLeft() + QPoint(0, 13), label(*c.info, c.scale));
     }
     return page;
 }
