@@ -340,6 +340,89 @@ TEST(GratingEquation, InkIsNearBlackSoTheBlackKeyIsOnlyBackground)
         }
 }
 
+struct GlyphCase {
+    const char *label;
+    const char *picture;
+    QRgb paper;          // the colour around the letters
+    QRect search;        // where to look for this glyph's ink
+    int x0, x1, y0, y1;  // its ink; y0 < 0 when only the columns are fixed
+};
+
+class GlyphInk : public ::testing::TestWithParam<GlyphCase> {};
+
+// Typeset letters sit exactly on their columns and rows.
+TEST_P(GlyphInk, FillsItsBox)
+{
+    const GlyphCase &g = GetParam();
+    const QImage img = pic(g.picture);
+    int x0 = 1000, x1 = -1, y0 = 1000, y1 = -1;
+    for (int y = g.search.top(); y <= g.search.bottom(); ++y)
+        for (int x = g.search.left(); x <= g.search.right(); ++x)
+            if (rgbAt(img, x, y) != (g.paper & RGB_MASK)) {
+                x0 = std::min(x0, x), x1 = std::max(x1, x);
+                y0 = std::min(y0, y), y1 = std::max(y1, y);
+            }
+    EXPECT_EQ(x0, g.x0);
+    EXPECT_EQ(x1, g.x1);
+    if (g.y0 >= 0) {
+        EXPECT_EQ(y0, g.y0);
+        EXPECT_EQ(y1, g.y1);
+    }
+}
+
+namespace {
+
+QRect cols(int x0, int x1, int y0, int y1)
+{
+    return QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
+
+constexpr QRgb kBlackPaper = qRgb(0, 0, 0), kWhitePaper = qRgb(255, 255, 255);
+
+const GlyphCase kGlyphs[] = {
+    {"eq_d_dot", "pic_grating_eq", kBlackPaper, cols(0, 17, 0, 24), 1, 16, 1, 17},
+    {"eq_sin", "pic_grating_eq", kBlackPaper, cols(18, 50, 0, 24), 19, 49, 1, 17},
+    {"eq_phi", "pic_grating_eq", kBlackPaper, cols(51, 65, 0, 24), 52, 64, 6, 23},
+    {"eq_m", "pic_grating_eq", kBlackPaper, cols(66, 79, 0, 24), 66, 78, 14, 21},
+    {"eq_equals", "pic_grating_eq", kBlackPaper, cols(80, 100, 0, 24), 83, 96, 6, 11},
+    {"eq_k", "pic_grating_eq", kBlackPaper, cols(101, 115, 0, 24), 102, 114, 1, 17},
+    {"eq_dot", "pic_grating_eq", kBlackPaper, cols(116, 119, 0, 24), 116, 118, 8, 10},
+    {"eq_lambda", "pic_grating_eq", kBlackPaper, cols(120, 133, 0, 24), 121, 132, 1, 17},
+    {"phi_phi", "pic_phi", kWhitePaper, cols(0, 14, 0, 19), 1, 13, 1, 18},
+    {"phi_m", "pic_phi", kWhitePaper, cols(15, 28, 0, 19), 15, 27, 9, 16},
+    {"neg_phi", "pic_phi_neg", kBlackPaper, cols(0, 14, 0, 19), 1, 13, 1, 18},
+    {"neg_m", "pic_phi_neg", kBlackPaper, cols(15, 28, 0, 19), 15, 27, 9, 16},
+    {"lambda", "pic_lambda", kWhitePaper, cols(0, 13, 0, 18), 1, 12, 1, 17},
+    {"f_lambda", "pic_lambda_formula", kWhitePaper, cols(0, 15, 0, 42), 1, 12, 12, 28},
+    {"f1_d", "pic_lambda_formula", kWhitePaper, cols(40, 57, 0, 19), 47, 56, -1, -1},
+    {"f1_dot", "pic_lambda_formula", kWhitePaper, cols(58, 62, 0, 19), 59, 61, -1, -1},
+    {"f1_s", "pic_lambda_formula", kWhitePaper, cols(62, 72, 0, 19), 63, 71, -1, -1},
+    {"f1_i", "pic_lambda_formula", kWhitePaper, cols(72, 79, 0, 19), 74, 78, -1, -1},
+    {"f1_n", "pic_lambda_formula", kWhitePaper, cols(79, 92, 0, 19), 80, 91, -1, -1},
+    {"f1_phim", "pic_lambda_formula", kWhitePaper, cols(92, 125, 0, 19), 93, 119, -1, -1},
+    {"f1_numerator", "pic_lambda_formula", kWhitePaper, cols(40, 125, 0, 19), 47, 119, 1, 17},
+    {"f1_k", "pic_lambda_formula", kWhitePaper, cols(40, 125, 23, 42), 78, 87, 29, 41},
+    {"f2_d", "pic_lambda_formula", kWhitePaper, cols(143, 159, 0, 19), 149, 158, -1, -1},
+    {"f2_dot", "pic_lambda_formula", kWhitePaper, cols(159, 164, 0, 19), 161, 163, -1, -1},
+    {"f2_tg", "pic_lambda_formula", kWhitePaper, cols(164, 185, 0, 19), 166, 184, -1, -1},
+    {"f2_phim", "pic_lambda_formula", kWhitePaper, cols(185, 218, 0, 19), 187, 213, -1, -1},
+    {"f2_numerator", "pic_lambda_formula", kWhitePaper, cols(143, 218, 0, 19), 149, 213, 1, 17},
+    {"f2_k", "pic_lambda_formula", kWhitePaper, cols(143, 218, 23, 42), 176, 185, 29, 41},
+    {"f3_d", "pic_lambda_formula", kWhitePaper, cols(237, 252, 0, 19), 242, 251, -1, -1},
+    {"f3_dot", "pic_lambda_formula", kWhitePaper, cols(253, 257, 0, 19), 254, 256, -1, -1},
+    {"f3_y", "pic_lambda_formula", kWhitePaper, cols(257, 274, 0, 19), 258, 268, -1, -1},
+    {"f3_numerator", "pic_lambda_formula", kWhitePaper, cols(237, 274, 0, 19), 242, 268, 1, 17},
+    {"f3_F", "pic_lambda_formula", kWhitePaper, cols(237, 253, 23, 42), 242, 252, -1, -1},
+    {"f3_dot_below", "pic_lambda_formula", kWhitePaper, cols(253, 257, 23, 42), 254, 256, -1, -1},
+    {"f3_k", "pic_lambda_formula", kWhitePaper, cols(257, 274, 23, 42), 259, 268, -1, -1},
+    {"f3_denominator", "pic_lambda_formula", kWhitePaper, cols(237, 274, 23, 42), 242, 268, 29, 41},
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Typeset, GlyphInk, ::testing::ValuesIn(kGlyphs),
+                         [](const auto &info) { return std::string(info.param.label); });
+
 TEST(Phi, NegativeIsItsOwnDrawingWhiteOnBlack)
 {
     const QImage phi = pic("pic_phi"), neg = pic("pic_phi_neg");
