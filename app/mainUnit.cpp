@@ -1,0 +1,112 @@
+#include "mainUnit.h"
+
+#include "calculator.h"
+#include "experiment_screen.h"
+#include "form_fonts.h"
+#include "picture_catalogue.h"
+#include "procedure_screen.h"
+#include "title_screen.h"
+#include "ui_experiment_screen.h"
+#include "ui_mainUnit.h"
+
+#include <QIcon>
+#include <QScreen>
+
+namespace {
+
+// A single fixed border: caption, system menu and minimise, no maximise.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+} // namespace
+
+TForm1::TForm1(const bench::NumberFormat &format, QWidget *parent)
+    : QWidget(parent, kWindowFlags), ui_(std::make_unique<Ui::TForm1>())
+{
+    ui_->setupUi(this);
+    applyPixelFonts(this);
+    setWindowTitle(caption());
+    setWindowIcon(QIcon(assets::showablePixmap(assets::PictureId::pic_icon)));
+    setFixedSize(992, 665);
+
+    // White shows through every panel, group box and label.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    experiment_ = new ExperimentScreen(format, ui_->P3);
+    experiment_->move(0, 0);
+    // The experiment screen's fields come after the bottom row in tab order.
+    setTabOrder(ui_->Button5, experiment_->ui().Ed_d);
+
+    connect(ui_->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui_->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(ui_->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(ui_->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+
+    FormCreate();
+
+    ui_->Button1->setFocus();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() = default;
+
+QString TForm1::caption()
+{
+    return QStringLiteral(u"  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)");
+}
+
+TitleScreen &TForm1::title()
+{
+    return *ui_->P1;
+}
+
+ProcedureScreen &TForm1::procedure()
+{
+    return *ui_->P2;
+}
+
+void TForm1::FormCreate()
+{
+    showScreen(ui_->P1);
+    experiment_->ui().Edit5->clear();
+    experiment_->ui().Lbl_otv->setText(QString());
+    // The experiment screen is complete before it is first opened.
+    experiment_->paint_st();
+}
+
+void TForm1::showScreen(QWidget *screen)
+{
+    for (QFrame *panel : {static_cast<QFrame *>(ui_->P1), static_cast<QFrame *>(ui_->P2), ui_->P3})
+        panel->setVisible(panel == screen);
+}
+
+void TForm1::Button4Click()
+{
+    showScreen(ui_->P1);
+}
+
+void TForm1::Button1Click()
+{
+    showScreen(ui_->P2);
+}
+
+void TForm1::Button2Click()
+{
+    showScreen(ui_->P3);
+}
+
+void TForm1::Button3Click()
+{
+    calculator::start(this);
+}
+
+void TForm1::Button5Click()
+{
+    close();
+}

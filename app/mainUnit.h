@@ -1,0 +1,45 @@
+#pragma once
+
+#include "number_text.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm1;
+}
+class ExperimentScreen;
+class ProcedureScreen;
+class TitleScreen;
+
+// The main window, Form1: three screens in one place and the row of buttons
+// under them that switches the screens, starts the calculator and closes.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(const bench::NumberFormat &format, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    static QString caption();
+
+    Ui::TForm1 &ui() { return *ui_; }
+    TitleScreen &title();
+    ProcedureScreen &procedure();
+    ExperimentScreen &experiment() { return *experiment_; }
+
+    void FormCreate();
+    void Button4Click(); // title screen
+    void Button1Click(); // procedure screen
+    void Button2Click(); // experiment screen
+    void Button3Click(); // calculator
+    void Button5Click(); // close
+
+private:
+    void showScreen(QWidget *screen);
+
+    std::unique_ptr<Ui::TForm1> ui_;
+    ExperimentScreen *experiment_ = nullptr;
+};
