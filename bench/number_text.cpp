@@ -101,11 +101,11 @@ Decimal toDecimal18(Extended value)
     uselocale(previous);
     // "d.ddddddddddddddddde+XX"
     const char *p = buffer;
-    for (; *p != 'e'; ++p) {
+    for (; *p != 'e' && *p != '\0'; ++p) {
         if (*p >= '0' && *p <= '9')
             d.digits.push_back(*p);
     }
-    d.exponent = std::atoi(p + 1) + 1;
+    d.exponent = *p == 'e' ? std::atoi(p + 1) + 1 : 1;
     return d;
 }
 
@@ -261,6 +261,9 @@ QString FloatToStrGeneral(double value, const NumberFormat &format)
 
 QString FormatDistance(Extended value, const NumberFormat &format)
 {
+    // x87 arithmetic turns the encodings it does not support (unnormals,
+    // pseudo-infinities) into NaN and normalises pseudo-denormals.
+    value += 0.0L;
     if (!std::isfinite(value))
         return nonFinite(value);
     constexpr int kPrecision = 3;
@@ -345,20 +348,22 @@ Extended StrToFloat(const QString &text, const NumberFormat &format)
         invalidFloat(text);
 
     // value = 0.<significant digits> x 10^scale; far outside the extended
-    // range it is settled here, inside it strtold rounds exactly.
+    // range it is settled here, inside it strtold rounds exactly. Beyond the
+    // largest value the result is infinity, as rounding to nearest gives it:
+    // the distance text of a value near the top can round past it, and every
+    // text the formatter writes must read back.
     const std::size_t firstNonZero = digits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
-        return negative ? -0.0L : 0.0L;
-    const std::int64_t scale = std::int64_t(integerDigits) - std::int64_t(firstNonZero) + exponent;
-    if (scale > 5000)
-        invalidFloat(text);
-    if (scale < -5000)
-        return negative ? -0.0L : 0.0L;
-    const std::string normalised = "0." + digits.substr(firstNonZero) + 'e' + std::to_string(scale);
-    Extended result = strtold_l(normalised.c_str(), nullptr, cLocale());
-    if (std::isinf(result))
-        invalidFloat(text);
-    return negative ? -result : result;
+    Extended magnitude = 0;
+    if (firstNonZero != std::string::npos) {
+        const std::int64_t scale = std::int64_t(integerDigits) - std::int64_t(firstNonZero) + exponent;
+        if (scale > 5000) {
+            magnitude = HUGE_VALL;
+        } else if (scale >= -5000) {
+            const std::string normalised = "0." + digits.substr(firstNonZero) + 'e' + std::to_string(scale);
+            magnitude = strtold_l(normalised.c_str(), nullptr, cLocale());
+        }
+    }
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace bench

@@ -7,10 +7,12 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <limits>
 
@@ -75,6 +77,16 @@ TEST(RoundOutOfRange, SaturatesInsteadOfOverflowing)
     EXPECT_EQ(bench::Round(std::numeric_limits<Extended>::infinity()),
               std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(bench::Round(std::numeric_limits<Extended>::quiet_NaN()), 0);
+}
+
+TEST(RoundOutOfRange, UnsupportedExtendedEncodingsAreNotANumber)
+{
+    // An "unnormal": exponent of 1.0 without the explicit integer bit.
+    const unsigned char bytes[10] = {0x33, 0x33, 0x33, 0x33, 0x33, 0x33, 0x33, 0x73, 0xFF, 0x3F};
+    Extended unnormal = 0;
+    std::memcpy(&unnormal, bytes, sizeof bytes);
+    EXPECT_EQ(bench::Round(unnormal), 0);
+    EXPECT_EQ(bench::FormatDistance(unnormal, kComma), u"NAN"_s);
 }
 
 // ---- Integers ----------------------------------------------------------------
@@ -218,7 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DistanceCase{999.5L, u"1E03"}, DistanceCase{1234.5L, u"1,23E03"},
                     DistanceCase{-1234.5L, u"-1,23E03"}, DistanceCase{1200.0L, u"1,2E03"},
                     DistanceCase{99999.0L, u"1E05"}, DistanceCase{1e300, u"1E300"},
-                    DistanceCase{85899345.88L, u"8,59E07"}));
+                    DistanceCase{85899345.88L, u"8,59E07"},
+                    DistanceCase{LDBL_MAX, u"1,19E4932"}, DistanceCase{LDBL_TRUE_MIN, u"0,00"}));
 
 TEST(DistanceFormatSeparator, FollowsTheFormat)
 {
@@ -253,7 +266,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FloatCase{u"0,1", 0.1L}, FloatCase{u"000123,4500", 123.45L},
                     FloatCase{u"0,000000000000000000000000000001E30", 1.0L},
                     FloatCase{u"12345678901234567890123", 12345678901234567890123.0L},
-                    FloatCase{u"1E-99999", 0.0L}));
+                    FloatCase{u"1E-99999", 0.0L}, FloatCase{u"-1E99999", -HUGE_VALL},
+                    FloatCase{u"1,19E4932", HUGE_VALL}, FloatCase{u"1,18E4932", 1.18e4932L},
+                    FloatCase{u" INF ", HUGE_VALL}, FloatCase{u"-inf", -HUGE_VALL}));
 
 class StrToFloatRejects : public testing::TestWithParam<const char16_t *> {};
 
@@ -267,8 +282,16 @@ TEST_P(StrToFloatRejects, WithTheTextQuoted)
 INSTANTIATE_TEST_SUITE_P(
     Forms, StrToFloatRejects,
     testing::Values(u"", u" ", u"-", u"+", u",", u"-,", u"1,2,3", u"1.9", u"1E", u"1E+",
-                    u"E5", u"abc", u"1 2", u"1,9x", u"1,9E5 x", u"0x10", u"$10", u"1E99999",
+                    u"E5", u"abc", u"1 2", u"1,9x", u"1,9E5 x", u"0x10", u"$10", u"- INF", u"INF5", u"NAN,0",
                     u"--1", u"\t1", u"1\t", u"1,9 E5", u"\uff11"));
+
+TEST(StrToFloatSpecialWords, ReadTheNonFiniteTexts)
+{
+    EXPECT_TRUE(std::isnan(bench::StrToFloat(u"NAN"_s, kComma)));
+    EXPECT_EQ(bench::FormatDistance(HUGE_VALL, kComma), u"INF"_s);
+    EXPECT_EQ(bench::FormatDistance(-HUGE_VALL, kComma), u"-INF"_s);
+    EXPECT_EQ(bench::FloatToStrGeneral(std::nan(""), kComma), u"NAN"_s);
+}
 
 TEST(StrToFloatSeparator, ReadsOnlyTheFormatsSeparator)
 {
