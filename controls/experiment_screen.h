@@ -17,6 +17,7 @@
 namespace Ui {
 class ExperimentScreen;
 }
+class TImage;
 
 // The experiment screen (panel P3): the bench canvas with its click targets
 // and angle marker, and the inputs and read-outs below it. It owns the bench
@@ -82,4 +83,18 @@ private:
     void connectHandlers(); // called once by the constructor, after setupUi
     QTimer Timer_l;
     QTimer Timer_r;
+
+    // An arrow's auto-repeat starts after a short delay, and only if the
+    // mouse button that pressed the arrow is still down by then.
+    struct ArrowHold {
+        QTimer delay;
+        bool held = false;
+    };
+    ArrowHold hold_l_;
+    ArrowHold hold_r_;
+    void setSliderLeft(int left);
+    void stepWavelength(int delta, QTimer *repeat);
+    void pressArrow(TImage &arrow, const TImage &pressedLook, ArrowHold &hold);
+    void releaseArrow(TImage &arrow, const TImage &releasedLook, ArrowHold &hold, QTimer &repeat);
+    void showGrating();
 };
