@@ -1,8 +1,12 @@
+#include "application.h"
 #include "display_check.h"
-#include "headless_bench.h"
+#include "mainUnit.h"
 #include "render_mode.h"
+#include "screenshot_mode.h"
+#include "window_bench_driver.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cstdio>
@@ -15,12 +19,20 @@ int main(int argc, char **argv)
     if (wantsRenderMode(arguments)) {
         prepareRenderMode();
         QApplication app(argc, argv);
-        return runRenderMode(arguments, makeHeadlessBench);
+        return runRenderMode(arguments, makeWindowBenchDriver);
+    }
+    if (wantsScreenshotMode(arguments)) {
+        // The window starts as usual and is drawn off screen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        Application app(argc, argv);
+        return runScreenshotMode(arguments, bench::NumberFormat::fromLocale(QLocale::system()));
     }
     if (!displayAvailable()) {
         std::fputs("gratinglab: no display available (DISPLAY and WAYLAND_DISPLAY are unset)\n", stderr);
         return 1;
     }
-    QApplication app(argc, argv);
-    return 0;
+    Application app(argc, argv);
+    TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
+    Form1.show();
+    return app.exec();
 }
