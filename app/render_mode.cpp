@@ -140,8 +140,11 @@ void prepareRenderMode()
 
 bool wantsRenderMode(const QStringList &arguments)
 {
+    // Any of the mode's own options, so that one given without --render
+    // is told so instead of opening the window.
+    const QStringList options{kRender, kWavelength, kWavelengthText, kGrating, kOrder, kState, kHelp, kVersion};
     for (const QString &arg : arguments) {
-        if (arg == kHelp || arg == kVersion || arg == kRender || arg.startsWith(kRender + u'='))
+        if (options.contains(arg.section(u'=', 0, 0)))
             return true;
     }
     return false;
