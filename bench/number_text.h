@@ -46,7 +46,8 @@ QString FloatToStrGeneral(double value, const NumberFormat &format);
 QString FormatDistance(Extended value, const NumberFormat &format);
 
 // Blanks, sign, digits with the format's separator, optional exponent,
-// trailing blanks. Throws EConvertError
+// trailing blanks; also INF and NAN as the formatters write them. A value
+// beyond the extended range reads as infinity. Throws EConvertError
 // "'<text>' is not a valid floating point value." otherwise.
 Extended StrToFloat(const QString &text, const NumberFormat &format);
 
