@@ -130,6 +130,8 @@ struct SequenceCase {
     int phiTop;
 };
 
+void PrintTo(const SequenceCase &c, std::ostream *os) { *os << c.name; }
+
 class RenderSequence : public RenderMode, public ::testing::WithParamInterface<SequenceCase> {};
 
 TEST_P(RenderSequence, ReadOutsAfterTheSteps)
@@ -230,6 +232,8 @@ struct BadCase {
     const char *name;
     std::vector<const char *> args; // @PNG and @JSON stand for files in a fresh directory
 };
+
+void PrintTo(const BadCase &c, std::ostream *os) { *os << c.name; }
 
 class BadArguments : public RenderMode, public ::testing::WithParamInterface<BadCase> {};
 

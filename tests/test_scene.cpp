@@ -64,6 +64,8 @@ struct SceneCase {
     std::vector<int> offsets; // r of orders 1..8
 };
 
+void PrintTo(const SceneCase &c, std::ostream *os) { *os << c.name; }
+
 class SceneStates : public ::testing::TestWithParam<SceneCase> {};
 
 TEST_P(SceneStates, LengthsTextsTargetsAndRay)
@@ -212,6 +214,8 @@ struct HugeCase {
     int rayFromRow, rayToRow; // column 125 carries the ray over these rows
     const char *distance;
 };
+
+void PrintTo(const HugeCase &c, std::ostream *os) { *os << c.text; }
 
 class HugeTypedWavelength : public ::testing::TestWithParam<HugeCase> {};
 
