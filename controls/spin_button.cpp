@@ -46,7 +46,8 @@ void TSpinButton::paintEvent(QPaintEvent *)
         option.initFrom(this);
         option.rect = partRect(part);
         option.state |= sunken ? QStyle::State_Sunken : QStyle::State_Raised;
-        option.state &= ~QStyle::State_HasFocus;
+        // Only the held button changes its look; no hover light on both.
+        option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
         const QImage glyph = assets::showable(part == Part::Up ? assets::PictureId::pic_spin_up
