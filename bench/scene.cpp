@@ -115,6 +115,29 @@ const TBitmap &BenchScene::frame(int Y)
     return *frame_;
 }
 
+// Curve column of the point on row h + i, i = 0..lambda. One period of the
+// cosine spans lambda rows: the curve's shape is the wavelength itself, and
+// the maxima are measured against it.
+const std::vector<std::uint8_t> &BenchScene::curveColumns(int lambda)
+{
+    if (lambda < 1) { // no curve for a state outside the strip's range
+        scratchCurve_.clear();
+        return scratchCurve_;
+    }
+    const bool keep = caching_ && lambda >= kMinWavelength && lambda <= kMaxWavelength;
+    if (keep && curves_.empty())
+        curves_.resize(size_t(kMaxOffset + 1));
+    std::vector<std::uint8_t> &columns = keep ? curves_[size_t(lambda - kMinWavelength)] : scratchCurve_;
+    if (keep && !columns.empty())
+        return columns;
+    columns.assign(size_t(lambda) + 1, 0);
+    for (int i = 0; i <= lambda; ++i) {
+        const double theta = double(Extended(i) * 2 * kPi / lambda);
+        columns[size_t(i)] = std::uint8_t(Round(40 * std::cos(Extended(theta)) + 40));
+    }
+    return columns;
+}
+
 void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool orderGuard)
 {
     TCanvas &bench = bench_.Canvas();
@@ -130,7 +153,7 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
     line(curve, 80, 0, 80, h + 1);
     line(curve, 80, 759 - h, 80, 760);
 
-    if (frameCaching_) {
+    if (caching_) {
         // The copy leaves the pixels and the tools exactly as drawing it would.
         const TBitmap &cached = frame(Y);
         bench.Draw(0, 0, cached);
@@ -142,13 +165,9 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
         drawFrame(bench, Y);
     }
 
-    // One period of the cosine spans lambda rows: the curve's shape is the
-    // wavelength itself, and the maxima are measured against it below.
-    for (int i = 0; i <= lambda; ++i) {
-        const double theta = double(Extended(i) * 2 * kPi / lambda);
-        const int x = int(Round(40 * std::cos(Extended(theta)) + 40));
-        curve.SetPixel(x, h + i, kCurveGrey);
-    }
+    const std::vector<std::uint8_t> &columns = curveColumns(lambda);
+    for (size_t i = 0; i < columns.size(); ++i)
+        curve.SetPixel(columns[i], h + int(i), kCurveGrey);
     bench.Draw(kCurveLeft, kCurveTop, curve_);
 
     bench.Pen.Color = kGratingGrey;

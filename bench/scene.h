@@ -10,7 +10,9 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace bench {
 
@@ -84,9 +86,10 @@ public:
     void paint_st(TBenchState &state, SceneBindings &bindings);
 
     // The frame (axis, screen, scale, labels, captions, lens) is the same on
-    // every pass; by default it is drawn once and copied. Off draws it anew
-    // each time, which gives the same pixels, only slower.
-    void setFrameCaching(bool enabled) { frameCaching_ = enabled; }
+    // every pass, and the curve's shape depends on the wavelength alone; by
+    // default each is worked out once and reused. Off recomputes everything
+    // on every pass, which gives the same pixels, only slower.
+    void setCaching(bool enabled) { caching_ = enabled; }
 
     TBitmap &benchCanvas() { return bench_; }   // shown by Img_osn
     const TBitmap &benchCanvas() const { return bench_; }
@@ -99,15 +102,18 @@ private:
     void paintPass(TBenchState &state, SceneBindings &bindings, bool orderGuard);
     void drawFrame(TCanvas &canvas, int Y) const;
     const TBitmap &frame(int Y);
+    const std::vector<std::uint8_t> &curveColumns(int lambda);
 
     QImage strip_;
     QImage lens_;
     NumberFormat format_;
     TBitmap bench_{kBenchWidth, kBenchHeight};
     TBitmap curve_{kCurveWidth, kCurveHeight};
-    bool frameCaching_ = true;
+    bool caching_ = true;
     std::unique_ptr<TBitmap> frame_;
     int frameAxis_ = 0;
+    std::vector<std::vector<std::uint8_t>> curves_; // per wavelength, once drawn
+    std::vector<std::uint8_t> scratchCurve_;
 };
 
 } // namespace bench

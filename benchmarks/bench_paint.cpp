@@ -36,7 +36,7 @@ BENCHMARK(BM_FillBenchRaster);
 void BM_PaintSt(benchmark::State &st)
 {
     BenchScene scene(makeSpectrumStrip(), benchLens(), NumberFormat{u','});
-    scene.setFrameCaching(st.range(3) != 0);
+    scene.setCaching(st.range(3) != 0);
     TBenchState state;
     PlainSceneBindings bindings;
     state.dl_ofs = int(st.range(0)) - kMinWavelength;

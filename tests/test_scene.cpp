@@ -420,7 +420,7 @@ TEST(Scene, CachedFrameGivesTheSamePixelsAsDrawingIt)
                                        {380, 3.0, 7, nullptr}, {380, 3.0, 8, nullptr},  {600, 1.5, 0, "1x"},
                                        {450, 1.2, 3, nullptr}, {400, 2.7, -1, "9999"}};
     Bench cached, drawn;
-    drawn.scene.setFrameCaching(false);
+    drawn.scene.setCaching(false);
     for (const CacheStep &s : steps) {
         for (Bench *b : {&cached, &drawn}) {
             b->setWavelength(s.nm);
@@ -440,6 +440,26 @@ TEST(Scene, CachedFrameGivesTheSamePixelsAsDrawingIt)
         EXPECT_EQ(c.Pen.Color, d.Pen.Color);
         EXPECT_EQ(c.Pen.width(), d.Pen.width());
         EXPECT_EQ(c.Brush.Color, d.Brush.Color);
+    }
+}
+
+// Curves kept per wavelength: coming back to a wavelength must give the curve
+// of that wavelength, for every one on the strip.
+TEST(Scene, KeptCurvesMatchTheComputedOnes)
+{
+    Bench cached, computed;
+    computed.scene.setCaching(false);
+    for (int nm = 380; nm <= 760; ++nm) {
+        cached.setWavelength(nm);
+        cached.paint();
+    }
+    for (int nm = 760; nm >= 380; nm -= 1) {
+        for (Bench *b : {&cached, &computed}) {
+            b->setWavelength(nm);
+            b->paint();
+        }
+        ASSERT_EQ(cached.scene.curveCanvas().image(), computed.scene.curveCanvas().image()) << nm;
+        ASSERT_EQ(cached.state.mx_len, computed.state.mx_len) << nm;
     }
 }
 
