@@ -173,13 +173,14 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
     bench.Pen.Color = kGratingGrey;
     bench.Pen.setWidth(3);
     const int n = int(Round(10 * Extended(state.d_gr)));
-    for (int s = 0; s <= 310; s += 2 * n)
+    const int period = std::max(2 * n, 1); // bars and gaps; never 0, or no loop would end
+    for (int s = 0; s <= 310; s += period)
         line(bench, 80, 65 + s, 80, 65 + s + n);
 
     const TColor light = spektr_color_at(strip_, bindings.sliderTopLeft(), bindings.stripTopLeft());
     bench.Pen.Color = light;
     const int gapMiddle = int(Round(Extended(1.5) * n));
-    for (int s = 0; s <= 290; s += 2 * n) {
+    for (int s = 0; s <= 290; s += period) {
         const int u = gapMiddle + 65 + s;
         line(bench, 20, u, 75, u);
         bench.MoveTo(40, u - 4);

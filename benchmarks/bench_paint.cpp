@@ -32,7 +32,8 @@ void BM_FillBenchRaster(benchmark::State &st)
 BENCHMARK(BM_FillBenchRaster);
 
 // range(0): wavelength, range(1): ten times the grating constant,
-// range(2): selected order, range(3): 1 to cache the fixed frame.
+// range(2): selected order, range(3): 1 to reuse the frame and curve shapes
+// (0 recomputes them: the cost of the first redraw at a new wavelength).
 void BM_PaintSt(benchmark::State &st)
 {
     BenchScene scene(makeSpectrumStrip(), benchLens(), NumberFormat{u','});
