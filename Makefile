@@ -14,7 +14,7 @@ build: deps
 	@cmake --build $(BUILD_DIR) --target gratinglab
 
 run: build
-	@tools/run-program.sh $(BUILD_DIR)/gratinglab $(ARGS)
+	@tools/run-program.sh $(BUILD_DIR)/app/gratinglab $(ARGS)
 
 test: deps
 	@tools/run-tests.sh
