@@ -18,5 +18,5 @@ run_suite() {
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
 }
 
-run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build/test -DCMAKE_BUILD_TYPE=Release
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DGL_SANITIZE=ON -DGL_BUILD_BENCHMARKS=OFF

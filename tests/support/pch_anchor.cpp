@@ -1,0 +1,1 @@
+// Anchors the precompiled test header; the library has no code of its own.
