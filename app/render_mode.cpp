@@ -153,9 +153,16 @@ bool wantsRenderMode(const QStringList &arguments)
 QString renderUsage()
 {
     return QStringLiteral(
-        "Usage: gratinglab --render OUT.png [--wavelength NM] [--wavelength-text TEXT]\n"
+        "Usage: gratinglab\n"
+        "       gratinglab --render OUT.png [--wavelength NM] [--wavelength-text TEXT]\n"
         "                  [--grating D] [--order K] [--state FILE]\n"
+        "       gratinglab --screenshot OUT.png [--screen title|procedure|experiment]\n"
         "       gratinglab --help | --version\n"
+        "\n"
+        "Without options the program opens its window.\n"
+        "\n"
+        "--screenshot writes the whole 992 x 665 window with the chosen screen open\n"
+        "(default: the title screen), drawn off screen.\n"
         "\n"
         "Draws the bench picture without opening a window, as the experiment screen\n"
         "would show it after these steps: start-up; the slider moved to NM; the grating\n"
