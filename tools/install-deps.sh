@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   appstream desktop-file-utils
-  dpkg-dev file
+  dpkg-dev file python3
 )
 
 missing=()

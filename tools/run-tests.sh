@@ -11,12 +11,13 @@ jobs=$(nproc)
 
 run_suite() {
   local dir=$1; shift
-  echo "== $dir: configure and build"
+  echo "== $dir: configure and build (${SECONDS}s)"
   cmake -S . -B "$dir" -G Ninja -DGL_WERROR=ON "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
-  echo "== $dir: tests"
+  echo "== $dir: tests (${SECONDS}s)"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
 }
 
 run_suite build/test -DCMAKE_BUILD_TYPE=Release
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DGL_SANITIZE=ON -DGL_BUILD_BENCHMARKS=OFF
+echo "== all suites passed in ${SECONDS}s"
