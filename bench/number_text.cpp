@@ -171,19 +171,24 @@ QString nonFinite(Extended value)
     return value < 0 ? u"-INF"_s : u"INF"_s;
 }
 
+// Both parsers start alike: blanks, then an optional sign. Leaves i on the
+// first character after them; true for a minus.
+bool skipBlanksAndSign(const QString &text, qsizetype &i)
+{
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        return text[i++] == u'-';
+    return false;
+}
+
 } // namespace
 
 std::int32_t StrToInt(const QString &text)
 {
     const qsizetype size = text.size();
     qsizetype i = 0;
-    while (i < size && text[i] == u' ')
-        ++i;
-    bool negative = false;
-    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
+    const bool negative = skipBlanksAndSign(text, i);
     bool hex = false;
     if (i < size && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
         hex = true;
@@ -297,13 +302,7 @@ Extended StrToFloat(const QString &text, const NumberFormat &format)
 {
     const qsizetype size = text.size();
     qsizetype i = 0;
-    while (i < size && text[i] == u' ')
-        ++i;
-    bool negative = false;
-    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
+    const bool negative = skipBlanksAndSign(text, i);
 
     // What the formatters write for values that are not finite.
     QStringView word = QStringView(text).mid(i);
