@@ -8,8 +8,10 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 jobs=$(nproc)
-# Compiler cache hits across clones of the project (CI builds a fresh clone).
+# Compiler cache hits across clones of the project (CI builds a fresh clone),
+# also for the files compiled with a precompiled header.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 
 run_suite() {
   local dir=$1; shift
