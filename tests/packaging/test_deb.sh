@@ -51,3 +51,23 @@ w, h = struct.unpack(">II", d[16:24])
 assert (w, h) == (945, 445), (w, h)
 PY
 echo "installed binary rendered the bench"
+
+# The menu entry's command opens the window on a display of its own.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start"; kill $xvfb_pid; exit 1; }
+  app_pid=
+  stop_display() { [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; kill "$xvfb_pid" 2>/dev/null; wait 2>/dev/null || true; }
+  (
+    export DISPLAY=":$(head -n1 "$work/display")"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    PATH="$root/usr/bin:$PATH" $exec_line 2>"$work/app.log" &
+    echo $! >"$work/app.pid"
+    timeout 30 xdotool search --sync --onlyvisible --name 'Измерение длины световой волны' >/dev/null
+  ) || { cat "$work/app.log"; app_pid=$(cat "$work/app.pid" 2>/dev/null); stop_display; echo "the menu entry's command opened no window"; exit 1; }
+  app_pid=$(cat "$work/app.pid")
+  stop_display
+  echo "the menu entry's command opened the window"
+fi
