@@ -64,7 +64,7 @@ bench::TColor HeadlessBench::lightColour() const
 
 std::unique_ptr<BenchDriver> makeHeadlessBench()
 {
-    return std::make_unique<HeadlessBench>(bench::makeSpectrumStrip(),
+    return std::make_unique<HeadlessBench>(assets::picture(assets::PictureId::pic_spectrum),
                                            assets::picture(assets::PictureId::pic_lens),
                                            bench::NumberFormat::fromLocale(QLocale::system()));
 }

@@ -2,14 +2,14 @@
 
 #include "form_fonts.h"
 #include "picture_catalogue.h"
-#include "spectrum.h"
 #include "ui_experiment_screen.h"
 
 ExperimentScreen::ExperimentScreen(const bench::NumberFormat &format, QWidget *parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::ExperimentScreen>()),
       format_(format),
-      scene_(bench::makeSpectrumStrip(), assets::picture(assets::PictureId::pic_lens), format)
+      // The strip the slider stands on is the very picture the colours are read from.
+      scene_(assets::picture(assets::PictureId::pic_spectrum), assets::picture(assets::PictureId::pic_lens), format)
 {
     ui_->setupUi(this);
     applyPixelFonts(this);
