@@ -14,6 +14,8 @@
 #include <csignal>
 #include <stdexcept>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QWidget *visiblePanel(Ui::TForm1 &ui)
@@ -246,9 +248,9 @@ TEST_P(TabOrderTest, TabWalksTheBottomRowThenTheExperimentFields)
         walked.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QStringList expected{u"Button1"_qs, u"Button2"_qs, u"Button3"_qs, u"Button4"_qs, u"Button5"_qs};
+    QStringList expected{u"Button1"_s, u"Button2"_s, u"Button3"_s, u"Button4"_s, u"Button5"_s};
     if (experiment)
-        expected << u"Ed_d"_qs << u"Ed_ym"_qs << u"Ed_k"_qs << u"Edit5"_qs << u"Ed_mkm"_qs << u"Button6"_qs;
+        expected << u"Ed_d"_s << u"Ed_ym"_s << u"Ed_k"_s << u"Edit5"_s << u"Ed_mkm"_s << u"Button6"_s;
     while (expected.size() < 12)
         expected.append(expected.mid(0, 12 - expected.size()));
     EXPECT_EQ(walked, expected);
@@ -381,7 +383,7 @@ TEST_F(WindowTest, ErrorFromAHandlerIsShownInTheErrorBoxAndTheProgramCarriesOn)
     EXPECT_EQ(box.title, u"test_main_window");
     EXPECT_EQ(box.text, u"'abc' is not a valid integer value.");
     EXPECT_EQ(box.icon, QMessageBox::Critical);
-    EXPECT_EQ(box.buttons, QStringList{u"OK"_qs});
+    EXPECT_EQ(box.buttons, QStringList{u"OK"_s});
     EXPECT_EQ(box.modality, Qt::ApplicationModal);
 
     EXPECT_DOUBLE_EQ(bench().state().d_gr, 1.1);

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Dark enough to be part of a letter, not a faint anti-aliasing shade.
@@ -183,9 +185,9 @@ TEST_F(ScreensTest, TheoryTextKeepsItsBlankRunsAndWrapsInsideItsBox)
     Ui::ProcedureScreen &p = form().procedure().ui();
     const QStringList lines = p.Label9->text().split(u'\n');
     ASSERT_EQ(lines.size(), 7);
-    EXPECT_TRUE(lines[2].endsWith(QString(30, u' ') + u","_qs));
-    EXPECT_TRUE(lines[3].contains(u"решетки,"_qs + QString(8, u' ') + u"- угол"_qs));
-    EXPECT_TRUE(lines[4].startsWith(u"максимума,"_qs + QString(6, u' ') + u"- длина"_qs));
+    EXPECT_TRUE(lines[2].endsWith(QString(30, u' ') + u","_s));
+    EXPECT_TRUE(lines[3].contains(u"решетки,"_s + QString(8, u' ') + u"- угол"_s));
+    EXPECT_TRUE(lines[4].startsWith(u"максимума,"_s + QString(6, u' ') + u"- длина"_s));
     EXPECT_EQ(lines[6], u" ");
     for (const QLabel *label : {p.Label9, p.Label10}) {
         EXPECT_TRUE(label->wordWrap());
@@ -298,15 +300,15 @@ TEST_P(ScreenshotArgumentsTest, AreReadOrRefused)
 INSTANTIATE_TEST_SUITE_P(
     Arguments, ScreenshotArgumentsTest,
     ::testing::Values(
-        ScreenshotArgs{{u"--screenshot"_qs, u"out.png"_qs}, true, ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screenshot=out.png"_qs, u"--screen=procedure"_qs}, true, ScreenshotOptions::Procedure},
-        ScreenshotArgs{{u"--screen"_qs, u"experiment"_qs, u"--screenshot"_qs, u"out.png"_qs}, true,
+        ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s}, true, ScreenshotOptions::Title},
+        ScreenshotArgs{{u"--screenshot=out.png"_s, u"--screen=procedure"_s}, true, ScreenshotOptions::Procedure},
+        ScreenshotArgs{{u"--screen"_s, u"experiment"_s, u"--screenshot"_s, u"out.png"_s}, true,
                        ScreenshotOptions::Experiment},
-        ScreenshotArgs{{u"--screenshot"_qs}, false, ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screenshot"_qs, u"out.png"_qs, u"--screen"_qs, u"bench"_qs}, false,
+        ScreenshotArgs{{u"--screenshot"_s}, false, ScreenshotOptions::Title},
+        ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s, u"--screen"_s, u"bench"_s}, false,
                        ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screen"_qs, u"title"_qs}, false, ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screenshot"_qs, u"out.png"_qs, u"extra"_qs}, false, ScreenshotOptions::Title}));
+        ScreenshotArgs{{u"--screen"_s, u"title"_s}, false, ScreenshotOptions::Title},
+        ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s, u"extra"_s}, false, ScreenshotOptions::Title}));
 
 struct DriverSteps {
     const char *name;
