@@ -1,10 +1,6 @@
 #include "application.h"
 
-#include "number_text.h"
-
 #include <QMessageBox>
-
-#include <exception>
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv),
@@ -22,21 +18,10 @@ QString Application::titleFromProgramPath(const QString &path)
     return name.left(1) + name.mid(1).toLower();
 }
 
-bool Application::notify(QObject *receiver, QEvent *event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const bench::EConvertError &error) {
-        showError(error.message());
-    } catch (const std::exception &error) {
-        showError(QString::fromLocal8Bit(error.what()));
-    }
-    return false;
-}
-
 void Application::showError(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, title_, message, QMessageBox::Ok, activeWindow());
+    const QString title = titleFromProgramPath(QCoreApplication::arguments().value(0));
+    QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

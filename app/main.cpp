@@ -3,9 +3,8 @@
 #include "mainUnit.h"
 #include "render_mode.h"
 #include "screenshot_mode.h"
-#include "window_bench_driver.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -18,8 +17,8 @@ int main(int argc, char **argv)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (wantsRenderMode(arguments)) {
         prepareRenderMode();
-        QApplication app(argc, argv);
-        return runRenderMode(arguments, makeWindowBenchDriver);
+        QGuiApplication app(argc, argv);
+        return runRenderMode(arguments);
     }
     if (wantsScreenshotMode(arguments)) {
         // The window starts as usual and is drawn off screen.

@@ -1,12 +1,12 @@
 #include "mainUnit.h"
 
+#include "application.h"
 #include "calculator.h"
 #include "experiment_screen.h"
 #include "form_fonts.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
 #include "title_screen.h"
-#include "ui_experiment_screen.h"
 #include "ui_mainUnit.h"
 
 #include <QIcon>
@@ -20,9 +20,21 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 
 } // namespace
 
-TForm1::TForm1(const bench::NumberFormat &format, QWidget *parent)
+TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *parent)
     : QWidget(parent, kWindowFlags), ui_(std::make_unique<Ui::TForm1>())
 {
+    if (!clock) {
+        ownClock_ = std::make_unique<bench::QtClock>();
+        clock = ownClock_.get();
+    }
+    // The bench renders once here, so the experiment screen is complete
+    // before it is first opened.
+    session_ = std::make_unique<bench::BenchSession>(assets::scenePictures(), format, *clock);
+    // The box waits for the event loop: the action that failed has returned
+    // and nothing of it is still being delivered.
+    connect(session_.get(), &bench::BenchSession::conversionFailed, this, &Application::showError,
+            Qt::QueuedConnection);
+
     ui_->setupUi(this);
     applyPixelFonts(this);
     setWindowTitle(caption());
@@ -36,10 +48,10 @@ TForm1::TForm1(const bench::NumberFormat &format, QWidget *parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    experiment_ = new ExperimentScreen(format, ui_->P3);
+    experiment_ = new ExperimentScreen(*session_, ui_->P3);
     experiment_->move(0, 0);
     // The experiment screen's fields come after the bottom row in tab order.
-    setTabOrder(ui_->Button5, experiment_->ui().Ed_d);
+    setTabOrder(ui_->Button5, experiment_->firstTabStop());
 
     connect(ui_->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
@@ -73,11 +85,9 @@ ProcedureScreen &TForm1::procedure()
 
 void TForm1::FormCreate()
 {
+    // The answer and the verdict start empty and the bench is drawn: the
+    // session began that way.
     showScreen(ui_->P1);
-    experiment_->ui().Edit5->clear();
-    experiment_->ui().Lbl_otv->setText(QString());
-    // The experiment screen is complete before it is first opened.
-    experiment_->paint_st();
 }
 
 void TForm1::showScreen(QWidget *screen)

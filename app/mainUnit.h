@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bench_session.h"
 #include "number_text.h"
 
 #include <QString>
@@ -20,7 +21,8 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm1(const bench::NumberFormat &format, QWidget *parent = nullptr);
+    // clock: where the bench's timers come from; Qt's own when null.
+    explicit TForm1(const bench::NumberFormat &format, bench::Clock *clock = nullptr, QWidget *parent = nullptr);
     ~TForm1() override;
 
     static QString caption();
@@ -29,6 +31,7 @@ public:
     TitleScreen &title();
     ProcedureScreen &procedure();
     ExperimentScreen &experiment() { return *experiment_; }
+    bench::BenchSession &session() { return *session_; }
 
     void FormCreate();
     void Button4Click(); // title screen
@@ -41,5 +44,7 @@ private:
     void showScreen(QWidget *screen);
 
     std::unique_ptr<Ui::TForm1> ui_;
+    std::unique_ptr<bench::Clock> ownClock_;
+    std::unique_ptr<bench::BenchSession> session_;
     ExperimentScreen *experiment_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "render_mode.h"
 
 #include "extended.h"
+#include "picture_catalogue.h"
 #include "scene.h"
 
 #include <QBuffer>
@@ -245,41 +246,53 @@ RenderCommand parseRenderArguments(const QStringList &arguments, const bench::Nu
     return command;
 }
 
-QByteArray benchStateJson(const BenchDriver &driver, const std::optional<QString> &error)
+QByteArray benchStateJson(const bench::BenchSession &session, const std::optional<QString> &error)
 {
-    const bench::TBenchState &state = driver.state();
+    const bench::TBenchState &state = session.state();
     QJsonArray lengths;
     for (const auto length : state.mx_len)
         lengths.append(length);
 
     QJsonObject targets;
-    targets.insert(QStringLiteral("Img0"), rectJson(driver.targetRect(bench::kImg0)));
-    for (int j = 1; j <= bench::kMaxOrder; ++j) {
-        targets.insert(QStringLiteral("Img%1u").arg(j), rectJson(driver.targetRect(bench::upperTarget(j))));
-        targets.insert(QStringLiteral("Img%1d").arg(j), rectJson(driver.targetRect(bench::lowerTarget(j))));
-    }
+    for (int i = 0; i < bench::kTargetCount; ++i)
+        targets.insert(QString::fromLatin1(bench::kOrderTargets[size_t(i)].name), rectJson(session.targetRect(i)));
 
-    const bench::TColor light = driver.lightColour();
+    const bench::TColor light = session.lightColour();
     QJsonObject o;
     o.insert(QStringLiteral("wavelength"), bench::kMinWavelength + state.dl_ofs);
-    o.insert(QStringLiteral("wavelength_text"), driver.wavelengthText());
+    o.insert(QStringLiteral("wavelength_text"), session.text(bench::TextField::Wavelength));
     o.insert(QStringLiteral("grating"), state.d_gr);
-    o.insert(QStringLiteral("grating_text"), driver.gratingText());
+    o.insert(QStringLiteral("grating_text"), session.text(bench::TextField::Grating));
     o.insert(QStringLiteral("order"), state.k_sel);
-    o.insert(QStringLiteral("distance_text"), driver.distanceText());
-    o.insert(QStringLiteral("order_text"), driver.orderText());
+    o.insert(QStringLiteral("distance_text"), session.text(bench::TextField::Distance));
+    o.insert(QStringLiteral("order_text"), session.text(bench::TextField::Order));
     o.insert(QStringLiteral("lengths"), lengths);
     o.insert(QStringLiteral("targets"), targets);
-    o.insert(QStringLiteral("arc_up_visible"), driver.arcUpVisible());
-    o.insert(QStringLiteral("arc_down_visible"), driver.arcDownVisible());
-    o.insert(QStringLiteral("phi_top"), driver.phiTop());
+    o.insert(QStringLiteral("arc_up_visible"), session.arcUpVisible());
+    o.insert(QStringLiteral("arc_down_visible"), session.arcDownVisible());
+    o.insert(QStringLiteral("phi_top"), session.phiTop());
     o.insert(QStringLiteral("light_colour"),
              QJsonArray{bench::redOf(light), bench::greenOf(light), bench::blueOf(light)});
     o.insert(QStringLiteral("error"), error ? QJsonValue(*error) : QJsonValue(QJsonValue::Null));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-int runRenderMode(const QStringList &arguments, const BenchDriverFactory &makeDriver)
+bench::ActionResult workBench(bench::BenchSession &session, const RenderOptions &options)
+{
+    if (options.wavelength) {
+        if (auto error = session.dragSliderTo(*options.wavelength))
+            return error;
+    }
+    for (int i = 0; i < options.gratingSteps; ++i) {
+        if (auto error = session.SpinButton1UpClick())
+            return error;
+    }
+    if (options.wavelengthText)
+        session.typeText(bench::TextField::Wavelength, *options.wavelengthText);
+    return session.selectOrder(options.order);
+}
+
+int runRenderMode(const QStringList &arguments)
 {
     const auto format = bench::NumberFormat::fromLocale(QLocale::system());
     const RenderCommand command = parseRenderArguments(arguments, format);
@@ -298,22 +311,13 @@ int runRenderMode(const QStringList &arguments, const BenchDriverFactory &makeDr
     }
 
     const RenderOptions &options = command.options;
-    const std::unique_ptr<BenchDriver> driver = makeDriver();
-    std::optional<QString> error;
-    try {
-        if (options.wavelength)
-            driver->setSliderWavelength(*options.wavelength);
-        for (int i = 0; i < options.gratingSteps; ++i)
-            driver->gratingUpClick();
-        if (options.wavelengthText)
-            driver->typeWavelengthText(*options.wavelengthText);
-        driver->clickOrder(options.order);
-    } catch (const bench::EConvertError &e) {
-        error = e.message();
-    }
+    // Nothing is held down here, so no timer ever runs.
+    bench::QtClock clock;
+    bench::BenchSession session(assets::scenePictures(), format, clock);
+    const bench::ActionResult error = workBench(session, options);
 
-    const QByteArray json = options.statePath ? benchStateJson(*driver, error) : QByteArray();
-    if (const auto failure = writeOutputs(options, pngBytes(driver->benchImage()), json)) {
+    const QByteArray json = options.statePath ? benchStateJson(session, error) : QByteArray();
+    if (const auto failure = writeOutputs(options, pngBytes(session.scene().benchCanvas().image()), json)) {
         printLine(stderr, *failure);
         return 2;
     }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "bench_driver.h"
+#include "bench_session.h"
 #include "number_text.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-#include <memory>
 #include <optional>
 
 // gratinglab --render OUT.png [--wavelength NM] [--wavelength-text TEXT]
@@ -42,10 +40,12 @@ RenderCommand parseRenderArguments(const QStringList &arguments, const bench::Nu
 QString renderUsage();
 
 // The read-outs after the last render, as the --state file holds them.
-QByteArray benchStateJson(const BenchDriver &driver, const std::optional<QString> &error);
+QByteArray benchStateJson(const bench::BenchSession &session, const std::optional<QString> &error);
 
-using BenchDriverFactory = std::function<std::unique_ptr<BenchDriver>()>;
+// The bench worked as the options say, the way the pupil would work it.
+bench::ActionResult workBench(bench::BenchSession &session, const RenderOptions &options);
 
-// The whole mode: 0 done, 1 the typed wavelength did not parse (files still
-// written), 2 bad arguments or an unwritable file (nothing written).
-int runRenderMode(const QStringList &arguments, const BenchDriverFactory &makeDriver);
+// The whole mode, under a QGuiApplication: 0 done, 1 the typed wavelength did
+// not parse (files still written), 2 bad arguments or an unwritable file
+// (nothing written).
+int runRenderMode(const QStringList &arguments);

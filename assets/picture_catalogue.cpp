@@ -102,6 +102,11 @@ QImage picture(PictureId id)
     return slot;
 }
 
+bench::ScenePictures scenePictures()
+{
+    return {picture(PictureId::pic_spectrum), picture(PictureId::pic_lens)};
+}
+
 QImage applyKey(const QImage &rgb, std::optional<QRgb> key)
 {
     QImage out = rgb.convertToFormat(QImage::Format_ARGB32);

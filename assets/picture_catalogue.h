@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scene.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QRgb>
@@ -55,6 +57,9 @@ QString resourcePath(PictureId id);
 // The exact pixels, Format_RGB32, loaded once and shared (QImage copies are
 // implicit and cheap). pic_spectrum is built at start-up rather than stored.
 QImage picture(PictureId id);
+
+// The strip and the lens the bench is drawn from.
+bench::ScenePictures scenePictures();
 
 // The one place the colour key is applied: pixels of exactly the key colour
 // become fully transparent, every other pixel stays opaque and unchanged

@@ -81,14 +81,4 @@ bool answerIsRight(const QString &answer, const ShownReadouts &shown, const Numb
     return answer == IntToStr(std::int64_t(down)) || answer == IntToStr(std::int64_t(up));
 }
 
-QString checkCaption() { return QStringLiteral(u"Проверить"); }
-QString resetCaption() { return QStringLiteral(u"Сброс"); }
-
-Verdict verdictFor(bool right)
-{
-    if (right)
-        return {QStringLiteral(u"Верно !"), QColor(0, 128, 0)};
-    return {QStringLiteral(u"Неверно !"), QColor(255, 0, 0)};
-}
-
 } // namespace bench

@@ -2,7 +2,6 @@
 
 #include "number_text.h"
 
-#include <QColor>
 #include <QString>
 
 #include <cstdint>
@@ -23,17 +22,5 @@ struct ShownReadouts {
 // a whole nanometre: the distance is shown with two decimals only, so an
 // honest computation can miss the set wavelength by a nanometre or two.
 bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format);
-
-// The answer button is a check button until a verdict is shown, then a reset
-// button; its caption is that state.
-QString checkCaption();   // "Проверить"
-QString resetCaption();   // "Сброс"
-inline bool buttonChecks(const QString &caption) { return caption == checkCaption(); }
-
-struct Verdict {
-    QString caption;
-    QColor colour;
-};
-Verdict verdictFor(bool right);
 
 } // namespace bench

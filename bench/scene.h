@@ -2,7 +2,9 @@
 
 #include "bench_state.h"
 #include "number_text.h"
+#include "order_targets.h"
 #include "raster.h"
+#include "wavelength_slider.h"
 
 #include <QImage>
 #include <QPoint>
@@ -15,16 +17,6 @@
 #include <vector>
 
 namespace bench {
-
-// The click targets over the maxima, in the order the renderer places them.
-enum TargetIndex : int {
-    kImg0 = 0,     // central maximum
-    kImg1u = 1,    // Img1u .. Img8u: indices 1..8
-    kImg1d = 9,    // Img1d .. Img8d: indices 9..16
-    kTargetCount = 17,
-};
-constexpr int upperTarget(int order) { return kImg1u + order - 1; }
-constexpr int lowerTarget(int order) { return kImg1d + order - 1; }
 
 // What the renderer reads from and writes to the controls of the experiment
 // screen. The window implements it over its widgets; tests and the headless
@@ -49,8 +41,8 @@ struct PlainSceneBindings : SceneBindings {
     QString wavelength = QStringLiteral("380");
     QString distance;
     QString order;
-    QPoint slider{316, 25};
-    QPoint strip{316, 17};
+    QPoint slider = sliderTopLeftAt(0);
+    QPoint strip = kStripTopLeft;
     std::array<QRect, kTargetCount> targets{};
     bool arcUpVisible = false;
     bool arcDownVisible = true;
@@ -73,12 +65,23 @@ constexpr int kBenchHeight = 445;
 constexpr int kCurveWidth = 81;
 constexpr int kCurveHeight = 760;
 
+// The pictures the renderer draws from: pic_spectrum, whose colours are the
+// light's, and pic_lens (27 x 323, opaque).
+struct ScenePictures {
+    QImage strip;
+    QImage lens;
+};
+
 // The two drawing surfaces and the pictures the renderer draws from.
 // paint_st repaints everything from the state on every call.
 class BenchScene {
 public:
     // strip: pic_spectrum; lens: pic_lens (27 x 323, opaque).
     BenchScene(QImage strip, QImage lens, NumberFormat format);
+    BenchScene(ScenePictures pictures, NumberFormat format)
+        : BenchScene(std::move(pictures.strip), std::move(pictures.lens), format)
+    {
+    }
 
     // Throws EConvertError when the wavelength text is not an integer; the
     // canvas then holds what was drawn before the distances were needed, and

@@ -1,5 +1,7 @@
 #include "spectrum.h"
 
+#include "wavelength_slider.h"
+
 #include <iterator>
 #include <cmath>
 
@@ -84,7 +86,7 @@ QImage makeSpectrumStrip()
 
 TColor spektr_color(const QImage &strip, int dl_ofs)
 {
-    return spektr_color_at(strip, QPoint(316 + dl_ofs, 25), QPoint(316, 17));
+    return spektr_color_at(strip, sliderTopLeftAt(dl_ofs), kStripTopLeft);
 }
 
 TColor spektr_color_at(const QImage &strip, QPoint sliderTopLeft, QPoint stripTopLeft)

@@ -2,6 +2,8 @@
 
 #include "bench_state.h"
 
+#include <QPoint>
+
 #include <algorithm>
 
 namespace bench {
@@ -10,6 +12,12 @@ namespace bench {
 // 380 nm, every pixel to the right one more nanometre, 696 is 760 nm.
 constexpr int kSliderLeftMin = 316;
 constexpr int kSliderLeftMax = kSliderLeftMin + kMaxOffset;
+
+// Where the slider and the strip under it stand in their group box. The
+// strip starts where the slider's left edge reads 380 nm.
+constexpr int kSliderTop = 25;
+constexpr QPoint kStripTopLeft{kSliderLeftMin, 17};
+constexpr QPoint sliderTopLeftAt(std::int32_t dl_ofs) { return {kSliderLeftMin + dl_ofs, kSliderTop}; }
 
 constexpr int clampSliderLeft(int left)
 {

@@ -3,6 +3,7 @@
 // pupil would see it. Reported as mouse moves per second of the process's
 // CPU time, which on a shared machine is the closer estimate of an idle one.
 #include "experiment_screen.h"
+#include "picture_catalogue.h"
 #include "ui_experiment_screen.h"
 
 #include <benchmark/benchmark.h>
@@ -39,10 +40,11 @@ void drag(ExperimentScreen &screen, bool repaint, int direction)
 void BM_DragAcrossStrip(benchmark::State &st)
 {
     const bool repaint = st.range(0) != 0;
-    ExperimentScreen screen(bench::NumberFormat{});
+    bench::QtClock clock;
+    bench::BenchSession session(assets::scenePictures(), bench::NumberFormat{}, clock);
+    ExperimentScreen screen(session);
     screen.show();
     QApplication::processEvents();
-    screen.paint_st();
     int direction = 1;
     for (auto _ : st) {
         drag(screen, repaint, direction);

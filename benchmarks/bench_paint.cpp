@@ -41,7 +41,7 @@ void BM_PaintSt(benchmark::State &st)
     TBenchState state;
     PlainSceneBindings bindings;
     state.dl_ofs = int(st.range(0)) - kMinWavelength;
-    bindings.slider.setX(316 + state.dl_ofs);
+    bindings.slider = bench::sliderTopLeftAt(state.dl_ofs);
     bindings.wavelength = QString::number(st.range(0));
     state.d_gr = double(st.range(1)) / 10;
     state.k_sel = int(st.range(2));

@@ -1,36 +1,116 @@
 #include "experiment_screen.h"
 
 #include "form_fonts.h"
-#include "picture_catalogue.h"
+#include "image_control.h"
 #include "ui_experiment_screen.h"
 
-ExperimentScreen::ExperimentScreen(const bench::NumberFormat &format, QWidget *parent)
-    : QWidget(parent),
-      ui_(std::make_unique<Ui::ExperimentScreen>()),
-      format_(format),
-      // The strip the slider stands on is the very picture the colours are read from.
-      scene_(assets::picture(assets::PictureId::pic_spectrum), assets::picture(assets::PictureId::pic_lens), format)
+#include <QColor>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The answer button's caption says what its next press does.
+QString captionOf(bench::CheckButton button)
 {
-    ui_->setupUi(this);
+    return button == bench::CheckButton::Check ? u"Проверить"_s : u"Сброс"_s;
+}
+
+struct VerdictLook {
+    QString caption;
+    QColor colour;
+};
+
+VerdictLook lookOf(bench::Verdict verdict)
+{
+    switch (verdict) {
+    case bench::Verdict::Right:
+        return {u"Верно !"_s, QColor(0, 128, 0)};
+    case bench::Verdict::Wrong:
+        return {u"Неверно !"_s, QColor(255, 0, 0)};
+    case bench::Verdict::None:
+        break;
+    }
+    return {};
+}
+
+void showPicture(TImage &arrow, const TImage &look)
+{
+    if (arrow.picture() != look.picture())
+        arrow.copyPictureFrom(look);
+}
+
+} // namespace
+
+ExperimentScreen::ExperimentScreen(bench::BenchSession &session, QWidget *parent)
+    : QWidget(parent), session_(session), ui_(std::make_unique<Ui::ExperimentScreen>())
+{
+    Ui::ExperimentScreen &f = *ui_;
+    f.setupUi(this);
     applyPixelFonts(this);
 
-    ui_->Img_osn->setCanvas(&scene_.benchCanvas().image());
-    ui_->Img_mx->setCanvas(&scene_.curveCanvas().image());
+    fields_ = {f.Ed_mkm, f.Ed_d, f.Ed_ym, f.Ed_k, f.Edit5};
+    for (int i = 0; i < bench::kTargetCount; ++i)
+        targets_[size_t(i)] = findChild<TImage *>(QString::fromLatin1(bench::kOrderTargets[size_t(i)].name));
+    for (int i = 0; i < bench::kTextFieldCount; ++i)
+        showText(i);
 
-    // The form is written for a comma; the field shows the user's separator.
-    ui_->Ed_d->setText(QStringLiteral("1") + format_.decimalSeparator + QStringLiteral("0"));
+    f.Img_osn->setCanvas(&session_.scene().benchCanvas().image());
+    f.Img_mx->setCanvas(&session_.scene().curveCanvas().image());
 
-    connectHandlers();
+    connectInput();
+    connect(&session_, &bench::BenchSession::changed, this, &ExperimentScreen::showSession);
+    showSession();
 }
 
 ExperimentScreen::~ExperimentScreen() = default;
 
-void ExperimentScreen::paint_st()
+QWidget *ExperimentScreen::firstTabStop() const
 {
-    // A failed pass still shows what it drew before the error.
-    struct ShowCanvas {
-        TImage *view;
-        ~ShowCanvas() { view->update(); }
-    } show{ui_->Img_osn};
-    scene_.paint_st(state_, *this);
+    return ui_->Ed_d;
+}
+
+void ExperimentScreen::showText(int index)
+{
+    const auto field = bench::TextField(index);
+    shownWrites_[size_t(index)] = session_.textWrites(field);
+    showing_ = true;
+    fields_[size_t(index)]->setText(session_.text(field));
+    showing_ = false;
+}
+
+void ExperimentScreen::showSession()
+{
+    Ui::ExperimentScreen &f = *ui_;
+    const bench::BenchSession &s = session_;
+
+    // A field the program wrote shows the new text, even the same one, and
+    // loses what the pupil typed there; a field only typed into is left alone.
+    for (int i = 0; i < bench::kTextFieldCount; ++i) {
+        if (shownWrites_[size_t(i)] != s.textWrites(bench::TextField(i)))
+            showText(i);
+    }
+
+    f.Img_vizir->move(s.sliderTopLeft());
+    for (int i = 0; i < bench::kTargetCount; ++i)
+        targets_[size_t(i)]->setGeometry(s.targetRect(i));
+    f.Img_ugu->setVisible(s.arcUpVisible());
+    f.Img_ugd->setVisible(s.arcDownVisible());
+    f.Img_f->move(f.Img_f->x(), s.phiTop());
+
+    showPicture(*f.Img_dl_dn, s.arrowLooksPressed(bench::Arrow::Left) ? *f.Img_ldn : *f.Img_dldn);
+    showPicture(*f.Img_dl_up, s.arrowLooksPressed(bench::Arrow::Right) ? *f.Img_rdn : *f.Img_dlup);
+    f.SpinButton1->setLooksPressed(s.spinnerLooksPressed());
+
+    const VerdictLook verdict = lookOf(s.verdict());
+    if (f.Lbl_otv->text() != verdict.caption) {
+        QPalette palette = f.Lbl_otv->palette();
+        palette.setColor(QPalette::WindowText, verdict.colour);
+        f.Lbl_otv->setPalette(palette);
+        f.Lbl_otv->setText(verdict.caption);
+    }
+    f.Button6->setText(captionOf(s.checkButton()));
+
+    // The canvas is the session's own raster, shown by reference.
+    f.Img_osn->update();
 }

@@ -7,10 +7,10 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+using bench::SpinPart;
+
 namespace {
 
-constexpr int kFirstDelayMs = 400;
-constexpr int kRepeatMs = 100;
 constexpr int kDownTop = 13;
 constexpr int kUpHeight = 14;
 
@@ -19,29 +19,35 @@ constexpr int kUpHeight = 14;
 TSpinButton::TSpinButton(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    repeat_.setTimerType(Qt::PreciseTimer);
-    connect(&repeat_, &QTimer::timeout, this, &TSpinButton::repeatTick);
 }
 
-TSpinButton::Part TSpinButton::partAt(QPoint pos) const
+SpinPart TSpinButton::partAt(QPoint pos) const
 {
     if (!rect().contains(pos))
-        return Part::None;
-    return pos.y() >= kDownTop ? Part::Down : Part::Up;
+        return SpinPart::None;
+    return pos.y() >= kDownTop ? SpinPart::Down : SpinPart::Up;
 }
 
-QRect TSpinButton::partRect(Part part) const
+QRect TSpinButton::partRect(SpinPart part) const
 {
-    if (part == Part::Up)
+    if (part == SpinPart::Up)
         return {0, 0, width(), kUpHeight};
     return {0, kDownTop, width(), height() - kDownTop};
+}
+
+void TSpinButton::setLooksPressed(SpinPart part)
+{
+    if (part == looksPressed_)
+        return;
+    looksPressed_ = part;
+    update();
 }
 
 void TSpinButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    for (const Part part : {Part::Up, Part::Down}) {
-        const bool sunken = held_ == part && over_;
+    for (const SpinPart part : {SpinPart::Up, SpinPart::Down}) {
+        const bool sunken = looksPressed_ == part;
         QStyleOptionButton option;
         option.initFrom(this);
         option.rect = partRect(part);
@@ -50,8 +56,8 @@ void TSpinButton::paintEvent(QPaintEvent *)
         option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
-        const QImage glyph = assets::showable(part == Part::Up ? assets::PictureId::pic_spin_up
-                                                                : assets::PictureId::pic_spin_down);
+        const QImage glyph = assets::showable(part == SpinPart::Up ? assets::PictureId::pic_spin_up
+                                                                    : assets::PictureId::pic_spin_down);
         QPoint at = option.rect.topLeft()
             + QPoint((option.rect.width() - glyph.width() + 1) / 2, (option.rect.height() - glyph.height()) / 2);
         if (sunken)
@@ -62,9 +68,14 @@ void TSpinButton::paintEvent(QPaintEvent *)
 
 void TSpinButton::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        press(event->position().toPoint());
     event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (focusControl_ && focusControl_->isEnabled() && focusControl_->isVisible()
+        && focusControl_->focusPolicy() != Qt::NoFocus && !focusControl_->hasFocus())
+        focusControl_->setFocus(Qt::MouseFocusReason);
+    leftHeld_ = true;
+    emit pressed(partAt(event->position().toPoint()));
 }
 
 void TSpinButton::mouseDoubleClickEvent(QMouseEvent *event)
@@ -73,73 +84,25 @@ void TSpinButton::mouseDoubleClickEvent(QMouseEvent *event)
     mousePressEvent(event);
 }
 
-void TSpinButton::press(QPoint pos)
-{
-    if (focusControl_ && focusControl_->isEnabled() && focusControl_->isVisible()
-        && focusControl_->focusPolicy() != Qt::NoFocus && !focusControl_->hasFocus())
-        focusControl_->setFocus(Qt::MouseFocusReason);
-    held_ = partAt(pos);
-    over_ = held_ != Part::None;
-    if (held_ != Part::None)
-        repeat_.start(kFirstDelayMs);
-    update();
-}
-
 void TSpinButton::mouseMoveEvent(QMouseEvent *event)
 {
-    if (held_ == Part::None)
-        return;
-    // Off the button the repetition is suspended, back over it it resumes.
-    const bool over = partAt(event->position().toPoint()) == held_;
-    if (over != over_) {
-        over_ = over;
-        update();
-    }
+    if (leftHeld_)
+        emit moved(partAt(event->position().toPoint()));
 }
 
 void TSpinButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || held_ == Part::None)
+    if (event->button() != Qt::LeftButton || !leftHeld_)
         return;
-    const Part part = held_;
-    const bool over = partAt(event->position().toPoint()) == part;
-    stop();
-    if (over)
-        fire(part);
+    leftHeld_ = false;
+    emit released(partAt(event->position().toPoint()));
 }
 
 void TSpinButton::hideEvent(QHideEvent *event)
 {
-    stop();
-    QWidget::hideEvent(event);
-}
-
-void TSpinButton::repeatTick()
-{
-    repeat_.setInterval(kRepeatMs);
-    if (!over_)
-        return;
-    try {
-        fire(held_);
-    } catch (...) {
-        // The error box is shown further up; no step may run behind it.
-        stop();
-        throw;
+    if (leftHeld_) {
+        leftHeld_ = false;
+        emit cancelled();
     }
-}
-
-void TSpinButton::fire(Part part)
-{
-    if (part == Part::Up)
-        emit upClick();
-    else if (part == Part::Down)
-        emit downClick();
-}
-
-void TSpinButton::stop()
-{
-    repeat_.stop();
-    held_ = Part::None;
-    over_ = false;
-    update();
+    QWidget::hideEvent(event);
 }

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "bench_session.h"
+
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 // The up/down spinner beside the grating field: two stacked push buttons,
 // the up one over rows 0..13, the down one over rows 13..27 (it lies on top,
-// so the shared row belongs to it). A left press shows the button pressed
-// and steps nothing; the button then steps 400 ms after the press and every
-// 100 ms after that while the mouse stays over it, and once more when the
-// mouse is released over it. It never takes the keyboard focus: a press
-// hands it to its focus control instead, and keys never step it.
+// so the shared row belongs to it). It reports the left button's press, the
+// moves while held and the release, each with the button under the pointer;
+// the bench session decides when that steps. It never takes the keyboard
+// focus: a press hands it to its focus control instead.
 class TSpinButton : public QWidget {
     Q_OBJECT
 
@@ -20,14 +20,20 @@ public:
     void setFocusControl(QWidget *control) { focusControl_ = control; }
     QWidget *focusControl() const { return focusControl_; }
 
-    // A button is held and its repetition timer is running.
-    bool isRepeating() const { return repeat_.isActive(); }
+    // The button drawn sunken, None for both raised.
+    void setLooksPressed(bench::SpinPart part);
+    bench::SpinPart looksPressed() const { return looksPressed_; }
+
+    bench::SpinPart partAt(QPoint pos) const;
 
     QSize sizeHint() const override { return {20, 28}; }
 
 signals:
-    void upClick();
-    void downClick();
+    void pressed(bench::SpinPart part);
+    void moved(bench::SpinPart under);
+    void released(bench::SpinPart under);
+    // Hidden while held: the hold ends without a step.
+    void cancelled();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -38,17 +44,9 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    enum class Part { None, Up, Down };
-
-    Part partAt(QPoint pos) const;
-    QRect partRect(Part part) const;
-    void press(QPoint pos);
-    void repeatTick();
-    void fire(Part part);
-    void stop();
+    QRect partRect(bench::SpinPart part) const;
 
     QPointer<QWidget> focusControl_;
-    QTimer repeat_;
-    Part held_ = Part::None;
-    bool over_ = false;
+    bench::SpinPart looksPressed_ = bench::SpinPart::None;
+    bool leftHeld_ = false;
 };

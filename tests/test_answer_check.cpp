@@ -77,16 +77,4 @@ TEST(AnswerCheckSeparator, ReadsTheLocaleSeparator)
     EXPECT_FALSE(bench::answerIsRight(u"378"_s, {u"380"_s, u"3,0"_s, u"0,63"_s, 1}, point));
 }
 
-TEST(AnswerButton, CaptionsAndVerdicts)
-{
-    EXPECT_EQ(bench::checkCaption(), QStringLiteral(u"Проверить"));
-    EXPECT_EQ(bench::resetCaption(), QStringLiteral(u"Сброс"));
-    EXPECT_TRUE(bench::buttonChecks(QStringLiteral(u"Проверить")));
-    EXPECT_FALSE(bench::buttonChecks(QStringLiteral(u"Сброс")));
-    EXPECT_EQ(bench::verdictFor(true).caption, QStringLiteral(u"Верно !"));
-    EXPECT_EQ(bench::verdictFor(true).colour, QColor(0, 128, 0));
-    EXPECT_EQ(bench::verdictFor(false).caption, QStringLiteral(u"Неверно !"));
-    EXPECT_EQ(bench::verdictFor(false).colour, QColor(255, 0, 0));
-}
-
 } // namespace

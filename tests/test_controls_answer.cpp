@@ -105,7 +105,12 @@ TEST_P(AnswerAtStart, Verdict)
 INSTANTIATE_TEST_SUITE_P(Cases, AnswerAtStart,
                          ::testing::Values(AnswerCase{"380", true}, AnswerCase{"0380", false},
                                            AnswerCase{"", false}, AnswerCase{"379", false},
-                                           AnswerCase{"381", false}, AnswerCase{"38", false}));
+                                           AnswerCase{"381", false}, AnswerCase{"38", false}),
+                         [](const auto &info) {
+                             const std::string typed = info.param.typed;
+                             return (typed.empty() ? std::string("Empty") : "Typed" + typed)
+                                 + (info.param.right ? "IsRight" : "IsWrong");
+                         });
 
 TEST_F(AnswerTest, SecondPressResets)
 {
@@ -140,7 +145,7 @@ TEST_F(AnswerTest, VerdictSurvivesSliderAndGratingChangesAndNothingIsRedrawn)
     EXPECT_EQ(form().Button6->text(), QStringLiteral(u"Сброс"));
 
     // A pixel no pass would leave: a redraw would wipe it.
-    bench::TBitmap &canvas = screen().scene().benchCanvas();
+    bench::TBitmap &canvas = session().scene().benchCanvas();
     canvas.Canvas().SetPixel(500, 400, bench::RGB(1, 2, 3));
     pressButton();
     checkAnswer(QStringLiteral("464"));

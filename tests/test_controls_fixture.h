@@ -1,14 +1,17 @@
 #pragma once
 
-// The experiment screen as the pupil meets it, driven through its window the
-// way the window system delivers input: presses grab the widget under the
-// pointer, double clicks are recognised from the timestamps, and so on.
+// The experiment screen as the pupil meets it in the program's window,
+// driven the way the window system delivers input: presses grab the widget
+// under the pointer, double clicks are recognised from the timestamps, and
+// so on. The bench's timers run on a clock the test advances by hand.
 
-#include "bench_state.h"
+#include "bench_session.h"
+#include "box_catcher.h"
 #include "experiment_screen.h"
+#include "mainUnit.h"
+#include "manual_clock.h"
 #include "ui_experiment_screen.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
 #include <QTest>
 #include <QWindow>
@@ -17,27 +20,23 @@
 
 #include <memory>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
 }
 
-// Conversion errors that escaped a handler, in order (the program shows each
-// in a message box).
-QStringList &shownErrors();
-
 class ScreenTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        screen_ = std::make_unique<ExperimentScreen>(bench::NumberFormat{});
-        screen_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen_.get()));
-        screen_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(screen_.get()));
-        screen_->paint_st();
-        shownErrors().clear();
+        form_ = std::make_unique<TForm1>(bench::NumberFormat{}, &clock_);
+        form_->Button2Click();
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     }
 
     void TearDown() override
@@ -45,20 +44,28 @@ protected:
         // No button stays down for the next test.
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             if (heldButtons_ & b)
-                release(screen_.get(), {1, 1}, b);
+                release(&screen(), {1, 1}, b);
         }
-        screen_.reset();
+        form_.reset();
     }
 
-    ExperimentScreen &screen() { return *screen_; }
-    Ui::ExperimentScreen &form() { return screen_->ui(); }
-    bench::TBenchState &state() { return screen_->state(); }
-    QWindow *window() { return screen_->windowHandle(); }
+    ExperimentScreen &screen() { return form_->experiment(); }
+    bench::BenchSession &session() { return form_->session(); }
+    Ui::ExperimentScreen &form() { return screen().ui(); }
+    const bench::TBenchState &state() { return session().state(); }
+    QWindow *window() { return form_->windowHandle(); }
 
-    QPoint inWindow(const QWidget *widget, QPoint local) const
+    // The conversion errors the program has shown in its error box, in order.
+    QStringList shownErrors()
     {
-        return widget->mapTo(screen_.get(), local);
+        QApplication::processEvents();
+        QStringList texts;
+        for (const BoxCatcher::Shown &box : boxes_.shown())
+            texts.append(box.text);
+        return texts;
     }
+
+    QPoint inWindow(const QWidget *widget, QPoint local) const { return widget->mapTo(form_.get(), local); }
 
     void press(const QWidget *widget, QPoint local, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -99,32 +106,33 @@ protected:
         release(slider, grip);
     }
 
-    std::unique_ptr<ExperimentScreen> screen_;
+    ManualClock clock_;
+    BoxCatcher boxes_;
+    std::unique_ptr<TForm1> form_;
     Qt::MouseButtons heldButtons_;
 };
 
-// A press held for a while with real timers, and when each step came.
-struct TimedHold {
-    qint64 heldMs = 0;
-    std::vector<qint64> stepMs; // the last one may be the step on release
-
-    // True when the schedule of a repetition whose steps are due at
-    // first, first + period, ... was not disturbed by a busy machine: no step
-    // came late and the release did not fall close to a due time.
-    bool undisturbed(qint64 firstMs, qint64 periodMs, size_t repeatedSteps) const
+// When, on the test's clock, the program wrote into a field: one entry per
+// step of the control that writes it.
+class WriteLog {
+public:
+    WriteLog(bench::BenchSession &session, bench::TextField field, const ManualClock &clock)
+        : session_(session), field_(field), seen_(session.textWrites(field))
     {
-        constexpr qint64 kSlack = 40;
-        for (size_t i = 0; i < repeatedSteps && i < stepMs.size(); ++i) {
-            if (stepMs[i] > firstMs + qint64(i) * periodMs + kSlack)
-                return false;
-        }
-        const qint64 sinceDue = (heldMs - firstMs) % periodMs;
-        return heldMs > firstMs + kSlack && sinceDue > kSlack && sinceDue < periodMs - kSlack;
+        connection_ = QObject::connect(&session, &bench::BenchSession::changed, [this, &clock] {
+            for (; seen_ != session_.textWrites(field_); ++seen_)
+                times_.push_back(clock.now());
+        });
     }
+    ~WriteLog() { QObject::disconnect(connection_); }
 
-    // Steps due while the button was held.
-    size_t dueSteps(qint64 firstMs, qint64 periodMs) const
-    {
-        return heldMs < firstMs ? 0 : size_t((heldMs - firstMs) / periodMs + 1);
-    }
+    const std::vector<std::int64_t> &times() const { return times_; }
+    size_t count() const { return times_.size(); }
+
+private:
+    bench::BenchSession &session_;
+    bench::TextField field_;
+    unsigned seen_;
+    std::vector<std::int64_t> times_;
+    QMetaObject::Connection connection_;
 };

@@ -1,21 +1,13 @@
 // Selecting a maximum by clicking its invisible target on the bench picture.
 #include "test_controls_fixture.h"
 
-#include <array>
+#include "image_control.h"
 
 namespace {
 
 class OrderTest : public ScreenTest {
 protected:
-    TImage *target(int order)
-    {
-        Ui::ExperimentScreen &f = form();
-        const std::array<TImage *, 8> up{f.Img1u, f.Img2u, f.Img3u, f.Img4u, f.Img5u, f.Img6u, f.Img7u, f.Img8u};
-        const std::array<TImage *, 8> down{f.Img1d, f.Img2d, f.Img3d, f.Img4d, f.Img5d, f.Img6d, f.Img7d, f.Img8d};
-        if (order == 0)
-            return f.Img0;
-        return order > 0 ? up[size_t(order - 1)] : down[size_t(-order - 1)];
-    }
+    TImage *target(int order) { return screen().target(bench::targetOfOrder(order)); }
 
     // Clicks the part of a target that lies inside the bench's group box.
     void clickTarget(int order)
@@ -30,7 +22,7 @@ protected:
     void setGratingToThree()
     {
         for (int i = 0; i < 20; ++i)
-            screen().SpinButton1UpClick();
+            session().SpinButton1UpClick();
         ASSERT_EQ(state().d_gr, 3.0);
     }
 };
@@ -61,11 +53,11 @@ TEST_P(OrderSelection, ClickSelectsTheOrderAndShowsIt)
     EXPECT_EQ(state().k_sel, s.order);
     EXPECT_EQ(form().Ed_ym->text(), QString::fromLatin1(s.distance));
     EXPECT_EQ(form().Ed_k->text(), QString::fromLatin1(s.shownOrder));
-    EXPECT_EQ(form().Img_ugu->isVisibleTo(screen_.get()), s.arcUp);
-    EXPECT_EQ(form().Img_ugd->isVisibleTo(screen_.get()), s.arcDown);
+    EXPECT_EQ(form().Img_ugu->isVisibleTo(&screen()), s.arcUp);
+    EXPECT_EQ(form().Img_ugd->isVisibleTo(&screen()), s.arcDown);
     EXPECT_EQ(form().Img_f->y(), s.phiTop);
     // The ray from the lens centre ends on the screen at the selected maximum.
-    EXPECT_EQ(screen().scene().benchCanvas().image().pixel(847, s.rayRow) & 0xFFFFFF, 0xB4B4B4u);
+    EXPECT_EQ(session().scene().benchCanvas().image().pixel(847, s.rayRow) & 0xFFFFFF, 0xB4B4B4u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,12 +107,12 @@ TEST_F(OrderTest, SelectionSurvivesWavelengthAndGratingChanges)
     EXPECT_EQ(state().k_sel, -3);
     EXPECT_EQ(form().Ed_ym->text(), QStringLiteral("-2,40"));
     EXPECT_EQ(form().Ed_k->text(), QStringLiteral("3"));
-    screen().SpinButton1DownClick(); // d = 2.9: y = 7.2 / 2.9 = 2.4827...
+    session().SpinButton1DownClick(); // d = 2.9: y = 7.2 / 2.9 = 2.4827...
     EXPECT_EQ(state().k_sel, -3);
     EXPECT_EQ(form().Ed_ym->text(), QStringLiteral("-2,48"));
     // Down to d = 1.0 order 3 lies at 7.2 cm, off the scale: order 1 again.
     for (int i = 0; i < 19; ++i)
-        screen().SpinButton1DownClick();
+        session().SpinButton1DownClick();
     EXPECT_EQ(state().k_sel, 1);
     EXPECT_EQ(form().Ed_ym->text(), QStringLiteral("2,40"));
 }
@@ -128,7 +120,7 @@ TEST_F(OrderTest, SelectionSurvivesWavelengthAndGratingChanges)
 TEST_F(OrderTest, ClickWithATypedNonIntegerLeavesThePreviousReadoutsUntilTheSliderMoves)
 {
     const int Y = 223;
-    const QImage &canvas = screen().scene().benchCanvas().image();
+    const QImage &canvas = session().scene().benchCanvas().image();
     ASSERT_NE(canvas.pixel(830, Y + 76) & 0xFFFFFF, 0u);
     const QRect targetBefore = target(-1)->geometry();
     QTest::keyClicks(form().Ed_mkm, QStringLiteral(",5"));
@@ -138,7 +130,7 @@ TEST_F(OrderTest, ClickWithATypedNonIntegerLeavesThePreviousReadoutsUntilTheSlid
     EXPECT_EQ(state().k_sel, -1);
     EXPECT_EQ(form().Ed_ym->text(), QStringLiteral("1,90"));
     EXPECT_EQ(form().Ed_k->text(), QStringLiteral("1"));
-    EXPECT_TRUE(form().Img_ugu->isVisibleTo(screen_.get()));
+    EXPECT_TRUE(form().Img_ugu->isVisibleTo(&screen()));
     EXPECT_EQ(target(-1)->geometry(), targetBefore);
     EXPECT_EQ(canvas.pixel(830, Y + 76) & 0xFFFFFF, 0u) << "the maxima are not drawn";
     EXPECT_NE(canvas.pixel(800, Y) & 0xFFFFFF, 0u) << "the central maximum is";
@@ -148,7 +140,7 @@ TEST_F(OrderTest, ClickWithATypedNonIntegerLeavesThePreviousReadoutsUntilTheSlid
     EXPECT_EQ(state().k_sel, -1);
     EXPECT_EQ(form().Ed_ym->text(), QStringLiteral("-1,91"));
     EXPECT_EQ(form().Ed_k->text(), QStringLiteral("1"));
-    EXPECT_TRUE(form().Img_ugd->isVisibleTo(screen_.get()));
+    EXPECT_TRUE(form().Img_ugd->isVisibleTo(&screen()));
     EXPECT_NE(canvas.pixel(830, Y + 76) & 0xFFFFFF, 0u);
 }
 

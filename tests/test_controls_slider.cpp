@@ -1,8 +1,6 @@
 // The wavelength slider on the spectrum strip and the two arrows beside it.
 #include "test_controls_fixture.h"
 
-#include <QSignalSpy>
-
 #include <vector>
 
 namespace {
@@ -29,7 +27,7 @@ TEST_F(SliderTest, DragFollowsTheMouseKeepingTheGrip)
         QTest::mouseMove(window(), start + QPoint(dx, 0));
         EXPECT_EQ(sliderOffset(), dx);
         // The pointer stays on the same pixel of the slider.
-        EXPECT_EQ(slider->mapFrom(screen_.get(), start + QPoint(dx, 0)), kGrip);
+        EXPECT_EQ(slider->mapFrom(form_.get(), start + QPoint(dx, 0)), kGrip);
     }
     release(slider, kGrip);
     EXPECT_FALSE(state().fl_drag);
@@ -104,19 +102,21 @@ protected:
     TImage *left() { return form().Img_dl_dn; }
     TImage *right() { return form().Img_dl_up; }
 
-    TimedHold hold(TImage *arrow, int ms, Qt::MouseButton button = Qt::LeftButton)
+    // Each step of an arrow writes the wavelength field once.
+    WriteLog steps() { return WriteLog(session(), bench::TextField::Wavelength, clock_); }
+
+    // When the steps of a press held for `ms` came.
+    std::vector<std::int64_t> hold(TImage *arrow, int ms, Qt::MouseButton button = Qt::LeftButton)
     {
-        TimedHold result;
-        QElapsedTimer clock;
-        const auto connection = QObject::connect(form().Ed_mkm, &QLineEdit::textChanged,
-                                                 [&] { result.stepMs.push_back(clock.elapsed()); });
-        clock.start();
+        const WriteLog log = steps();
+        const std::int64_t start = clock_.now();
         press(arrow, kOnArrow, button);
-        QTest::qWait(ms);
-        result.heldMs = clock.elapsed();
+        clock_.advance(ms);
         release(arrow, kOnArrow, button);
-        QObject::disconnect(connection);
-        return result;
+        std::vector<std::int64_t> times = log.times();
+        for (std::int64_t &t : times)
+            t -= start;
+        return times;
     }
 };
 
@@ -161,56 +161,40 @@ TEST_F(ArrowTest, PressedAndReleasedPictures)
 TEST_F(ArrowTest, DoubleClickMovesOnePixel)
 {
     doubleClick(right(), kOnArrow);
-    QTest::qWait(350);
+    clock_.advance(350);
     EXPECT_EQ(sliderOffset(), 1);
 }
 
 TEST_F(ArrowTest, QuickClickStartsNoRepeatAfterTheRelease)
 {
     click(right(), kOnArrow);
-    QTest::qWait(450);
+    clock_.advance(450);
     EXPECT_EQ(sliderOffset(), 1);
 }
 
 TEST_F(ArrowTest, HoldingRepeatsOnePixelPerTickAfterTheDelay)
 {
-    // Press, 100 ms delay, then a tick every 100 ms: steps due at 200, 300, ...
+    // Press, 100 ms delay, then a tick every 100 ms: steps at 200, 300, ...
     // ms after the press, and one more step when released over the arrow.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        dragSliderTo(400);
-        const int before = sliderOffset();
-        const TimedHold h = hold(right(), 650);
-        const size_t ticks = h.stepMs.size() - 1;
-        if (!h.undisturbed(200, 100, ticks))
-            continue;
-        EXPECT_EQ(ticks, h.dueSteps(200, 100));
-        EXPECT_GE(h.stepMs.front(), 190) << "a step before the delay was over";
-        EXPECT_EQ(sliderOffset(), before + int(ticks) + 1);
-        return;
-    }
-    FAIL() << "timers too disturbed by the machine's load in every attempt";
+    dragSliderTo(400);
+    const int before = sliderOffset();
+    EXPECT_EQ(hold(right(), 650), (std::vector<std::int64_t>{200, 300, 400, 500, 600, 650}));
+    EXPECT_EQ(sliderOffset(), before + 6);
+    EXPECT_FALSE(session().arrowRepeating(bench::Arrow::Right));
 }
 
 TEST_F(ArrowTest, LeftArrowRepeatsDownwards)
 {
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        dragSliderTo(400);
-        const TimedHold h = hold(left(), 450);
-        const size_t ticks = h.stepMs.size() - 1;
-        if (!h.undisturbed(200, 100, ticks))
-            continue;
-        EXPECT_EQ(ticks, h.dueSteps(200, 100));
-        EXPECT_EQ(sliderOffset(), 84 - int(ticks) - 1);
-        return;
-    }
-    FAIL() << "timers too disturbed by the machine's load in every attempt";
+    dragSliderTo(400);
+    EXPECT_EQ(hold(left(), 450), (std::vector<std::int64_t>{200, 300, 400, 450}));
+    EXPECT_EQ(sliderOffset(), 84 - 4);
 }
 
 TEST_F(ArrowTest, RepeatStopsAtTheEndUntilReleased)
 {
     dragSliderTo(696);
     press(right(), kOnArrow);
-    QTest::qWait(450);
+    clock_.advance(450);
     EXPECT_EQ(state().fl_stop, 2);
     EXPECT_EQ(sliderOffset(), 380);
     release(right(), kOnArrow);
@@ -219,7 +203,7 @@ TEST_F(ArrowTest, RepeatStopsAtTheEndUntilReleased)
 
     dragSliderTo(317);
     press(left(), kOnArrow);
-    QTest::qWait(450);
+    clock_.advance(450);
     EXPECT_EQ(state().fl_stop, 2);
     EXPECT_EQ(sliderOffset(), 0);
     release(left(), kOnArrow);
@@ -231,30 +215,23 @@ TEST_F(ArrowTest, ReleaseOutsideEndsTheRepeatWithoutAStep)
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         dragSliderTo(400);
         press(right(), kOnArrow, button);
-        QTest::qWait(450);
+        clock_.advance(450);
         move(right(), kOnArrow + QPoint(0, 60));
         release(right(), kOnArrow + QPoint(0, 60), button);
         const int atRelease = sliderOffset();
-        EXPECT_GT(atRelease, 84) << "button " << button;
+        EXPECT_EQ(atRelease, 84 + 3) << "button " << button;
         EXPECT_EQ(state().fl_stop, 0);
-        QTest::qWait(350);
+        clock_.advance(350);
         EXPECT_EQ(sliderOffset(), atRelease) << "the repeat outlived the release of button " << button;
     }
 }
 
 TEST_F(ArrowTest, OtherButtonsRepeatButGiveNoClickStep)
 {
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        dragSliderTo(400);
-        const int before = sliderOffset();
-        const TimedHold h = hold(right(), 450, Qt::RightButton);
-        if (!h.undisturbed(200, 100, h.stepMs.size()))
-            continue;
-        EXPECT_EQ(h.stepMs.size(), h.dueSteps(200, 100));
-        EXPECT_EQ(sliderOffset(), before + int(h.stepMs.size()));
-        return;
-    }
-    FAIL() << "timers too disturbed by the machine's load in every attempt";
+    dragSliderTo(400);
+    const int before = sliderOffset();
+    EXPECT_EQ(hold(right(), 450, Qt::RightButton), (std::vector<std::int64_t>{200, 300, 400}));
+    EXPECT_EQ(sliderOffset(), before + 3);
 }
 
 TEST_F(ArrowTest, RewritesAWavelengthTypedByThePupil)

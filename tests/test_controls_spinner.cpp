@@ -3,8 +3,6 @@
 
 #include "spin_button.h"
 
-#include <QSignalSpy>
-
 #include <vector>
 
 namespace {
@@ -23,31 +21,18 @@ std::vector<QRgb> gratingColumn(const QImage &canvas)
 class SpinnerTest : public ScreenTest {
 protected:
     TSpinButton *spinner() { return form().SpinButton1; }
-
-    TimedHold hold(QPoint where, int ms)
-    {
-        TimedHold result;
-        QElapsedTimer clock;
-        const auto connection = QObject::connect(form().Ed_d, &QLineEdit::textChanged,
-                                                 [&] { result.stepMs.push_back(clock.elapsed()); });
-        clock.start();
-        press(spinner(), where);
-        QTest::qWait(ms);
-        result.heldMs = clock.elapsed();
-        release(spinner(), where);
-        QObject::disconnect(connection);
-        return result;
-    }
+    // Each step of the spinner writes the grating field once.
+    WriteLog steps() { return WriteLog(session(), bench::TextField::Grating, clock_); }
 };
 
 TEST_F(SpinnerTest, ClickStepsOnceOnRelease)
 {
-    QSignalSpy up(spinner(), &TSpinButton::upClick);
+    const WriteLog log = steps();
     press(spinner(), kOnUp);
-    EXPECT_EQ(up.count(), 0);
+    EXPECT_EQ(log.count(), 0u);
     EXPECT_EQ(state().d_gr, 1.0);
     release(spinner(), kOnUp);
-    EXPECT_EQ(up.count(), 1);
+    EXPECT_EQ(log.count(), 1u);
     EXPECT_EQ(form().Ed_d->text(), QStringLiteral("1,1"));
 }
 
@@ -60,17 +45,21 @@ class SpinnerRows : public SpinnerTest, public ::testing::WithParamInterface<Row
 
 TEST_P(SpinnerRows, EachRowBelongsToOneButton)
 {
-    QSignalSpy up(spinner(), &TSpinButton::upClick);
-    QSignalSpy down(spinner(), &TSpinButton::downClick);
+    for (int i = 0; i < 5; ++i)
+        session().SpinButton1UpClick();
+    const WriteLog log = steps();
     click(spinner(), {3, GetParam().row});
-    EXPECT_EQ(up.count(), GetParam().up ? 1 : 0);
-    EXPECT_EQ(down.count(), GetParam().up ? 0 : 1);
+    EXPECT_EQ(log.count(), 1u);
+    EXPECT_EQ(form().Ed_d->text(), GetParam().up ? QStringLiteral("1,6") : QStringLiteral("1,4"));
 }
 
 // The down button lies over the up button's last row.
 INSTANTIATE_TEST_SUITE_P(Rows, SpinnerRows,
                          ::testing::Values(RowCase{0, true}, RowCase{12, true}, RowCase{13, false},
-                                           RowCase{14, false}, RowCase{27, false}));
+                                           RowCase{14, false}, RowCase{27, false}),
+                         [](const auto &info) {
+                             return "Row" + std::to_string(info.param.row) + (info.param.up ? "IsUp" : "IsDown");
+                         });
 
 TEST_F(SpinnerTest, TwentyStepsUpReachExactlyThree)
 {
@@ -102,53 +91,45 @@ TEST_F(SpinnerTest, StepDownAtTheLowerEndStaysAndRewritesTheField)
 
 TEST_F(SpinnerTest, HoldingNineHundredFiftyMillisecondsStepsSevenTimes)
 {
-    // Steps due at 400, 500, ..., 900 ms, and one on release.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        click(spinner(), kOnDown); // back to 1.0 from an earlier attempt
-        for (int i = 0; i < 10; ++i)
-            click(spinner(), kOnDown);
-        const TimedHold h = hold(kOnUp, 950);
-        const size_t repeats = h.stepMs.size() - 1;
-        if (!h.undisturbed(400, 100, repeats))
-            continue;
-        ASSERT_EQ(h.dueSteps(400, 100), 6u);
-        EXPECT_EQ(h.stepMs.size(), 7u);
-        EXPECT_GE(h.stepMs.front(), 390) << "a step before the first delay was over";
-        EXPECT_EQ(form().Ed_d->text(), QStringLiteral("1,7"));
-        return;
-    }
-    FAIL() << "timers too disturbed by the machine's load in every attempt";
+    // Steps at 400, 500, ..., 900 ms, and one on release.
+    const WriteLog log = steps();
+    press(spinner(), kOnUp);
+    clock_.advance(950);
+    release(spinner(), kOnUp);
+    EXPECT_EQ(log.times(), (std::vector<std::int64_t>{400, 500, 600, 700, 800, 900, 950}));
+    EXPECT_EQ(form().Ed_d->text(), QStringLiteral("1,7"));
+    EXPECT_FALSE(session().spinnerRepeating());
 }
 
 TEST_F(SpinnerTest, ShortClickStepsOnceOnly)
 {
     press(spinner(), kOnUp);
-    QTest::qWait(250);
+    clock_.advance(250);
     release(spinner(), kOnUp);
-    QTest::qWait(300);
+    clock_.advance(300);
     EXPECT_EQ(form().Ed_d->text(), QStringLiteral("1,1"));
-    EXPECT_FALSE(spinner()->isRepeating());
+    EXPECT_FALSE(session().spinnerRepeating());
 }
 
 TEST_F(SpinnerTest, SlidingOffSuspendsAndSlidingBackResumes)
 {
-    QSignalSpy up(spinner(), &TSpinButton::upClick);
+    const WriteLog log = steps();
     press(spinner(), kOnUp);
     move(spinner(), kOnDown); // the other button does not count as over
-    QTest::qWait(700);
-    EXPECT_EQ(up.count(), 0);
+    EXPECT_EQ(spinner()->looksPressed(), bench::SpinPart::None);
+    clock_.advance(700);
+    EXPECT_EQ(log.count(), 0u);
     move(spinner(), kOnUp);
-    QTest::qWait(350);
-    EXPECT_GE(up.count(), 2);
-    EXPECT_LE(up.count(), 4);
+    EXPECT_EQ(spinner()->looksPressed(), bench::SpinPart::Up);
+    clock_.advance(350); // the repeats due at 800, 900 and 1000 ms
+    EXPECT_EQ(log.times(), (std::vector<std::int64_t>{800, 900, 1000}));
     move(spinner(), kOnUp + QPoint(40, 0));
-    const int suspendedAt = int(up.count());
-    QTest::qWait(300);
-    EXPECT_EQ(up.count(), suspendedAt);
+    clock_.advance(300);
+    EXPECT_EQ(log.count(), 3u);
     // Released away from the button: no step on release either.
     release(spinner(), kOnUp + QPoint(40, 0));
-    EXPECT_EQ(up.count(), suspendedAt);
-    EXPECT_FALSE(spinner()->isRepeating());
+    EXPECT_EQ(log.count(), 3u);
+    EXPECT_FALSE(session().spinnerRepeating());
 }
 
 TEST_F(SpinnerTest, ReleaseOutsideStepsNothing)
@@ -172,8 +153,8 @@ TEST_F(SpinnerTest, OtherButtonsDoNothing)
 {
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         press(spinner(), kOnUp, button);
-        EXPECT_FALSE(spinner()->isRepeating());
-        QTest::qWait(500);
+        EXPECT_FALSE(session().spinnerRepeating());
+        clock_.advance(500);
         release(spinner(), kOnUp, button);
     }
     EXPECT_EQ(state().d_gr, 1.0);
@@ -188,7 +169,7 @@ TEST_F(SpinnerTest, PressPutsTheCaretIntoTheGratingFieldAndKeysNeverStep)
     EXPECT_TRUE(form().Ed_d->hasFocus());
     EXPECT_FALSE(spinner()->hasFocus());
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_Space, Qt::Key_Plus})
-        QTest::keyClick(screen_.get(), key);
+        QTest::keyClick(&screen(), key);
     QTest::keyClick(spinner(), Qt::Key_Up);
     EXPECT_EQ(state().d_gr, 1.1);
 }
@@ -229,8 +210,9 @@ TEST_F(SpinnerTest, ErrorDuringARepetitionStopsIt)
     // fails. The step itself stays made, and nothing repeats behind the box.
     form().Ed_mkm->setText(QStringLiteral("38,5"));
     press(spinner(), kOnUp);
-    QTest::qWait(700);
-    EXPECT_FALSE(spinner()->isRepeating());
+    clock_.advance(700);
+    EXPECT_FALSE(session().spinnerRepeating());
+    EXPECT_EQ(spinner()->looksPressed(), bench::SpinPart::None);
     ASSERT_EQ(shownErrors().size(), 1);
     EXPECT_EQ(shownErrors().front(), QStringLiteral("'38,5' is not a valid integer value."));
     EXPECT_EQ(state().d_gr, 1.1);
@@ -243,7 +225,7 @@ TEST_F(SpinnerTest, ErrorDuringARepetitionStopsIt)
 TEST_F(SpinnerTest, StepWithATypedNonIntegerLeavesAPartialBenchUntilTheSliderMoves)
 {
     const int Y = 223;
-    const bench::TBitmap &canvas = screen().scene().benchCanvas();
+    const bench::TBitmap &canvas = session().scene().benchCanvas();
     ASSERT_NE(canvas.image().pixel(830, Y - 76) & 0xFFFFFF, 0u) << "order 1 drawn at the start";
     const std::vector<QRgb> gratingBefore = gratingColumn(canvas.image());
     QTest::keyClicks(form().Ed_mkm, QStringLiteral("x"));

@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "calculator.h"
+#include "image_control.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
 #include "title_screen.h"
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 
 #include <csignal>
-#include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -194,8 +194,8 @@ TEST_F(WindowTest, LeavingTheExperimentAndComingBackKeepsEverything)
     BoxCatcher boxes;
     showWindow();
     press(ui().Button2);
-    bench().SpinButton1UpClick();
-    bench().selectOrder(-2);
+    form().session().SpinButton1UpClick();
+    form().session().selectOrder(-2);
     QTest::keyClicks(exp().Edit5, QStringLiteral("380"));
     press(exp().Button6);
     // A text that would fail any render: switching must not render.
@@ -400,11 +400,32 @@ TEST_F(WindowTest, ErrorFromAHandlerIsShownInTheErrorBoxAndTheProgramCarriesOn)
     EXPECT_EQ(exp().Ed_ym->text(), u"1,58"); // 380 * 0.005 / 1.2 = 1.583
 }
 
-TEST(ErrorBox, AnyErrorEscapingAnEventIsCaughtInOnePlace)
+// The box waits for the event loop: the action that failed has returned and
+// stopped everything before the pupil sees it.
+TEST_F(WindowTest, ErrorBoxOpensAfterTheFailedActionHasReturned)
 {
     BoxCatcher boxes;
-    QTimer::singleShot(0, [] { throw std::runtime_error("boom"); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.shown().empty(); }, 2000));
-    EXPECT_EQ(boxes.shown().front().text, u"boom");
-    EXPECT_EQ(boxes.shown().front().icon, QMessageBox::Critical);
+    showWindow();
+    form().session().typeText(bench::TextField::Wavelength, QStringLiteral("5x"));
+    const bench::ActionResult result = form().session().selectOrder(2);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(*result, u"'5x' is not a valid integer value.");
+    EXPECT_TRUE(boxes.shown().empty());
+    QApplication::processEvents();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown().front().text, *result);
+    EXPECT_EQ(form().session().state().k_sel, 2);
+}
+
+// The window's own timers drive the auto-repeat (the tests of its timing run
+// on a hand-driven clock). Only that they fire is checked, not when.
+TEST_F(WindowTest, QtTimersDriveTheArrowRepeat)
+{
+    showWindow();
+    press(ui().Button2);
+    TImage *arrow = exp().Img_dl_up;
+    QTest::mousePress(arrow, Qt::LeftButton, {}, QPoint(8, 13));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bench().state().dl_ofs >= 2; }, 10000));
+    QTest::mouseRelease(arrow, Qt::LeftButton, {}, QPoint(8, 13));
+    EXPECT_FALSE(form().session().arrowRepeating(bench::Arrow::Right));
 }

@@ -1,6 +1,5 @@
 #include "window_fixture.h"
 
-#include "headless_bench.h"
 #include "image_control.h"
 #include "label_control.h"
 #include "picture_catalogue.h"
@@ -8,7 +7,7 @@
 #include "screenshot_mode.h"
 #include "spectrum.h"
 #include "ui_procedure_screen.h"
-#include "window_bench_driver.h"
+#include "manual_clock.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -84,12 +83,12 @@ TEST_F(ScreensTest, BenchCanvasIsShownUnscaledAndExact)
     EXPECT_EQ(exp().Img_osn->geometry(), QRect(16, 15, 945, 445));
     auto shown = [&] { return exp().Img_osn->grab().toImage().convertToFormat(QImage::Format_RGB32); };
     EXPECT_EQ(shown(), canvas());
-    bench().selectOrder(-3);
-    bench().SpinButton1UpClick();
+    form().session().selectOrder(-3);
+    form().session().SpinButton1UpClick();
     EXPECT_EQ(shown(), canvas());
     // In the whole window the canvas sits at (24, 23): P3, GroupBox3 and
     // Img_osn. With the central maximum selected nothing lies over it.
-    bench().selectOrder(0);
+    form().session().selectOrder(0);
     ASSERT_TRUE(exp().Img_ugu->isHidden() && exp().Img_ugd->isHidden());
     const QImage window = form().grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(window.copy(24, 23, 945, 445), canvas());
@@ -264,7 +263,7 @@ TEST_F(ScreensTest, TypingIntoTheFieldsStartsNothing)
 TEST_F(ScreensTest, ScreenshotIsTheWholeClientAreaOfTheChosenScreen)
 {
     showWindow();
-    bench().selectOrder(0);
+    form().session().selectOrder(0);
     const QImage experiment = screenshot(form(), ScreenshotOptions::Experiment);
     EXPECT_EQ(experiment.size(), QSize(992, 665));
     EXPECT_EQ(experiment.copy(24, 23, 945, 445), canvas());
@@ -310,59 +309,66 @@ INSTANTIATE_TEST_SUITE_P(
         ScreenshotArgs{{u"--screen"_s, u"title"_s}, false, ScreenshotOptions::Title},
         ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s, u"extra"_s}, false, ScreenshotOptions::Title}));
 
-struct DriverSteps {
+struct BenchSteps {
     const char *name;
     int wavelength;
     int gratingSteps;
     int order;
 };
 
-class WindowDriverTest : public ::testing::TestWithParam<DriverSteps> {};
+class WindowShowsTheSession : public ::testing::TestWithParam<BenchSteps> {};
 
-// Worked through the window's own handlers, the bench gives exactly what the
-// headless bench gives for the same steps.
-TEST_P(WindowDriverTest, MatchesTheHeadlessBench)
+// The pupil's mouse on the window, and the same actions called on a session of
+// its own: the window shows exactly what that session produced.
+TEST_P(WindowShowsTheSession, AfterTheSameActionsByMouse)
 {
-    const DriverSteps s = GetParam();
+    const BenchSteps s = GetParam();
     const bench::NumberFormat comma;
-    WindowBenchDriver window(comma);
-    HeadlessBench headless(bench::makeSpectrumStrip(), assets::picture(assets::PictureId::pic_lens), comma);
-    for (BenchDriver *d : {static_cast<BenchDriver *>(&window), static_cast<BenchDriver *>(&headless)}) {
-        d->setSliderWavelength(s.wavelength);
-        for (int i = 0; i < s.gratingSteps; ++i)
-            d->gratingUpClick();
-        d->clickOrder(s.order);
-    }
-    EXPECT_EQ(window.state().dl_ofs, s.wavelength - 380);
-    EXPECT_EQ(window.wavelengthText(), QString::number(s.wavelength));
-    EXPECT_EQ(window.benchImage(), headless.benchImage());
-    EXPECT_EQ(window.gratingText(), headless.gratingText());
-    EXPECT_EQ(window.distanceText(), headless.distanceText());
-    EXPECT_EQ(window.orderText(), headless.orderText());
-    EXPECT_EQ(window.state().mx_len, headless.state().mx_len);
-    EXPECT_EQ(window.state().k_sel, headless.state().k_sel);
+    ManualClock clock;
+    bench::BenchSession oracle(assets::scenePictures(), comma, clock);
+    oracle.dragSliderTo(s.wavelength);
+    for (int i = 0; i < s.gratingSteps; ++i)
+        oracle.SpinButton1UpClick();
+    oracle.selectOrder(s.order);
+
+    TForm1 form(comma, &clock);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.Button2Click();
+    Ui::ExperimentScreen &f = form.experiment().ui();
+    QWindow *window = form.windowHandle();
+    auto at = [&](const QWidget *w, QPoint p) { return w->mapTo(&form, p); };
+    const QPoint grip(2, 8);
+    QTest::mousePress(window, Qt::LeftButton, {}, at(f.Img_vizir, grip));
+    QTest::mouseMove(window, at(f.Img_vizir, grip + QPoint(s.wavelength - 380, 0)));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(f.Img_vizir, grip));
+    for (int i = 0; i < s.gratingSteps; ++i)
+        QTest::mouseClick(window, Qt::LeftButton, {}, at(f.SpinButton1, {10, 5}));
+    const TImage *target = form.experiment().target(bench::targetOfOrder(s.order));
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(target, target->rect().center()));
+
+    ASSERT_EQ(form.session().state().dl_ofs, s.wavelength - 380);
+    EXPECT_EQ(f.Img_osn->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              oracle.scene().benchCanvas().image().convertToFormat(QImage::Format_RGB32));
+    for (int i = 0; i < bench::kTextFieldCount; ++i)
+        EXPECT_EQ(form.experiment().field(bench::TextField(i))->text(), oracle.text(bench::TextField(i))) << i;
+    EXPECT_EQ(form.session().state().mx_len, oracle.state().mx_len);
+    EXPECT_EQ(form.session().state().k_sel, oracle.state().k_sel);
+    EXPECT_EQ(f.Img_vizir->pos(), oracle.sliderTopLeft());
+    EXPECT_EQ(f.Img_spektr->pos(), bench::kStripTopLeft);
     for (int i = 0; i < bench::kTargetCount; ++i)
-        EXPECT_EQ(window.targetRect(i), headless.targetRect(i)) << i;
-    EXPECT_EQ(window.arcUpVisible(), headless.arcUpVisible());
-    EXPECT_EQ(window.arcDownVisible(), headless.arcDownVisible());
-    EXPECT_EQ(window.phiTop(), headless.phiTop());
-    EXPECT_EQ(window.lightColour(), headless.lightColour());
+        EXPECT_EQ(form.experiment().target(i)->geometry(), oracle.targetRect(i)) << i;
+    EXPECT_EQ(!f.Img_ugu->isHidden(), oracle.arcUpVisible());
+    EXPECT_EQ(!f.Img_ugd->isHidden(), oracle.arcDownVisible());
+    EXPECT_EQ(f.Img_f->y(), oracle.phiTop());
+    EXPECT_EQ(form.session().lightColour(), oracle.lightColour());
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, WindowDriverTest,
-                         ::testing::Values(DriverSteps{"Start", 380, 0, 1},
-                                           DriverSteps{"Yellow", 580, 0, 2},
-                                           DriverSteps{"BelowAxis", 500, 10, -3},
-                                           DriverSteps{"Central", 650, 5, 0},
-                                           DriverSteps{"FallBack", 380, 20, 8},
-                                           DriverSteps{"Red", 760, 20, -8}),
+INSTANTIATE_TEST_SUITE_P(Steps, WindowShowsTheSession,
+                         ::testing::Values(BenchSteps{"Start", 380, 0, 1},
+                                           BenchSteps{"Yellow", 580, 0, 2},
+                                           BenchSteps{"BelowAxis", 500, 10, -3},
+                                           BenchSteps{"Central", 650, 5, 0},
+                                           BenchSteps{"FallBack", 380, 20, 8},
+                                           BenchSteps{"Red", 760, 20, -3}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST(WindowDriver, TypedTextFailsTheNextRenderLikeTheWindow)
-{
-    WindowBenchDriver window{bench::NumberFormat{}};
-    window.typeWavelengthText(QStringLiteral("5x"));
-    EXPECT_THROW(window.clickOrder(2), bench::EConvertError);
-    EXPECT_EQ(window.state().k_sel, 2);
-    EXPECT_EQ(window.orderText(), u"1");
-}

@@ -3,6 +3,7 @@
 // The main window as the pupil meets it, shown on the offscreen platform,
 // with the decimal comma the texts of the interface are written for.
 
+#include "box_catcher.h"
 #include "experiment_screen.h"
 #include "mainUnit.h"
 #include "ui_experiment_screen.h"
@@ -18,47 +19,6 @@
 
 #include <memory>
 #include <vector>
-
-// Every modal message box that comes up while it lives is recorded and
-// dismissed with its OK button, as a pupil would.
-class BoxCatcher {
-public:
-    struct Shown {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon;
-        QStringList buttons;
-        Qt::WindowModality modality;
-    };
-
-    BoxCatcher()
-    {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { dismiss(); });
-        timer_.start();
-    }
-
-    const std::vector<Shown> &shown() const { return shown_; }
-
-private:
-    void dismiss()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        QStringList buttons;
-        for (QAbstractButton *button : box->buttons())
-            buttons.append(button->text());
-        shown_.push_back({box->windowTitle(), box->text(), box->icon(), buttons, box->windowModality()});
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-            ok->click();
-        else
-            box->reject();
-    }
-
-    QTimer timer_;
-    std::vector<Shown> shown_;
-};
 
 class WindowTest : public ::testing::Test {
 protected:
