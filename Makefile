@@ -22,5 +22,11 @@ test: deps
 bench: deps
 	@tools/run-benchmarks.sh
 
+# Time-boxed fuzzing of the number texts (make test only replays the kept
+# inputs): make fuzz [SECONDS=60] per target.
+.PHONY: fuzz
+fuzz: deps
+	@tests/fuzz/run-fuzzers.sh build/fuzz $(or $(SECONDS),60)
+
 clean:
 	rm -rf build

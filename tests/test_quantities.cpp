@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "number_text.h"
 #include "quantities.h"
 
@@ -119,7 +120,11 @@ INSTANTIATE_TEST_SUITE_P(
         BenchCase{380, 1.0, 0, u"0,00", 0.0L, 0, 0},
         // A typed wavelength this large wrapped the old 32-bit product.
         BenchCase{2147483647, 1.0, 8, u"8,59E07", 85900000.0L, 3436000000, 6872000000},
-        BenchCase{-2147483647 - 1, 1.0, 8, u"-8,59E07", -85900000.0L, -3436000000, -6872000000}));
+        BenchCase{-2147483647 - 1, 1.0, 8, u"-8,59E07", -85900000.0L, -3436000000, -6872000000}),
+    [](const auto &info) {
+        return "Wavelength" + case_name::number(info.param.lambdaT) + "_Grating" + case_name::number(info.param.d_gr) +
+               "_Order" + case_name::number(info.param.order);
+    });
 
 TEST(DistanceOfOrder, OrderSevenAtGratingThreeRoundsLinesAndRayApart)
 {

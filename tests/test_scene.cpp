@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "scene.h"
 #include "spectrum.h"
 
@@ -242,7 +243,8 @@ TEST_P(HugeTypedWavelength, FallsBackOnceAndDrawsWhatLiesOnTheCanvas)
 INSTANTIATE_TEST_SUITE_P(Bench, HugeTypedWavelength,
                          ::testing::Values(HugeCase{"2147483647", 0, Y, "1,07E07"},
                                            HugeCase{"$7FFFFFFF", 0, Y, "1,07E07"},
-                                           HugeCase{"-2147483648", Y, 444, "-1,07E07"}));
+                                           HugeCase{"-2147483648", Y, 444, "-1,07E07"}),
+                         [](const auto &info) { return case_name::spelled(QString::fromUtf8(info.param.text)); });
 
 TEST(Scene, LengthIsMeasuredFromTheCanvasNotComputed)
 {

@@ -1,3 +1,4 @@
+#include "case_name.h"
 #include "spectrum.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,8 @@ TEST_P(SpectrumEveryTenNm, LightColourIsTheStripColour)
     EXPECT_EQ(spektr_color(strip, s.nm - 380), RGB(s.r, s.g, s.b)) << s.nm << " nm";
 }
 
-INSTANTIATE_TEST_SUITE_P(Strip, SpectrumEveryTenNm, ::testing::ValuesIn(kEveryTenNm));
+INSTANTIATE_TEST_SUITE_P(Strip, SpectrumEveryTenNm, ::testing::ValuesIn(kEveryTenNm),
+                         [](const auto &info) { return "Nm" + case_name::number(info.param.nm); });
 
 TEST(Spectrum, StripIsOpaqueTrueColourOfTheRightSize)
 {

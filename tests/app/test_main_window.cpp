@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "calculator.h"
+#include "case_name.h"
 #include "image_control.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
@@ -361,7 +362,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, ApplicationTitleTest,
                                            TitleCase{"./Grating.Lab.exe", "Grating"},
                                            TitleCase{"/opt/lab/MyLab", "Mylab"},
                                            TitleCase{"gratinglab", "gratinglab"},
-                                           TitleCase{"/opt/lab/.hidden", ""}));
+                                           TitleCase{"/opt/lab/.hidden", ""}),
+                         [](const auto &info) { return case_name::spelled(QString::fromUtf8(info.param.path)); });
 
 // The wavelength field holds a typed non-number; the spinner's step changes
 // the grating, then its render fails. The box reports it, and the program

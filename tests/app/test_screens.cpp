@@ -276,6 +276,7 @@ TEST_F(ScreensTest, ScreenshotIsTheWholeClientAreaOfTheChosenScreen)
 }
 
 struct ScreenshotArgs {
+    const char *name;
     QStringList arguments;
     bool valid;
     ScreenshotOptions::Screen screen;
@@ -299,15 +300,19 @@ TEST_P(ScreenshotArgumentsTest, AreReadOrRefused)
 INSTANTIATE_TEST_SUITE_P(
     Arguments, ScreenshotArgumentsTest,
     ::testing::Values(
-        ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s}, true, ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screenshot=out.png"_s, u"--screen=procedure"_s}, true, ScreenshotOptions::Procedure},
-        ScreenshotArgs{{u"--screen"_s, u"experiment"_s, u"--screenshot"_s, u"out.png"_s}, true,
+        ScreenshotArgs{"ImageAloneShowsTheTitle", {u"--screenshot"_s, u"out.png"_s}, true, ScreenshotOptions::Title},
+        ScreenshotArgs{"JoinedValuesChooseTheProcedure", {u"--screenshot=out.png"_s, u"--screen=procedure"_s}, true,
+                       ScreenshotOptions::Procedure},
+        ScreenshotArgs{"ScreenBeforeImageChoosesTheExperiment",
+                       {u"--screen"_s, u"experiment"_s, u"--screenshot"_s, u"out.png"_s}, true,
                        ScreenshotOptions::Experiment},
-        ScreenshotArgs{{u"--screenshot"_s}, false, ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s, u"--screen"_s, u"bench"_s}, false,
+        ScreenshotArgs{"MissingImagePath", {u"--screenshot"_s}, false, ScreenshotOptions::Title},
+        ScreenshotArgs{"UnknownScreen", {u"--screenshot"_s, u"out.png"_s, u"--screen"_s, u"bench"_s}, false,
                        ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screen"_s, u"title"_s}, false, ScreenshotOptions::Title},
-        ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s, u"extra"_s}, false, ScreenshotOptions::Title}));
+        ScreenshotArgs{"ScreenWithoutImage", {u"--screen"_s, u"title"_s}, false, ScreenshotOptions::Title},
+        ScreenshotArgs{"StrayArgument", {u"--screenshot"_s, u"out.png"_s, u"extra"_s}, false,
+                       ScreenshotOptions::Title}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct BenchSteps {
     const char *name;

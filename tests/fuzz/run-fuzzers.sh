@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Builds the number-text fuzz targets with clang (libFuzzer + ASan + UBSan)
-# and runs each for a fixed time from its seed corpus. Any crash, sanitizer
-# report or disagreement with the slow reference parsers fails the run.
-#   tests/fuzz/run-fuzzers.sh [build-dir] [seconds-per-target]
+# Builds the number-text fuzz targets with clang (libFuzzer + ASan + UBSan).
+# With 0 seconds (the gate in the test suite) it runs every kept input once,
+# the same inputs in every run; with more it fuzzes each target for that
+# long from the kept corpus. Any crash, sanitizer report or disagreement
+# with the slow reference parsers fails the run.
+#   tests/fuzz/run-fuzzers.sh [build-dir] [seconds-per-target] [--keep]
+# --keep merges the inputs that reached new code into the kept corpus.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=${1:-$root/build/fuzz}
-seconds=${2:-20}
+seconds=${2:-0}
+keep=${3:-}
+[[ "$seconds" =~ ^[0-9]+$ ]] || { echo "seconds must be a whole number, not '$seconds'" >&2; exit 2; }
+[ -z "$keep" ] || [ "$keep" = --keep ] || { echo "unknown option '$keep'" >&2; exit 2; }
 targets=(fuzz_str_to_int fuzz_str_to_float fuzz_formatters)
 
 cxx=${FUZZ_CXX:-clang++}
@@ -37,15 +43,34 @@ passed=0
 failed=0
 for t in "${targets[@]}"; do
   name=${t#fuzz_}
-  work="$out/corpus/$name"
-  rm -rf "$work" && mkdir -p "$work" "$out/artifacts"
+  kept="$here/corpus/$name"
+  inputs=$(find "$kept" -type f | wc -l)
+  [ "$inputs" -gt 0 ] || { echo "$t: no kept inputs in $kept" >&2; exit 1; }
+  mkdir -p "$out/artifacts"
   log="$out/$t.log"
-  echo "== $t: ${seconds} s"
-  if "$out/$t" "$work" "$here/corpus/$name" -max_total_time="$seconds" -max_len=128 -timeout=10 \
-       -print_final_stats=1 -artifact_prefix="$out/artifacts/$t-" >"$log" 2>&1; then
+  common=(-timeout=10 -print_final_stats=1 -artifact_prefix="$out/artifacts/$t-")
+  if [ "$seconds" -eq 0 ]; then
+    echo "== $t: replaying $inputs kept inputs"
+    run=("$out/$t" "$kept" -runs=0 -seed=1 "${common[@]}")
+  else
+    echo "== $t: ${seconds} s"
+    work="$out/corpus/$name"
+    rm -rf "$work" && mkdir -p "$work"
+    run=("$out/$t" "$work" "$kept" -max_total_time="$seconds" -max_len=128 "${common[@]}")
+  fi
+  if "${run[@]}" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
-    echo "$t: ok, $runs runs, $cov, corpus $(ls "$work" | wc -l) new inputs"
+    if [ "$seconds" -eq 0 ]; then
+      echo "$t: ok, $runs runs (the kept inputs and an empty one), $cov"
+    else
+      echo "$t: ok, $runs runs, $cov, corpus $(ls "$work" | wc -l) new inputs"
+      if [ -n "$keep" ]; then
+        before=$inputs
+        "$out/$t" -merge=1 "$kept" "$work" -timeout=10 >>"$log" 2>&1
+        echo "$t: kept corpus $before -> $(find "$kept" -type f | wc -l) inputs"
+      fi
+    fi
     passed=$((passed + 1))
   else
     echo "$t: FAILED, log follows"
