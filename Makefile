@@ -1,8 +1,12 @@
-# Entry points for a fresh Debian/Ubuntu machine: each target first installs
+# Entry points for a fresh Debian machine: each target first installs
 # whatever packages are missing, then configures and builds.
 BUILD_DIR ?= build/release
+PACKAGE_DIR ?= build/package
+# The same configuration as the README's install steps, so both may share
+# the directory.
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGL_BUILD_TESTS=OFF
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench fuzz deb clean
 
 all: build
 
@@ -10,7 +14,7 @@ deps:
 	@tools/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGL_BUILD_TESTS=OFF -DGL_BUILD_BENCHMARKS=OFF >/dev/null
+	@$(CONFIGURE) >/dev/null
 	@cmake --build $(BUILD_DIR) --target gratinglab
 
 run: build
@@ -24,9 +28,17 @@ bench: deps
 
 # Time-boxed fuzzing of the number texts (make test only replays the kept
 # inputs): make fuzz [SECONDS=60] per target.
-.PHONY: fuzz
 fuzz: deps
 	@tests/fuzz/run-fuzzers.sh build/fuzz $(or $(SECONDS),60)
+
+# The .deb in $(PACKAGE_DIR), checked the way a distribution checks it.
+deb: deps
+	@$(CONFIGURE) >/dev/null
+	@cmake --build $(BUILD_DIR)
+	@rm -rf $(PACKAGE_DIR)
+	@cpack --config $(BUILD_DIR)/CPackConfig.cmake -B $(PACKAGE_DIR) >/dev/null
+	@lintian --fail-on error,warning $(PACKAGE_DIR)/*.deb
+	@ls $(PACKAGE_DIR)/*.deb
 
 clean:
 	rm -rf build

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the .deb from this build tree, unpacks it into a temporary root and
-# runs the installed program there in render mode.
+# Builds the .deb from this build tree, lints it, unpacks it into a temporary
+# root and runs the installed program there in render mode.
 #   test_deb.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1; src=$2
@@ -16,10 +16,22 @@ for need in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2; do
   grep -q "$need" <<<"$depends" || { echo "missing dependency $need"; exit 1; }
 done
 
+# What a distribution checks first. Info tags are allowed; an override would
+# need its reason written beside it.
+command -v lintian >/dev/null || { echo "lintian is missing (tools/install-deps.sh installs it)"; exit 1; }
+lint_status=0
+lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || lint_status=$?
+grep -v 'running with root privileges' "$work/lintian.log" || true
+[ "$lint_status" -eq 0 ] || { echo "lintian reports errors or warnings (status $lint_status)"; exit 1; }
+echo "lintian: no errors, no warnings"
+
 root="$work/root"
 dpkg -x "$deb" "$root"
 app=org.gratinglab.GratingLab
+doc=usr/share/doc/gratinglab
 for f in usr/bin/gratinglab \
+         $doc/copyright $doc/changelog.gz \
+         usr/share/man/man1/gratinglab.1.gz usr/share/man/ru/man1/gratinglab.1.gz \
          usr/share/applications/$app.desktop \
          usr/share/metainfo/$app.metainfo.xml \
          usr/share/icons/hicolor/16x16/apps/$app.png \
@@ -27,6 +39,17 @@ for f in usr/bin/gratinglab \
          usr/share/icons/hicolor/256x256/apps/$app.png; do
   [ -f "$root/$f" ] || { echo "not installed: $f"; exit 1; }
 done
+head -n1 "$root/$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || { echo "copyright is not in the machine-readable format"; exit 1; }
+
+# A new version needs its changelog entry and its AppStream release.
+version=$(dpkg-deb -f "$deb" Version)
+gunzip -c "$root/$doc/changelog.gz" >"$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] \
+  || { echo "the changelog's latest entry is not version $version"; exit 1; }
+grep -m1 '<release ' "$root/usr/share/metainfo/$app.metainfo.xml" | grep -q "version=\"$version\"" \
+  || { echo "the metainfo's latest release is not version $version"; exit 1; }
+
 identify_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"; }
 [ "$(identify_size "$root/usr/share/icons/hicolor/256x256/apps/$app.png")" = "256 256" ] || { echo "icon size wrong"; exit 1; }
 
