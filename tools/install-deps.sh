@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-dev
   appstream desktop-file-utils
   dpkg-dev file python3
+  locales
   lintian man-db groff-base
 )
 
