@@ -14,7 +14,7 @@ QString headerText(Column column)
     case Column::Time:
         return u"Время"_s;
     case Column::SetWavelength:
-        return u"λ установлена, нм"_s;
+        return u"λ уст., нм"_s;
     case Column::Grating:
         return u"d, 10⁻⁵ м"_s;
     case Column::Order:

@@ -26,7 +26,7 @@ QString escaped(const QString &text)
 
 QString tableHtml(const JournalModel &model)
 {
-    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>"_s;
+    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>"_s;
     for (int c = 0; c < kColumnCount; ++c)
         html += u"<th>"_s + escaped(headerText(Column(c))) + u"</th>"_s;
     html += u"</tr>"_s;

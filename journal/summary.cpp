@@ -14,6 +14,9 @@ namespace {
 
 using Wide = __int128;
 
+// A mean, lambda with a bar, as a teacher writes it.
+const QString kMean = u"<span style=\"text-decoration: overline\">λ</span>"_s;
+
 // round(sqrt(n / d)), ties to even, exactly: r is right when
 // (2r - 1)^2 d <= 4n <= (2r + 1)^2 d.
 std::int64_t roundedSqrt(Wide n, Wide d)
@@ -114,9 +117,9 @@ std::vector<LineSummary> summarize(const std::vector<JournalRow> &rows)
 
 QString summaryHtml(const std::vector<LineSummary> &lines, const bench::NumberFormat &format)
 {
-    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>"
-                   u"<th>λ установлена, нм</th><th>Проверок</th><th>Среднее λ̄, нм</th><th>s, нм</th>"
-                   u"<th>Среднее верных ответов λ̄<sub>отв</sub>, нм</th><th>δ, %</th></tr>"_s;
+    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr><th>λ уст., нм</th>"
+                   u"<th>Проверок</th><th>Среднее %1, нм</th><th>s, нм</th>"
+                   u"<th>Среднее верных ответов %1<sub>отв</sub>, нм</th><th>δ, %</th></tr>"_s.arg(kMean);
     for (const LineSummary &line : lines) {
         const QStringList cells{line.setWavelength.toHtmlEscaped(), bench::IntToStr(line.checks),
                                 cell(line.meanTenths, 1, format), cell(line.deviationTenths, 1, format),
@@ -128,12 +131,11 @@ QString summaryHtml(const std::vector<LineSummary> &lines, const bench::NumberFo
 
 QString formulasHtml()
 {
-    return u"<p>λ = d·y / (k·F), F = 50 см; &nbsp; "
-           u"λ̄ = (λ<sub>1</sub> + λ<sub>2</sub> + … + λ<sub>n</sub>) / n; &nbsp; "
-           u"s = √( Σ (λ<sub>i</sub> − λ̄)² / (n − 1) ); &nbsp; "
-           u"δ = |λ̄<sub>отв</sub> − λ<sub>уст</sub>| / λ<sub>уст</sub> · 100 %</p>"
-           u"<p>λ̄ — среднее вычисленных длин волн, s — их выборочное стандартное отклонение (при n ≥ 2), "
-           u"λ̄<sub>отв</sub> — среднее верных ответов, λ<sub>уст</sub> — установленная длина волны.</p>"_s;
+    return u"<p>λ = d·y / (k·F), F = 50 см; &nbsp; %1 = (λ<sub>1</sub> + λ<sub>2</sub> + … + λ<sub>n</sub>) / n; &nbsp; "
+           u"s = √( Σ (λ<sub>i</sub> − %1)² / (n − 1) ); &nbsp; "
+           u"δ = |%1<sub>отв</sub> − λ<sub>уст</sub>| / λ<sub>уст</sub> · 100 %</p>"
+           u"<p>%1 — среднее вычисленных длин волн, s — их выборочное стандартное отклонение (при n ≥ 2), "
+           u"%1<sub>отв</sub> — среднее верных ответов, λ<sub>уст</sub> — установленная длина волны.</p>"_s.arg(kMean);
 }
 
 } // namespace journal
