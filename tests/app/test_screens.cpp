@@ -303,6 +303,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScreenshotArgs{{u"--screenshot=out.png"_s, u"--screen=procedure"_s}, true, ScreenshotOptions::Procedure},
         ScreenshotArgs{{u"--screen"_s, u"experiment"_s, u"--screenshot"_s, u"out.png"_s}, true,
                        ScreenshotOptions::Experiment},
+        ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s, u"--screen=journal"_s}, true, ScreenshotOptions::Journal},
         ScreenshotArgs{{u"--screenshot"_s}, false, ScreenshotOptions::Title},
         ScreenshotArgs{{u"--screenshot"_s, u"out.png"_s, u"--screen"_s, u"bench"_s}, false,
                        ScreenshotOptions::Title},
