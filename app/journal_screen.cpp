@@ -130,7 +130,7 @@ void JournalScreen::clearAsked()
     const auto answer = ask(window(), u"Очистить журнал? Все записи будут удалены."_s,
                             {{QMessageBox::Yes, u"Очистить"_s}, {QMessageBox::Cancel, u"Отмена"_s}});
     if (answer == QMessageBox::Yes)
-        journal_.model().clear();
+        journal_.clear();
 }
 
 bool JournalScreen::mayClose()

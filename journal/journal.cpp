@@ -22,6 +22,12 @@ void Journal::setPupil(const PupilData &pupil)
     emit pupilChanged();
 }
 
+void Journal::clear()
+{
+    model_.clear();
+    lastBench_ = QImage();
+}
+
 SetLight Journal::ordinarySetLight(const bench::BenchSession &session)
 {
     const QString wavelength = session.text(bench::TextField::Wavelength);

@@ -28,7 +28,7 @@ public:
     // mode the wavelength field, ungrouped beyond its own value.
     using SetLightOf = std::function<SetLight(const bench::BenchSession &)>;
 
-    Journal(bench::BenchSession &session, QObject *parent = nullptr);
+    explicit Journal(bench::BenchSession &session, QObject *parent = nullptr);
 
     JournalModel &model() { return model_; }
     const JournalModel &model() const { return model_; }
@@ -36,6 +36,8 @@ public:
     const PupilData &pupil() const { return pupil_; }
     void setPupil(const PupilData &pupil);
     const QImage &lastBench() const { return lastBench_; }
+    // Every row goes, and the picture of their last check with them.
+    void clear();
 
     QDateTime now() const { return now_(); }
     void setNow(Now now) { now_ = std::move(now); }

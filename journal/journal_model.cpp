@@ -24,7 +24,7 @@ QVariant JournalModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole)
         return cellText(index.row(), Column(index.column()));
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignCenter);
+        return int(Qt::AlignCenter);
     return {};
 }
 
