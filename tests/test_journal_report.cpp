@@ -33,8 +33,8 @@ QString words(const QString &text)
 
 TEST(JournalReportTest, PdfHoldsTheHeadingTheTableTheSummaryAndTheBench)
 {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed (tools/install-deps.sh installs poppler-utils)";
+    ASSERT_FALSE(QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        << "pdftotext is missing: tools/install-deps.sh installs poppler-utils";
     ManualClock clock;
     bench::BenchSession session(assets::scenePictures(), bench::NumberFormat{}, clock);
     journal::Journal journal(session);
