@@ -4,11 +4,14 @@
 #include "calculator.h"
 #include "experiment_screen.h"
 #include "form_fonts.h"
+#include "journal.h"
+#include "journal_screen.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
 #include "title_screen.h"
 #include "ui_mainUnit.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QScreen>
 
@@ -53,11 +56,18 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
     // The experiment screen's fields come after the bottom row in tab order.
     setTabOrder(ui_->Button5, experiment_->firstTabStop());
 
+    // Made after the experiment screen, its fields come after the bench's
+    // in tab order.
+    journal_ = std::make_unique<journal::Journal>(*session_);
+    journalScreen_ = new JournalScreen(*journal_, ui_->P4);
+    journalScreen_->move(0, 0);
+
     connect(ui_->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui_->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui_->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(ui_->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(ui_->Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
 
     FormCreate();
 
@@ -92,7 +102,7 @@ void TForm1::FormCreate()
 
 void TForm1::showScreen(QWidget *screen)
 {
-    for (QFrame *panel : {static_cast<QFrame *>(ui_->P1), static_cast<QFrame *>(ui_->P2), ui_->P3})
+    for (QFrame *panel : {static_cast<QFrame *>(ui_->P1), static_cast<QFrame *>(ui_->P2), ui_->P3, ui_->P4})
         panel->setVisible(panel == screen);
 }
 
@@ -119,4 +129,17 @@ void TForm1::Button3Click()
 void TForm1::Button5Click()
 {
     close();
+}
+
+void TForm1::Button7Click()
+{
+    showScreen(ui_->P4);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (journalScreen_->mayClose())
+        event->accept();
+    else
+        event->ignore();
 }

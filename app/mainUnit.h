@@ -12,6 +12,10 @@ namespace Ui {
 class TForm1;
 }
 class ExperimentScreen;
+class JournalScreen;
+namespace journal {
+class Journal;
+}
 class ProcedureScreen;
 class TitleScreen;
 
@@ -40,6 +44,14 @@ public:
     void Button3Click(); // calculator
     void Button5Click(); // close
 
+    journal::Journal &journal() { return *journal_; }
+    JournalScreen &journalScreen() { return *journalScreen_; }
+    void Button7Click(); // journal screen
+
+protected:
+    // Every way of closing ends here: unsaved rows of the journal are asked about.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void showScreen(QWidget *screen);
 
@@ -47,4 +59,6 @@ private:
     std::unique_ptr<bench::Clock> ownClock_;
     std::unique_ptr<bench::BenchSession> session_;
     ExperimentScreen *experiment_ = nullptr;
+    std::unique_ptr<journal::Journal> journal_;
+    JournalScreen *journalScreen_ = nullptr;
 };

@@ -157,7 +157,7 @@ QString renderUsage()
         "Usage: gratinglab\n"
         "       gratinglab --render OUT.png [--wavelength NM] [--wavelength-text TEXT]\n"
         "                  [--grating D] [--order K] [--state FILE]\n"
-        "       gratinglab --screenshot OUT.png [--screen title|procedure|experiment]\n"
+        "       gratinglab --screenshot OUT.png [--screen title|procedure|experiment|journal]\n"
         "       gratinglab --help | --version\n"
         "\n"
         "Without options the program opens its window.\n"

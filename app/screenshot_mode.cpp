@@ -69,8 +69,10 @@ std::optional<ScreenshotOptions> parseScreenshotArguments(const QStringList &arg
             options.screen = ScreenshotOptions::Procedure;
         } else if (value == u"experiment") {
             options.screen = ScreenshotOptions::Experiment;
+        } else if (value == u"journal") {
+            options.screen = ScreenshotOptions::Journal;
         } else {
-            *error = QStringLiteral("--screen must be title, procedure or experiment, not '%1'").arg(value);
+            *error = QStringLiteral("--screen must be title, procedure, experiment or journal, not '%1'").arg(value);
             return std::nullopt;
         }
     }
@@ -86,6 +88,7 @@ QImage screenshot(TForm1 &form, ScreenshotOptions::Screen screen)
     Ui::TForm1 &ui = form.ui();
     QPushButton *button = screen == ScreenshotOptions::Procedure ? ui.Button1
         : screen == ScreenshotOptions::Experiment                ? ui.Button2
+        : screen == ScreenshotOptions::Journal                   ? ui.Button7
                                                                  : ui.Button4;
     button->click();
     QApplication::processEvents();

@@ -1,7 +1,5 @@
 #include "answer_check.h"
 
-#include <optional>
-
 namespace bench {
 
 namespace {
@@ -56,26 +54,31 @@ Wide powerOfTen(int n)
 
 } // namespace
 
+std::optional<ExactWavelength> formulaWavelength(const ShownReadouts &shown, const NumberFormat &format)
+{
+    if (shown.order == 0)
+        return std::nullopt;
+    const auto d = parseShown(shown.grating, format.decimalSeparator);
+    const auto y = parseShown(shown.distance, format.decimalSeparator);
+    if (!d || !y)
+        return std::nullopt;
+    // y/F is a ratio of centimetres and d is in 1e-5 m = 1e4 nm, so
+    // lambda [nm] = d * 1e4 * y / (|k| * F); kept as an exact fraction so that
+    // a whole result is never split into two neighbours.
+    const std::uint32_t k = std::uint32_t(shown.order < 0 ? -std::int64_t(shown.order) : shown.order);
+    return ExactWavelength{Wide(d->mantissa) * y->mantissa * kNanometresPerGratingUnit,
+                           powerOfTen(d->scale + y->scale) * k * kFocalLengthCm};
+}
+
 bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format)
 {
     if (answer == shown.wavelength)
         return true;
-    if (shown.order == 0)
+    const auto lambda = formulaWavelength(shown, format);
+    if (!lambda || lambda->numerator == 0)
         return false;
-    const auto d = parseShown(shown.grating, format.decimalSeparator);
-    const auto y = parseShown(shown.distance, format.decimalSeparator);
-    if (!d || !y)
-        return false;
-    // y/F is a ratio of centimetres and d is in 1e-5 m = 1e4 nm, so
-    // lambda [nm] = d * 1e4 * y / (|k| * F); kept as an exact fraction so that
-    // a whole result is never split into two neighbours.
-    const Wide numerator = Wide(d->mantissa) * y->mantissa * kNanometresPerGratingUnit;
-    const std::uint32_t k = std::uint32_t(shown.order < 0 ? -std::int64_t(shown.order) : shown.order);
-    const Wide denominator = powerOfTen(d->scale + y->scale) * k * kFocalLengthCm;
-    if (numerator == 0)
-        return false;
-    const Wide down = numerator / denominator;
-    const Wide up = down + (numerator % denominator != 0 ? 1 : 0);
+    const Wide down = lambda->numerator / lambda->denominator;
+    const Wide up = down + (lambda->numerator % lambda->denominator != 0 ? 1 : 0);
     if (up > Wide(INT64_MAX))
         return false;
     return answer == IntToStr(std::int64_t(down)) || answer == IntToStr(std::int64_t(up));

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace bench {
 
@@ -22,5 +23,13 @@ struct ShownReadouts {
 // a whole nanometre: the distance is shown with two decimals only, so an
 // honest computation can miss the set wavelength by a nanometre or two.
 bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format);
+
+// lambda = d*y/(|k|*F) in nm from the shown grating constant and distance,
+// as an exact fraction; none for order 0 or a text that is not a read-out.
+struct ExactWavelength {
+    unsigned __int128 numerator = 0;
+    unsigned __int128 denominator = 1;
+};
+std::optional<ExactWavelength> formulaWavelength(const ShownReadouts &shown, const NumberFormat &format);
 
 } // namespace bench

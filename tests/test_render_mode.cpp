@@ -281,7 +281,7 @@ TEST(RenderModeInfo, HelpAndVersion)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: gratinglab\n")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("gratinglab --render OUT.png [--wavelength NM]")) << help.out.toStdString();
-    EXPECT_TRUE(help.out.contains("gratinglab --screenshot OUT.png [--screen title|procedure|experiment]"));
+    EXPECT_TRUE(help.out.contains("gratinglab --screenshot OUT.png [--screen title|procedure|experiment|journal]"));
     const ProgramRun version = runProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^gratinglab \\d+\\.\\d+\\.\\d+\\n$"))

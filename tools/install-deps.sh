@@ -9,7 +9,7 @@ packages=(
   qt6-qpa-plugins libqt6test6
   xvfb xauth xdotool x11-utils
   fonts-liberation2 fonts-dejavu-core
-  imagemagick
+  imagemagick poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   appstream desktop-file-utils

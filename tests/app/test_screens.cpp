@@ -306,6 +306,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScreenshotArgs{"ScreenBeforeImageChoosesTheExperiment",
                        {u"--screen"_s, u"experiment"_s, u"--screenshot"_s, u"out.png"_s}, true,
                        ScreenshotOptions::Experiment},
+        ScreenshotArgs{"JournalScreen", {u"--screenshot"_s, u"out.png"_s, u"--screen=journal"_s}, true,
+                       ScreenshotOptions::Journal},
         ScreenshotArgs{"MissingImagePath", {u"--screenshot"_s}, false, ScreenshotOptions::Title},
         ScreenshotArgs{"UnknownScreen", {u"--screenshot"_s, u"out.png"_s, u"--screen"_s, u"bench"_s}, false,
                        ScreenshotOptions::Title},

@@ -25,6 +25,9 @@ public:
     ~BoxCatcher() override { qApp->removeEventFilter(this); }
 
     const std::vector<Shown> &shown() const { return shown_; }
+    // The next box that comes up is answered with the button of this
+    // caption instead.
+    void answerNextWith(const QString &caption) { answers_.push_back(caption); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -35,9 +38,20 @@ protected:
             for (QAbstractButton *button : box->buttons())
                 buttons.append(button->text());
             shown_.push_back({box->windowTitle(), box->text(), box->icon(), buttons, box->windowModality()});
-            QMetaObject::invokeMethod(box, [box = QPointer<QMessageBox>(box)] {
+            QString answer;
+            if (!answers_.empty()) {
+                answer = answers_.front();
+                answers_.erase(answers_.begin());
+            }
+            QMetaObject::invokeMethod(box, [box = QPointer<QMessageBox>(box), answer] {
                 if (!box)
                     return;
+                for (QAbstractButton *button : box->buttons()) {
+                    if (!answer.isEmpty() && button->text() == answer) {
+                        button->click();
+                        return;
+                    }
+                }
                 if (QAbstractButton *ok = box->button(QMessageBox::Ok))
                     ok->click();
                 else
@@ -49,4 +63,5 @@ protected:
 
 private:
     std::vector<Shown> shown_;
+    std::vector<QString> answers_;
 };

@@ -1,0 +1,64 @@
+#include "journal.h"
+
+#include "answer_check.h"
+#include "bench_session.h"
+#include "decimal_text.h"
+
+namespace journal {
+
+Journal::Journal(bench::BenchSession &session, QObject *parent)
+    : QObject(parent),
+      session_(session),
+      model_(session.format()),
+      now_([] { return QDateTime::currentDateTime(); }),
+      setLightOf_(&Journal::ordinarySetLight)
+{
+    connect(&session_, &bench::BenchSession::answerJudged, this, &Journal::record);
+}
+
+void Journal::setPupil(const PupilData &pupil)
+{
+    pupil_ = pupil;
+    emit pupilChanged();
+}
+
+void Journal::clear()
+{
+    model_.clear();
+    lastBench_ = QImage();
+}
+
+SetLight Journal::ordinarySetLight(const bench::BenchSession &session)
+{
+    const QString wavelength = session.text(bench::TextField::Wavelength);
+    return {wavelength, wavelength, false};
+}
+
+void Journal::record()
+{
+    model_.append(rowOf(session_, setLightOf_(session_), now_().time()));
+    lastBench_ = session_.scene().benchCanvas().image().copy();
+}
+
+JournalRow rowOf(const bench::BenchSession &session, const SetLight &set, const QTime &time)
+{
+    using bench::TextField;
+    JournalRow row;
+    row.time = time;
+    row.set = set;
+    row.grating = session.text(TextField::Grating);
+    row.order = session.state().k_sel;
+    row.distance = session.text(TextField::Distance);
+    const bench::ShownReadouts shown{session.text(TextField::Wavelength), row.grating, row.distance, row.order};
+    // A typed-over field can hold a number no wavelength reaches; that row
+    // has no computed value rather than an overflowed one.
+    constexpr unsigned __int128 kLargest = 1'000'000'000'000'000;
+    const auto lambda = bench::formulaWavelength(shown, session.format());
+    if (lambda && lambda->numerator / lambda->denominator < kLargest)
+        row.computedTenths = roundToEven(__int128(lambda->numerator * 10), __int128(lambda->denominator));
+    row.answer = session.text(TextField::Answer);
+    row.right = session.verdict() == bench::Verdict::Right;
+    return row;
+}
+
+} // namespace journal

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+#include <cstdint>
+#include <optional>
+
+namespace journal {
+
+// What the bench was set to when an answer was checked.
+struct SetLight {
+    QString wavelength;     // nm, as the bench holds it
+    QString line;           // the summary groups the rows by it
+    bool concealed = false; // shown as «?» until revealed (a task not yet solved)
+};
+
+// One judged check, with the read-outs as the pupil saw them.
+struct JournalRow {
+    QTime time;
+    SetLight set;
+    QString grating;          // Ed_d, 1e-5 m
+    std::int32_t order = 0;   // signed, as selected
+    QString distance;         // Ed_ym, cm
+    std::optional<std::int64_t> computedTenths; // d*y/(|k|*F) in 0.1 nm; none for k = 0
+    QString answer;           // as typed
+    bool right = false;
+};
+
+// Who did the work, for the report's heading; the code and variant only in
+// a task.
+struct PupilData {
+    QString pupil;
+    QString form;
+    QString taskCode;
+    QString variant;
+};
+
+} // namespace journal

@@ -1,0 +1,71 @@
+#include "save_journal.h"
+
+#include "csv_file.h"
+#include "journal.h"
+#include "report.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace journal {
+
+namespace {
+
+// Qt's own error strings are English; the pupil gets the likely cause.
+QString failure(const QString &path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const QString reason = !folder.isDir()                        ? u"такой папки нет"_s
+        : file.isDir()                                            ? u"под этим именем уже есть папка"_s
+        : !folder.isWritable() || (file.exists() && !file.isWritable()) ? u"нет права записи"_s
+                                                                  : u"файл не удалось записать"_s;
+    return u"Не удалось сохранить журнал в файл «"_s + QDir::toNativeSeparators(path) + u"»: "_s + reason
+        + u". Записи журнала сохранены в программе; выберите другое место."_s;
+}
+
+void writePdf(const Journal &journal, QIODevice &device)
+{
+    QPdfWriter writer(&device);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    writer.setTitle(reportTitle());
+    writer.setCreator(u"gratinglab"_s);
+    printReport(journal, writer);
+}
+
+} // namespace
+
+SaveTarget resolveSaveTarget(const QString &chosenPath, FileType chosenType)
+{
+    const QString suffix = QFileInfo(chosenPath).suffix().toLower();
+    if (suffix == u"csv")
+        return {chosenPath, FileType::Csv};
+    if (suffix == u"pdf")
+        return {chosenPath, FileType::Pdf};
+    if (!suffix.isEmpty())
+        return {chosenPath, chosenType};
+    return {chosenPath + (chosenType == FileType::Csv ? u".csv"_s : u".pdf"_s), chosenType};
+}
+
+std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target)
+{
+    QSaveFile file(target.path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(target.path);
+    if (target.type == FileType::Csv)
+        file.write(csvBytes(journal.model()));
+    else
+        writePdf(journal, file);
+    if (!file.commit())
+        return failure(target.path);
+    journal.model().markSaved();
+    return std::nullopt;
+}
+
+} // namespace journal

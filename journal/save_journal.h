@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace journal {
+
+class Journal;
+
+enum class FileType { Csv, Pdf };
+
+struct SaveTarget {
+    QString path;
+    FileType type;
+};
+
+// The type follows the name's extension (.csv or .pdf, any case); a name
+// without one takes the type chosen in the dialog, and its extension, so
+// that the file opens with a double click.
+SaveTarget resolveSaveTarget(const QString &chosenPath, FileType chosenType);
+
+// Writes the whole journal; on success the rows count as saved. A file that
+// cannot be written leaves the journal as it was and gives the message for
+// the pupil.
+std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target);
+
+} // namespace journal
