@@ -13,11 +13,11 @@ QString hintText(TaskHint hint)
 {
     switch (hint) {
     case TaskHint::Units:
-        return u"Ответ отличается в 10 или 100 раз: проверьте единицы."_s;
+        return u"Ошибка в 10 или 100 раз: проверьте единицы."_s;
     case TaskHint::NeighbourOrder:
-        return u"Так выходит для соседнего порядка: проверьте k."_s;
+        return u"Это ответ соседнего порядка: проверьте k."_s;
     case TaskHint::CentralMaximum:
-        return u"Выбран центральный максимум: выберите другой."_s;
+        return u"Это центральный максимум: выберите другой."_s;
     case TaskHint::Rounding:
         return u"Почти: проверьте округление."_s;
     case TaskHint::None:
