@@ -1,5 +1,7 @@
 #include "task_check.h"
 
+#include "task_code.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -15,20 +17,6 @@ constexpr double kNear = 0.02;
 bool near(double answer, double expected)
 {
     return expected > 0 && std::fabs(answer - expected) <= kNear * expected;
-}
-
-// Only what the answer field lets through: digits, nothing else.
-std::optional<double> answerValue(const QString &answer)
-{
-    if (answer.isEmpty() || answer.size() > 12)
-        return std::nullopt;
-    double value = 0;
-    for (const QChar c : answer) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
 }
 
 bool fitsNeighbourOrder(double answer, double nm, int k)
@@ -63,7 +51,9 @@ TaskJudgement judgeTaskAnswer(const QString &answer, int lineNm, const ShownRead
 
     const int k = std::abs(shown.order);
     const double nm = lineNm;
-    const auto value = answerValue(answer);
+    // Only what the answer field lets through: digits, nothing else.
+    const auto digits = decimalDigits(answer);
+    const auto value = digits ? std::optional<double>(double(*digits)) : std::nullopt;
     if (value && near(*value, nm))
         return {false, TaskHint::Rounding};
     if (k == 0)

@@ -31,20 +31,25 @@ qsizetype characterCount(const QString &text)
 
 } // namespace
 
-std::optional<int> variantNumber(const QString &text)
+std::optional<std::int64_t> decimalDigits(QStringView text)
 {
-    const QString digits = text.trimmed();
-    if (digits.isEmpty() || digits.size() > 9)
+    if (text.isEmpty() || text.size() > 18)
         return std::nullopt;
-    int value = 0;
-    for (const QChar c : digits) {
+    std::int64_t value = 0;
+    for (const QChar c : text) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
         value = value * 10 + (c.unicode() - u'0');
     }
-    if (value < 1 || value > kMaxVariant)
-        return std::nullopt;
     return value;
+}
+
+std::optional<int> variantNumber(const QString &text)
+{
+    const auto value = decimalDigits(text.trimmed());
+    if (!value || *value < 1 || *value > kMaxVariant)
+        return std::nullopt;
+    return int(*value);
 }
 
 namespace {

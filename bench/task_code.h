@@ -41,6 +41,9 @@ TaskInputError checkTaskCode(const QString &code);
 TaskInputError checkVariant(const QString &variant);
 // 1..99 in decimal digits, blanks around allowed.
 std::optional<int> variantNumber(const QString &text);
+// ASCII digits and nothing else (up to 18 of them), as numbers are typed
+// into the task's fields.
+std::optional<std::int64_t> decimalDigits(QStringView text);
 TaskInputError checkPupilName(const QString &name);
 
 // The task as typed, or the first thing wrong with it.
