@@ -8,6 +8,7 @@
 #include "journal_screen.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
+#include "task_texts.h"
 #include "title_screen.h"
 #include "ui_mainUnit.h"
 
@@ -81,6 +82,12 @@ TForm1::~TForm1() = default;
 QString TForm1::caption()
 {
     return QStringLiteral(u"  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)");
+}
+
+void TForm1::startTask(const bench::Task &task)
+{
+    session_->startTask(task);
+    setWindowTitle(caption() + bench::taskCaptionSuffix(task.variant));
 }
 
 TitleScreen &TForm1::title()

@@ -37,6 +37,10 @@ public:
     ExperimentScreen &experiment() { return *experiment_; }
     bench::BenchSession &session() { return *session_; }
 
+    // The bench becomes the classroom task of that variant, and the caption
+    // says so.
+    void startTask(const bench::Task &task);
+
     void FormCreate();
     void Button4Click(); // title screen
     void Button1Click(); // procedure screen

@@ -3,6 +3,7 @@
 #include "extended.h"
 #include "picture_catalogue.h"
 #include "scene.h"
+#include "task_start.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -157,7 +158,12 @@ QString renderUsage()
         "Usage: gratinglab\n"
         "       gratinglab --render OUT.png [--wavelength NM] [--wavelength-text TEXT]\n"
         "                  [--grating D] [--order K] [--state FILE]\n"
+        "       gratinglab --render OUT.png --task CODE --variant N [--grating D]\n"
+        "                  [--order K] [--state FILE]\n"
         "       gratinglab --screenshot OUT.png [--screen title|procedure|experiment|journal]\n"
+        "                  [--task CODE --variant N [--pupil NAME]]\n"
+        "       gratinglab --task [CODE] [--variant N] [--pupil NAME]\n"
+        "       gratinglab --answer-key CODE [--variants N] [--pdf FILE]\n"
         "       gratinglab --help | --version\n"
         "\n"
         "Without options the program opens its window.\n"
@@ -179,9 +185,22 @@ QString renderUsage()
         "  --order K               selected order, -8 to 8 (default 1)\n"
         "  --state FILE            also write the read-outs as JSON (\"-\": standard output)\n"
         "\n"
+        "  --task CODE --variant N  the bench of that classroom task: the slider stands\n"
+        "                          at the variant's lamp line; --wavelength and\n"
+        "                          --wavelength-text cannot be given with it\n"
+        "\n"
         "Exit status: 0 done; 1 TEXT is not a whole number (the picture and state are\n"
         "still written, as far as drawn); 2 bad arguments or a file that cannot be\n"
-        "written (nothing written).\n");
+        "written (nothing written).\n"
+        "\n"
+        "--task opens the window as a classroom task: a lamp of unknown wavelength,\n"
+        "picked by the teacher's CODE (1 to 32 characters) and the pupil's variant N\n"
+        "(1 to 99); the pupil's NAME is optional (up to 60 characters). Without CODE\n"
+        "or N the dialog \"Контрольное задание\" asks for them.\n"
+        "\n"
+        "--answer-key prints the teacher's key of CODE, one line per variant 1 to N\n"
+        "(default 30): variant, wavelength in nm, element, symbol, tab-separated;\n"
+        "--pdf also writes it as a one-page A4 PDF. Exit status 2 on bad arguments.\n");
 }
 
 RenderCommand parseRenderArguments(const QStringList &arguments, const bench::NumberFormat &format)
@@ -197,8 +216,16 @@ RenderCommand parseRenderArguments(const QStringList &arguments, const bench::Nu
     command.kind = RenderCommand::Render;
     RenderOptions &options = command.options;
 
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &arg = arguments[i];
+    const TaskStart task = parseTaskStart(arguments);
+    if (!task.error.isEmpty())
+        return invalid(task.error);
+    if (task.wanted && (!task.task || task.pupil))
+        return invalid(QStringLiteral("--render takes --task CODE with --variant N, and no --pupil"));
+    options.task = task.task;
+    const QStringList &rest = task.rest;
+
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const QString &arg = rest[i];
         if (!arg.startsWith(QStringLiteral("--")))
             return invalid(QStringLiteral("unexpected argument '%1' (see --help)").arg(arg));
         const qsizetype eq = arg.indexOf(u'=');
@@ -212,9 +239,9 @@ RenderCommand parseRenderArguments(const QStringList &arguments, const bench::Nu
         if (eq >= 0) {
             value = arg.mid(eq + 1);
         } else {
-            if (i + 1 >= arguments.size())
+            if (i + 1 >= rest.size())
                 return invalid(QStringLiteral("option %1 needs a value").arg(name));
-            value = arguments[++i];
+            value = rest[++i];
         }
 
         if (name == kRender || name == kState) {
@@ -243,6 +270,9 @@ RenderCommand parseRenderArguments(const QStringList &arguments, const bench::Nu
     }
     if (options.imagePath.isEmpty())
         return invalid(QStringLiteral("--render OUT.png is required (see --help)"));
+    if (options.task && (options.wavelength || options.wavelengthText))
+        return invalid(QStringLiteral("--wavelength and --wavelength-text cannot be given with --task: "
+                                      "the lamp sets the wavelength"));
     return command;
 }
 
@@ -261,6 +291,13 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
     QJsonObject o;
     o.insert(QStringLiteral("wavelength"), bench::kMinWavelength + state.dl_ofs);
     o.insert(QStringLiteral("wavelength_text"), session.text(bench::TextField::Wavelength));
+    if (const auto &task = session.task()) {
+        // The picture is for a task sheet: the key gives the wavelength.
+        o.insert(QStringLiteral("wavelength"), QJsonValue::Null);
+        o.insert(QStringLiteral("wavelength_text"), QJsonValue::Null);
+        o.insert(QStringLiteral("task"), QJsonObject{{QStringLiteral("code"), task->code},
+                                                     {QStringLiteral("variant"), task->variant}});
+    }
     o.insert(QStringLiteral("grating"), state.d_gr);
     o.insert(QStringLiteral("grating_text"), session.text(bench::TextField::Grating));
     o.insert(QStringLiteral("order"), state.k_sel);
@@ -279,6 +316,10 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
 
 bench::ActionResult workBench(bench::BenchSession &session, const RenderOptions &options)
 {
+    if (options.task) {
+        if (auto error = session.startTask(*options.task))
+            return error;
+    }
     if (options.wavelength) {
         if (auto error = session.dragSliderTo(*options.wavelength))
             return error;

@@ -11,6 +11,7 @@
 
 // gratinglab --render OUT.png [--wavelength NM] [--wavelength-text TEXT]
 //            [--grating D] [--order K] [--state FILE|-]
+//            [--task CODE --variant N, instead of the two wavelength options]
 // Works the bench like a pupil would and writes the picture and read-outs.
 struct RenderOptions {
     QString imagePath;
@@ -19,6 +20,7 @@ struct RenderOptions {
     int gratingSteps = 0;                  // spinner clicks up from 1.0
     int order = 1;                         // -8..8
     std::optional<QString> statePath;      // "-" is standard output
+    std::optional<bench::Task> task;       // --task CODE --variant N: the lamp sets the slider
 };
 
 struct RenderCommand {

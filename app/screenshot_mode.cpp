@@ -20,6 +20,11 @@ void complain(const QString &line)
 
 } // namespace
 
+QString screenshotTaskError(const TaskStart &task)
+{
+    return task.wanted && !task.task ? QStringLiteral("--screenshot takes --task CODE with --variant N") : QString();
+}
+
 bool wantsScreenshotMode(const QStringList &arguments)
 {
     for (const QString &arg : arguments) {
@@ -95,7 +100,7 @@ QImage screenshot(TForm1 &form, ScreenshotOptions::Screen screen)
     return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-int runScreenshotMode(const QStringList &arguments, const bench::NumberFormat &format)
+int runScreenshotMode(const QStringList &arguments, const bench::NumberFormat &format, const TaskStart &task)
 {
     QString error;
     const auto options = parseScreenshotArguments(arguments, &error);
@@ -104,6 +109,8 @@ int runScreenshotMode(const QStringList &arguments, const bench::NumberFormat &f
         return 2;
     }
     TForm1 form(format);
+    if (task.task)
+        form.startTask(*task.task);
     form.show();
     QApplication::processEvents();
     const QImage image = screenshot(form, options->screen);

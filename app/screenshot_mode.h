@@ -1,6 +1,7 @@
 #pragma once
 
 #include "number_text.h"
+#include "task_start.h"
 
 #include <QImage>
 #include <QString>
@@ -20,6 +21,8 @@ struct ScreenshotOptions {
 };
 
 bool wantsScreenshotMode(const QStringList &arguments);
+// There is no dialog to ask for a task: one line when the task is incomplete.
+QString screenshotTaskError(const TaskStart &task);
 
 // arguments without the program name; the error is one line.
 std::optional<ScreenshotOptions> parseScreenshotArguments(const QStringList &arguments, QString *error);
@@ -27,5 +30,7 @@ std::optional<ScreenshotOptions> parseScreenshotArguments(const QStringList &arg
 // Presses the screen's button and grabs the window as it then looks.
 QImage screenshot(TForm1 &form, ScreenshotOptions::Screen screen);
 
-// 0 written, 2 bad arguments or an unwritable file.
-int runScreenshotMode(const QStringList &arguments, const bench::NumberFormat &format);
+// 0 written, 2 bad arguments or an unwritable file. A task given on the
+// command line is started first.
+int runScreenshotMode(const QStringList &arguments, const bench::NumberFormat &format,
+                      const TaskStart &task = {});

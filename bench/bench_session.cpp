@@ -25,7 +25,11 @@ class BenchSession::Bindings final : public SceneBindings {
 public:
     explicit Bindings(BenchSession &session) : s_(session) {}
 
-    QString wavelengthText() const override { return s_.text(TextField::Wavelength); }
+    QString wavelengthText() const override
+    {
+        // In a task the field hides the wavelength; the lamp sets it.
+        return s_.task_ ? IntToStr(s_.task_->lampLine().nm) : s_.text(TextField::Wavelength);
+    }
     QString distanceText() const override { return s_.text(TextField::Distance); }
     void setDistanceText(const QString &text) override { s_.write(TextField::Distance, text); }
     void setOrderText(const QString &text) override { s_.write(TextField::Order, text); }
@@ -124,6 +128,8 @@ TColor BenchSession::lightColour() const
 
 void BenchSession::Img_vizirMouseDown(int x) noexcept
 {
+    if (task_)
+        return;
     state_.fl_drag = true;
     state_.x_drag = x;
     emit changed();
@@ -131,7 +137,7 @@ void BenchSession::Img_vizirMouseDown(int x) noexcept
 
 ActionResult BenchSession::Img_vizirMouseMove(int x) noexcept
 {
-    if (!state_.fl_drag)
+    if (!state_.fl_drag || task_)
         return std::nullopt;
     // x is measured from where the slider stands now, so the grip stays put.
     return finish(setSliderLeft(clampSliderLeft(sliderTopLeft().x() + x - state_.x_drag)));
@@ -139,14 +145,17 @@ ActionResult BenchSession::Img_vizirMouseMove(int x) noexcept
 
 void BenchSession::Img_vizirMouseUp() noexcept
 {
+    if (task_)
+        return;
     state_.fl_drag = false;
     emit changed();
 }
 
 ActionResult BenchSession::dragSliderTo(int nm) noexcept
 {
-    const int wanted = int(std::clamp<long long>(kSliderLeftMin + (long long)nm - kMinWavelength, kSliderLeftMin,
-                                                 kSliderLeftMax));
+    if (task_)
+        return std::nullopt;
+    const int wanted = sliderLeftForWavelength(nm);
     Img_vizirMouseDown(kSliderGrip);
     const ActionResult result = Img_vizirMouseMove(kSliderGrip + wanted - sliderTopLeft().x());
     Img_vizirMouseUp();
@@ -156,7 +165,7 @@ ActionResult BenchSession::dragSliderTo(int nm) noexcept
 ActionResult BenchSession::setSliderLeft(int left)
 {
     state_.dl_ofs = offsetOfSlider(left);
-    write(TextField::Wavelength, IntToStr(wavelength(state_)));
+    write(TextField::Wavelength, task_ ? QStringLiteral("?") : IntToStr(wavelength(state_)));
     return paint_st();
 }
 
@@ -164,6 +173,8 @@ ActionResult BenchSession::setSliderLeft(int left)
 
 void BenchSession::arrowPress(Arrow arrow) noexcept
 {
+    if (task_)
+        return;
     ArrowHold &h = hold(arrow);
     h.looksPressed = true;
     h.held = true;
@@ -174,6 +185,8 @@ void BenchSession::arrowPress(Arrow arrow) noexcept
 
 ActionResult BenchSession::arrowClick(Arrow arrow) noexcept
 {
+    if (task_)
+        return std::nullopt;
     return finish(stepWavelength(arrow, false));
 }
 
@@ -181,6 +194,8 @@ void BenchSession::arrowRelease(Arrow arrow) noexcept
 {
     // Any release ends the repeat: the arrow gets every release of a press it
     // took, whichever button and wherever the pointer is.
+    if (task_)
+        return;
     ArrowHold &h = hold(arrow);
     h.looksPressed = false;
     state_.fl_stop = 0;
@@ -303,6 +318,8 @@ ActionResult BenchSession::selectOrder(int k) noexcept
 
 void BenchSession::typeText(TextField field, const QString &text) noexcept
 {
+    if (task_ && field == TextField::Wavelength)
+        return;
     texts_[size_t(field)] = text;
     emit changed();
 }
@@ -318,7 +335,10 @@ void BenchSession::Button6Click() noexcept
     }
     const ShownReadouts shown{text(TextField::Wavelength), text(TextField::Grating), text(TextField::Distance),
                               state_.k_sel};
-    verdict_ = answerIsRight(text(TextField::Answer), shown, format_) ? Verdict::Right : Verdict::Wrong;
+    if (task_)
+        verdict_ = judgeTask(shown);
+    else
+        verdict_ = answerIsRight(text(TextField::Answer), shown, format_) ? Verdict::Right : Verdict::Wrong;
     checkButton_ = CheckButton::Reset;
     emit changed();
     emit answerJudged();

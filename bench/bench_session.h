@@ -6,6 +6,8 @@
 #include "order_targets.h"
 #include "raster.h"
 #include "scene.h"
+#include "task_check.h"
+#include "task_code.h"
 
 #include <QObject>
 #include <QPoint>
@@ -122,6 +124,17 @@ public:
     CheckButton checkButton() const { return checkButton_; }
     Verdict verdict() const { return verdict_; }
 
+    // A classroom task (bench_session_task.cpp): the slider stands where a
+    // drag to the lamp's line would leave it, the wavelength field shows "?"
+    // and the renderer takes the line's wavelength, never the field. From
+    // then on the slider and the arrows do nothing, the wavelength field
+    // takes no typing, and the check button judges by the task's rule.
+    ActionResult startTask(const Task &task) noexcept;
+    const std::optional<Task> &task() const { return task_; }
+    bool taskSolved() const { return taskSolved_; } // a check was right
+    unsigned taskChecks() const { return taskChecks_; } // judging presses
+    TaskHint taskHint() const { return taskHint_; } // of the last check
+
 signals:
     void changed();
     void conversionFailed(const QString &message);
@@ -179,6 +192,12 @@ private:
     unsigned renders_ = 0;
     CheckButton checkButton_ = CheckButton::Check;
     Verdict verdict_ = Verdict::None;
+
+    Verdict judgeTask(const ShownReadouts &shown);
+    std::optional<Task> task_;
+    bool taskSolved_ = false;
+    unsigned taskChecks_ = 0;
+    TaskHint taskHint_ = TaskHint::None;
 };
 
 } // namespace bench

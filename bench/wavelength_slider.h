@@ -26,6 +26,12 @@ constexpr int clampSliderLeft(int left)
 
 constexpr std::int32_t offsetOfSlider(int left) { return left - kSliderLeftMin; }
 
+// Where the slider's left edge stands for the wavelength nm, on the strip.
+constexpr int sliderLeftForWavelength(long long nm)
+{
+    return int(std::clamp<long long>(kSliderLeftMin + nm - kMinWavelength, kSliderLeftMin, kSliderLeftMax));
+}
+
 // One arrow step of `delta` pixels; a step past either end stays at that end
 // and reports it, which is what stops an arrow's auto-repeat.
 struct ArrowStep {

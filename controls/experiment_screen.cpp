@@ -2,6 +2,7 @@
 
 #include "form_fonts.h"
 #include "image_control.h"
+#include "task_look.h"
 #include "ui_experiment_screen.h"
 
 #include <QColor>
@@ -110,6 +111,12 @@ void ExperimentScreen::showSession()
         f.Lbl_otv->setText(verdict.caption);
     }
     f.Button6->setText(captionOf(s.checkButton()));
+
+    if (s.task()) {
+        if (!taskLook_)
+            taskLook_ = std::make_unique<TaskLook>(f);
+        taskLook_->show(s);
+    }
 
     // The canvas is the session's own raster, shown by reference.
     f.Img_osn->update();

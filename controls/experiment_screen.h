@@ -12,6 +12,7 @@ class ExperimentScreen;
 }
 class QLineEdit;
 class TImage;
+class TaskLook;
 
 // The experiment screen (panel P3): the bench canvas with its click targets
 // and angle marker, and the inputs and read-outs below it. A thin view of a
@@ -34,6 +35,8 @@ public:
     TImage *target(int index) const { return targets_[size_t(index)]; }
     // Where Tab enters the screen from the controls before it.
     QWidget *firstTabStop() const;
+    // The task's own labels; null outside a task.
+    TaskLook *taskLook() const { return taskLook_.get(); }
 
 private:
     void connectInput(); // experiment_input.cpp
@@ -46,4 +49,5 @@ private:
     std::array<unsigned, bench::kTextFieldCount> shownWrites_{};
     std::array<TImage *, bench::kTargetCount> targets_{};
     bool showing_ = false; // the view itself is writing into the fields
+    std::unique_ptr<TaskLook> taskLook_; // made when a task starts
 };

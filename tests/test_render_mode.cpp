@@ -1,5 +1,7 @@
 // The render mode as a user runs it: the real program, its exit status, its
 // stderr and the files it leaves behind.
+#include "program_run.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -16,29 +17,6 @@
 #include <vector>
 
 namespace {
-
-struct ProgramRun {
-    int status = -1;
-    QByteArray out, err;
-};
-
-// No display at all, and a locale that writes a decimal comma (or the one given).
-ProgramRun runProgram(const QStringList &arguments, const QString &locale = QStringLiteral("ru_RU.UTF-8"))
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_NUMERIC"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(GRATINGLAB_BINARY), arguments);
-    EXPECT_TRUE(process.waitForFinished(120000));
-    ProgramRun run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 QJsonObject readJson(const QString &path)
 {

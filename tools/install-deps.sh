@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   appstream desktop-file-utils
+  poppler-utils
   dpkg-dev file python3
   locales
   lintian man-db groff-base

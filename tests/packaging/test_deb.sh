@@ -54,7 +54,7 @@ identify_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(2
 [ "$(identify_size "$root/usr/share/icons/hicolor/256x256/apps/$app.png")" = "256 256" ] || { echo "icon size wrong"; exit 1; }
 
 # The menu entry's command is the installed binary.
-exec_line=$(grep '^Exec=' "$root/usr/share/applications/$app.desktop" | cut -d= -f2)
+exec_line=$(grep -m1 '^Exec=' "$root/usr/share/applications/$app.desktop" | cut -d= -f2)
 [ -x "$root/usr/bin/$exec_line" ] || { echo "Exec=$exec_line is not the installed binary"; exit 1; }
 
 # A check whose tool is missing is passed over on a developer's machine, but

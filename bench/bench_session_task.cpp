@@ -1,0 +1,33 @@
+// The bench session in task mode: the lamp replaces the slider.
+#include "bench_session.h"
+
+#include "wavelength_slider.h"
+
+namespace bench {
+
+ActionResult BenchSession::startTask(const Task &task) noexcept
+{
+    stopRepetitions();
+    task_ = task;
+    taskSolved_ = false;
+    taskChecks_ = 0;
+    taskHint_ = TaskHint::None;
+    checkButton_ = CheckButton::Check;
+    verdict_ = Verdict::None;
+    state_.fl_drag = false;
+    state_.fl_stop = 0;
+    // The slider stays where the strip has the lamp's colour; the field
+    // gets "?" in the same write a drag would make.
+    return finish(setSliderLeft(sliderLeftForWavelength(task.lampLine().nm)));
+}
+
+Verdict BenchSession::judgeTask(const ShownReadouts &shown)
+{
+    const TaskJudgement judgement = judgeTaskAnswer(text(TextField::Answer), task_->lampLine().nm, shown, format_);
+    ++taskChecks_;
+    taskHint_ = judgement.hint;
+    taskSolved_ = taskSolved_ || judgement.right;
+    return judgement.right ? Verdict::Right : Verdict::Wrong;
+}
+
+} // namespace bench

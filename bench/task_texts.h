@@ -1,0 +1,30 @@
+#pragma once
+
+// Every Russian text of the classroom task in one place: the window, the
+// dialog, the command line and the answer key take them from here.
+
+#include "task_check.h"
+#include "task_code.h"
+
+#include <QString>
+
+namespace bench {
+
+// "натрий, 589 нм": how the lamp is named once it has been measured.
+QString lineName(const LampLine &line);
+
+// What the pupil reads below the verdict after a wrong answer; empty for
+// TaskHint::None.
+QString hintText(TaskHint hint);
+
+// Why a typed task is refused: one sentence, in the dialog and after the
+// option on the command line.
+QString taskInputMessage(TaskInputError error);
+
+// Appended to the window caption.
+QString taskCaptionSuffix(int variant);
+
+// In place of the spectrum strip.
+QString unknownLampText();
+
+} // namespace bench

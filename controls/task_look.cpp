@@ -1,0 +1,74 @@
+#include "task_look.h"
+
+#include "form_fonts.h"
+#include "image_control.h"
+#include "shape_control.h"
+#include "task_texts.h"
+#include "ui_experiment_screen.h"
+#include "wavelength_slider.h"
+
+#include <QLabel>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &place, int pixelSize, bool italic)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setGeometry(place);
+    QFont font(u"Arial"_s);
+    font.setItalic(italic);
+    label->setFont(font);
+    label->setProperty("pixelSize", pixelSize);
+    applyPixelFonts(label);
+    label->show();
+    return label;
+}
+
+QString hintOf(const bench::BenchSession &s)
+{
+    switch (s.verdict()) {
+    case bench::Verdict::Right:
+        return bench::lineName(s.task()->lampLine());
+    case bench::Verdict::Wrong:
+        return bench::hintText(s.taskHint());
+    case bench::Verdict::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+TaskLook::TaskLook(Ui::ExperimentScreen &form) : f_(form)
+{
+    // Where the strip and both arrows were, from the left arrow to the right one.
+    lamp_ = makeLabel(f_.GroupBox4, u"Lbl_lamp"_s, {300, 16, 420, 26}, 15, true);
+    lamp_->setAlignment(Qt::AlignCenter);
+    lamp_->setText(bench::unknownLampText());
+    lamp_->setAccessibleName(u"Источник света"_s);
+    lamp_->setAccessibleDescription(bench::unknownLampText());
+    // Right of the widest verdict, "Неверно !", up to the group box's frame.
+    hint_ = makeLabel(f_.GroupBox4, u"Lbl_hint"_s, {850, 52, 122, 48}, 12, false);
+    hint_->setAccessibleName(u"Подсказка"_s);
+    hint_->setAccessibleDescription(u"Подсказка после проверки ответа"_s);
+
+    f_.Ed_mkm->setReadOnly(true);
+    f_.Ed_mkm->setAccessibleDescription(u"Длина волны лампы неизвестна: её нужно измерить"_s);
+}
+
+void TaskLook::show(const bench::BenchSession &session)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{f_.Shp_spektr, f_.Img_spektr, f_.Img_vizir, f_.Img_dl_dn,
+                                                         f_.Img_dl_up})
+        w->hide();
+    // The hidden slider keeps one place, so that its geometry tells nothing.
+    f_.Img_vizir->move(bench::sliderTopLeftAt(0));
+    const QString hint = hintOf(session);
+    if (hint_->text() != hint)
+        hint_->setText(hint);
+}

@@ -1,0 +1,159 @@
+// The window as a classroom task: the pupil sees the bench lit by an unknown
+// lamp, and nothing on the screen or on the accessibility bus tells its
+// wavelength before a right answer.
+#include "window_fixture.h"
+
+#include "task_dialog.h"
+#include "task_look.h"
+#include "task_texts.h"
+#include "ui_task_dialog.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::Literals::StringLiterals;
+using bench::TaskHint;
+
+namespace {
+
+// 9Б: variant 6 is the sodium line at 589 nm, variant 2 mercury at 577 nm.
+bench::Task taskOf(int variant)
+{
+    return bench::parseTask(u"9Б"_s, QString::number(variant), u"Иванов Пётр"_s).task;
+}
+
+// Every text a widget offers: on the screen, in tooltips and on the bus.
+QStringList textsOf(QWidget *w)
+{
+    QStringList texts{w->toolTip(), w->whatsThis(), w->statusTip(), w->accessibleName(), w->accessibleDescription()};
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        texts << edit->text() << edit->placeholderText();
+    if (auto *label = qobject_cast<QLabel *>(w))
+        texts << label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        texts << button->text();
+    if (QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w)) {
+        for (const auto role : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+            texts << a->text(role);
+        if (QAccessibleValueInterface *value = a->valueInterface())
+            texts << value->currentValue().toString();
+    }
+    return texts;
+}
+
+class TaskWindow : public WindowTest {
+protected:
+    void start(int variant)
+    {
+        form().startTask(taskOf(variant));
+        showWindow();
+        press(ui().Button2);
+    }
+    TaskLook &look() { return *bench().taskLook(); }
+    void check(const QString &answer)
+    {
+        exp().Edit5->setText(answer);
+        press(exp().Button6);
+    }
+};
+
+TEST_F(TaskWindow, TheLampTakesThePlaceOfTheStripSliderAndArrows)
+{
+    start(6);
+    EXPECT_EQ(form().windowTitle(), TForm1::caption() + u" — контрольное задание, вариант 6"_s);
+    for (QWidget *w : std::initializer_list<QWidget *>{exp().Shp_spektr, exp().Img_spektr, exp().Img_vizir,
+                                                         exp().Img_dl_dn, exp().Img_dl_up})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    QLabel *lamp = look().lampLabel();
+    EXPECT_TRUE(lamp->isVisible());
+    EXPECT_EQ(lamp->text(), u"Свет от лампы с неизвестной длиной волны"_s);
+    EXPECT_TRUE(exp().Img_dl_dn->geometry().united(exp().Img_dl_up->geometry()).contains(lamp->geometry()));
+    EXPECT_EQ(exp().Ed_mkm->text(), u"?"_s);
+    EXPECT_TRUE(exp().Ed_mkm->isReadOnly());
+}
+
+TEST_F(TaskWindow, NothingTellsTheWavelengthBeforeARightAnswer)
+{
+    start(6);
+    const QRect slider = exp().Img_vizir->geometry();
+    check(u"580"_s); // a wrong answer brings up a hint, not the line
+    for (const QString &nm : {u"589"_s, u"0,589"_s, u"5,89"_s}) {
+        EXPECT_FALSE(form().windowTitle().contains(nm));
+        for (QWidget *w : form().findChildren<QWidget *>()) {
+            for (const QString &text : textsOf(w))
+                EXPECT_FALSE(text.contains(nm)) << w->objectName().toStdString() << ": " << text.toStdString();
+        }
+    }
+    // The hidden slider stands where it stands for any other lamp.
+    TForm1 other(bench::NumberFormat{});
+    other.startTask(taskOf(2));
+    EXPECT_EQ(other.experiment().ui().Img_vizir->geometry(), slider);
+    EXPECT_NE(other.session().state().dl_ofs, bench().state().dl_ofs);
+}
+
+TEST_F(TaskWindow, TheHintStandsBesideTheVerdictCoveringNoControl)
+{
+    start(6);
+    QLabel *hint = look().hintLabel();
+    check(u"5890"_s);
+    EXPECT_EQ(exp().Lbl_otv->text(), u"Неверно !"_s);
+    EXPECT_EQ(hint->text(), bench::hintText(TaskHint::Units));
+    for (QWidget *w : exp().GroupBox4->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w != hint && w->isVisible()) {
+            EXPECT_FALSE(w->geometry().intersects(hint->geometry())) << w->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(exp().GroupBox4->contentsRect().contains(hint->geometry()));
+    // Every text the label can show fits in it, and the lamp's in its own.
+    for (const TaskHint h : {TaskHint::Units, TaskHint::NeighbourOrder, TaskHint::CentralMaximum, TaskHint::Rounding})
+        EXPECT_LE(hint->fontMetrics().boundingRect(hint->rect(), Qt::TextWordWrap, bench::hintText(h)).height(),
+                  hint->height())
+            << bench::hintText(h).toStdString();
+    for (const bench::LampLine &line : bench::kLampLines)
+        EXPECT_LE(hint->fontMetrics().boundingRect(hint->rect(), Qt::TextWordWrap, bench::lineName(line)).height(),
+                  hint->height());
+    QLabel *lamp = look().lampLabel();
+    EXPECT_LE(lamp->fontMetrics().boundingRect(lamp->text()).width(), lamp->width());
+
+    press(exp().Button6);
+    EXPECT_EQ(hint->text(), QString());
+    check(u"589"_s);
+    EXPECT_EQ(exp().Lbl_otv->text(), u"Верно !"_s);
+    EXPECT_EQ(hint->text(), u"натрий, 589 нм"_s);
+    EXPECT_EQ(bench().session().taskChecks(), 2u);
+}
+
+TEST(TaskDialog, RefusesWhatIsWrongKeepsWhatWasTypedAndCancelLeavesNoTask)
+{
+    TaskDialog dialog;
+    dialog.prefill(parseTaskStart({u"--task"_s, u"--variant"_s, u"7"_s}));
+    Ui::TaskDialog &f = dialog.ui();
+    EXPECT_EQ(dialog.windowTitle(), u"Контрольное задание"_s);
+    EXPECT_EQ(f.Ed_variant->text(), u"7"_s);
+
+    f.Ed_pupil->setText(u"Иванов Пётр"_s);
+    f.Btn_start->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(f.Lbl_message->text(), u"Введите код задания, который дал учитель."_s);
+    f.Ed_code->setText(u"9б"_s);
+    f.Ed_variant->setText(u"100"_s);
+    f.Btn_start->click();
+    EXPECT_EQ(f.Lbl_message->text(), u"Вариант — целое число от 1 до 99."_s);
+    EXPECT_EQ(f.Ed_pupil->text(), u"Иванов Пётр"_s);
+    EXPECT_FALSE(dialog.task().has_value());
+
+    f.Ed_variant->setText(u"6"_s);
+    f.Btn_start->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_TRUE(dialog.task().has_value());
+    EXPECT_EQ(dialog.task()->code, u"9Б"_s);
+    EXPECT_EQ(dialog.task()->lampLine().nm, 589);
+
+    TaskDialog cancelled;
+    cancelled.prefill(parseTaskStart({u"--task"_s, u"9Б"_s, u"--variant"_s, u"6"_s}));
+    cancelled.ui().Btn_cancel->click();
+    EXPECT_FALSE(cancelled.task().has_value());
+}
+
+} // namespace
