@@ -4,6 +4,7 @@
 #include "calculator.h"
 #include "experiment_screen.h"
 #include "form_fonts.h"
+#include "keyboard_help.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
 #include "title_screen.h"
@@ -52,6 +53,7 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
     experiment_->move(0, 0);
     // The experiment screen's fields come after the bottom row in tab order.
     setTabOrder(ui_->Button5, experiment_->firstTabStop());
+    installKeyboardHelp(*this);
 
     connect(ui_->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);

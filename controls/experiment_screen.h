@@ -10,6 +10,7 @@
 namespace Ui {
 class ExperimentScreen;
 }
+class BenchAnnouncer;
 class QLineEdit;
 class TImage;
 
@@ -34,6 +35,8 @@ public:
     TImage *target(int index) const { return targets_[size_t(index)]; }
     // Where Tab enters the screen from the controls before it.
     QWidget *firstTabStop() const;
+    // What a screen reader is told after each action.
+    BenchAnnouncer &announcer() const { return *announcer_; }
 
 private:
     void connectInput(); // experiment_input.cpp
@@ -46,4 +49,5 @@ private:
     std::array<unsigned, bench::kTextFieldCount> shownWrites_{};
     std::array<TImage *, bench::kTargetCount> targets_{};
     bool showing_ = false; // the view itself is writing into the fields
+    BenchAnnouncer *announcer_ = nullptr;
 };
