@@ -58,6 +58,8 @@ void BenchAnnouncer::nameLabels()
     rename(f.Label6, u"· 10⁻⁵"_s);
     rename(f.Label7, bench::wavelengthLabelReading(s, told_));
     rename(f.Label8, bench::distanceLabelReading(s));
+    // The button's name says what its next press does, as its caption does.
+    rename(f.Button6, s.checkButton() == bench::CheckButton::Check ? u"Проверить ответ"_s : u"Сбросить проверку"_s);
 }
 
 void BenchAnnouncer::announce()

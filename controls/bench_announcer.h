@@ -11,7 +11,8 @@ class ExperimentScreen;
 // Tells a screen reader what each action of the bench changed: after every
 // render the bench picture's description (the reading) has changed, after
 // every wavelength change the slider's value, after every check the verdict;
-// the labels made of blank runs are renamed to read as the screen does.
+// the labels made of blank runs are renamed to read as the screen does, and
+// the check button after what its next press does.
 class BenchAnnouncer : public QObject {
     Q_OBJECT
 

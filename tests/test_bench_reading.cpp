@@ -1,6 +1,6 @@
 // What a screen reader and the keyboard learn from the session alone: the
-// reading of the bench, the labels read with their fields, and which orders
-// can be selected without the renderer falling back to order 1.
+// reading of the bench, and which orders can be selected without the
+// renderer falling back to order 1.
 #include "bench_reading.h"
 #include "bench_session.h"
 #include "manual_clock.h"
@@ -49,19 +49,6 @@ TEST_F(ReadingTest, ReadsTheWavelengthTheGratingAndTheSelectedMaximum)
               u"Длина волны 595 нм, d = 2; выбран максимум 2-го порядка над осью, y = 2,97 см"_s);
     EXPECT_EQ(bench::benchReading(session_, WavelengthInReading::Hidden),
               u"d = 2; выбран максимум 2-го порядка над осью, y = 2,97 см"_s);
-}
-
-TEST_F(ReadingTest, LabelsReadWithTheirFieldsInPlace)
-{
-    EXPECT_EQ(bench::gratingLabelReading(session_), u"d = 1,0 · 10⁻⁵ м"_s);
-    EXPECT_EQ(bench::wavelengthLabelReading(session_), u"λ = 380 нм"_s);
-    EXPECT_EQ(bench::wavelengthLabelReading(session_, WavelengthInReading::Hidden), u"λ = ? нм"_s);
-    EXPECT_EQ(bench::distanceLabelReading(session_), u"y = 1,90 см, k = 1"_s);
-    session_.SpinButton1UpClick();
-    session_.selectOrder(-2);
-    EXPECT_EQ(bench::gratingLabelReading(session_), u"d = 1,1 · 10⁻⁵ м"_s);
-    // 2*380*50e-4/1.1 = 3.4545... cm
-    EXPECT_EQ(bench::distanceLabelReading(session_), u"y = -3,45 см, k = 2"_s);
 }
 
 // The highest selectable order for a wavelength and a grating: R =

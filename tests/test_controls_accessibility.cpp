@@ -193,8 +193,10 @@ TEST_F(AccessibleTest, VerdictChangesAreAnnounced)
     session().Button6Click();
     EXPECT_EQ(a11y(verdict)->text(QAccessible::Description), u"Верно !"_s);
     EXPECT_EQ(sent(verdict, QAccessible::DescriptionChanged), 1u);
+    EXPECT_EQ(a11y(form().Button6)->text(QAccessible::Name), u"Сбросить проверку"_s);
     session().Button6Click();
     EXPECT_EQ(a11y(verdict)->text(QAccessible::Description), idle);
+    EXPECT_EQ(a11y(form().Button6)->text(QAccessible::Name), u"Проверить ответ"_s);
     session().typeText(bench::TextField::Answer, u"38"_s);
     session().Button6Click();
     EXPECT_EQ(a11y(verdict)->text(QAccessible::Description), u"Неверно !"_s);

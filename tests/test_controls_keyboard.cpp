@@ -115,17 +115,6 @@ TEST_F(KeyboardTest, CtrlArrowsClickTheSpinnerFromAnyControlOfTheScreen)
     }
 }
 
-TEST_F(KeyboardTest, UpAndDownInTheGratingFieldLeaveTheGratingAlone)
-{
-    focus(form().Ed_d);
-    const unsigned before = renders();
-    key(Qt::Key_Up);
-    key(Qt::Key_Down);
-    EXPECT_EQ(state().d_gr, 1.0);
-    EXPECT_EQ(form().Ed_d->text(), u"1,0"_s);
-    EXPECT_EQ(renders(), before);
-}
-
 TEST_F(KeyboardTest, CtrlArrowsDoNothingWhileAnotherScreenIsShown)
 {
     form_->Button4Click();

@@ -53,12 +53,20 @@ wid=$(timeout 30 xdotool search --sync --onlyvisible --name 'Измерение 
     || fail "the window did not appear: $(cat "$work/app.log")"
 # No window manager: hand the window the keyboard focus directly.
 xdotool windowfocus --sync "$wid"
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 
 keys() {
-    xdotool key --delay 40 "$@"
-    sleep 0.3
+    xdotool key --delay 20 "$@"
+}
+
+# The program takes the keys in order, at its own pace: each check polls the
+# screen until it holds or 30 s have passed.
+until_shown() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # Where the bench canvas (Img_osn) and the verdict (Lbl_otv) stand on the
@@ -67,48 +75,56 @@ keys() {
 canvas="945x445+$((X + 24))+$((Y + 23))"
 # The focus frame's left rim, two pixels wide, 4 pixels left of the canvas.
 rim="2x445+$((X + 20))+$((Y + 23))"
-
-# The focus starts on "Ход работы"; the next button opens the experiment.
-keys Tab space
-# From "Эксперимент": three buttons, the six fields and Button6, then the bench picture.
-keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-# The strip: 21 pages up from 380 nm and five clicks right make 595 nm.
-keys Tab
-keys $(printf 'Prior %.0s' $(seq 21)) Right Right Right Right Right
-# Ten steps of the grating constant up, from wherever the focus is.
-keys $(printf 'ctrl+Up %.0s' $(seq 10))
-# Back to the bench picture: order 2 is one up from order 1.
-keys shift+Tab Up
-import -window root -crop "$canvas" +repage "$work/screen.png"
-import -window root -crop "$rim" +repage "$work/rim.png"
-
-# Back to the answer field (Button6, Ed_mkm, Edit5), type and check.
-keys shift+Tab shift+Tab shift+Tab 5 9 4 Return
-import -window root -crop "58x18+$((X + 770))+$((Y + 560))" +repage "$work/verdict.png"
+verdict="58x18+$((X + 770))+$((Y + 560))"
 
 "$bin" --render "$work/render.png" --wavelength 595 --grating 2.0 --order 2 || fail "the render mode failed"
 # The angle arc and the φ picture are controls of their own over the canvas
 # (Img_ugu at 180, 195 and Img_f at 190, 185 in GroupBox3, whose canvas
 # starts at 16, 15): blank their corner in both pictures.
 arcs="rectangle 164,170 203,228"
-for picture in screen render; do
-    convert "$work/$picture.png" -fill black -draw "$arcs" "$work/$picture-masked.png"
-done
-if ! differing=$(compare -metric AE "$work/screen-masked.png" "$work/render-masked.png" null: 2>&1); then
-    fail "the bench on the screen differs from the render of 595 nm, d = 2, k = 2 in $differing pixels"
-fi
-echo "bench pixels after the keys equal the render of 595 nm, d = 2, k = 2"
+convert "$work/render.png" -fill black -draw "$arcs" "$work/render-masked.png"
 
-# The frame around the focused bench picture is drawn, in one colour, and
-# not in the window's white.
-rim_colours=$(convert "$work/rim.png" -unique-colors txt:- | tail -n +2 | wc -l)
-rim_white=$(convert "$work/rim.png" -format '%[fx:mean==1?1:0]' info:)
-[ "$rim_colours" -eq 1 ] && [ "$rim_white" -eq 0 ] || fail "no focus frame beside the focused bench picture"
+bench_as_rendered() {
+    import -window root -crop "$canvas" +repage "$work/screen.png"
+    convert "$work/screen.png" -fill black -draw "$arcs" "$work/screen-masked.png"
+    compare -metric AE "$work/screen-masked.png" "$work/render-masked.png" null: 2>"$work/differing"
+}
+
+# The frame around the focused bench picture: one colour, not the white.
+bench_framed() {
+    import -window root -crop "$rim" +repage "$work/rim.png"
+    [ "$(convert "$work/rim.png" -unique-colors txt:- | tail -n +2 | wc -l)" -eq 1 ] &&
+        [ "$(convert "$work/rim.png" -format '%[fx:mean==1?1:0]' info:)" -eq 0 ]
+}
+
+pixels_of() {
+    convert "$work/verdict.png" -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:round(mean*w*h)]' info:
+}
+verdict_right() {
+    import -window root -crop "$verdict" +repage "$work/verdict.png"
+    green=$(pixels_of 'rgb(0,128,0)')
+    red=$(pixels_of 'rgb(255,0,0)')
+    [ "$green" -ge 20 ] && [ "$red" -eq 0 ]
+}
+
+# The focus starts on "Ход работы"; the next button opens the experiment.
+keys Tab space
+# From "Эксперимент": three buttons, the six fields and Button6, then the
+# bench picture and the strip.
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+# 21 pages up from 380 nm and five clicks right make 595 nm.
+keys $(printf 'Prior %.0s' $(seq 21)) Right Right Right Right Right
+# Ten steps of the grating constant up, from wherever the focus is.
+keys $(printf 'ctrl+Up %.0s' $(seq 10))
+# Back to the bench picture: order 2 is one up from order 1.
+keys shift+Tab Up
+until_shown bench_as_rendered ||
+    fail "the bench on the screen differs from the render of 595 nm, d = 2, k = 2 in $(cat "$work/differing") pixels"
+echo "bench pixels after the keys equal the render of 595 nm, d = 2, k = 2"
+bench_framed || fail "no focus frame beside the focused bench picture"
 echo "focus frame drawn outside the bench pixels"
 
-green=$(convert "$work/verdict.png" -fill black +opaque 'rgb(0,128,0)' -fill white -opaque 'rgb(0,128,0)' \
-    -format '%[fx:round(mean*w*h)]' info:)
-red=$(convert "$work/verdict.png" -fill black +opaque 'rgb(255,0,0)' -fill white -opaque 'rgb(255,0,0)' \
-    -format '%[fx:round(mean*w*h)]' info:)
-[ "$green" -ge 20 ] && [ "$red" -eq 0 ] || fail "the verdict is not the green «Верно !» ($green green, $red red pixels)"
+# Back to the answer field (Button6, Ed_mkm, Edit5), type and check.
+keys shift+Tab shift+Tab shift+Tab 5 9 4 Return
+until_shown verdict_right || fail "the verdict is not the green «Верно !» ($green green, $red red pixels)"
 echo "verdict: green «Верно !» ($green pixels)"
