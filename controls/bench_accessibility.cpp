@@ -1,5 +1,6 @@
 #include "bench_accessibility.h"
 
+#include "bench_announcer.h"
 #include "experiment_screen.h"
 #include "image_control.h"
 #include "spin_button.h"
@@ -82,14 +83,14 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (kindOf(object()).part == Part::Slider && t == QAccessible::Value)
+        if (t == QAccessible::Value && tellsWavelength())
             return QString::number(currentValue().toInt()) + u" нм"_s;
         return QAccessibleWidget::text(t);
     }
 
     void *interface_cast(QAccessible::InterfaceType t) override
     {
-        if (t == QAccessible::ValueInterface && kindOf(object()).part == Part::Slider)
+        if (t == QAccessible::ValueInterface && tellsWavelength())
             return static_cast<QAccessibleValueInterface *>(this);
         return QAccessibleWidget::interface_cast(t);
     }
@@ -159,6 +160,14 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 private:
+    // The slider's value is the wavelength, which a task may keep secret.
+    bool tellsWavelength() const
+    {
+        const ExperimentScreen *screen = screenOf(object());
+        return kindOf(object()).part == Part::Slider
+            && screen->announcer().wavelengthInReading() == bench::WavelengthInReading::Told;
+    }
+
     bench::BenchSession *session() const
     {
         ExperimentScreen *screen = screenOf(object());

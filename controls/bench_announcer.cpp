@@ -68,7 +68,7 @@ void BenchAnnouncer::announce()
     const bench::BenchSession &s = screen_.session();
     nameLabels();
 
-    if (s.state().dl_ofs != valueSeen_) {
+    if (s.state().dl_ofs != valueSeen_ && told_ == bench::WavelengthInReading::Told) {
         valueSeen_ = s.state().dl_ofs;
         QAccessibleValueChangeEvent event(f.Img_vizir, bench::kMinWavelength + valueSeen_);
         QAccessible::updateAccessibility(&event);

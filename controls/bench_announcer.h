@@ -20,8 +20,8 @@ public:
     // Follows the screen's session; connect it after the screen's own view.
     explicit BenchAnnouncer(ExperimentScreen &screen);
 
-    // Task mode hides the wavelength: neither the reading nor the label may
-    // tell it.
+    // Task mode hides the wavelength: neither the reading, the label nor the
+    // slider's value may tell it.
     void setWavelengthInReading(bench::WavelengthInReading told);
     bench::WavelengthInReading wavelengthInReading() const { return told_; }
 

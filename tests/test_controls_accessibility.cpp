@@ -183,6 +183,10 @@ TEST_F(AccessibleTest, TheBenchDescriptionIsTheReadingAfterEveryRender)
     session().selectOrder(1);
     EXPECT_EQ(a11y(bench)->text(QAccessible::Description), u"d = 1,0; выбран максимум 1-го порядка над осью, y = 2,00 см"_s);
     EXPECT_EQ(a11y(form().Label7)->text(QAccessible::Name), u"λ = ? нм"_s);
+    EXPECT_EQ(a11y(form().Img_vizir)->valueInterface(), nullptr);
+    sent_.clear();
+    session().arrowClick(bench::Arrow::Right);
+    EXPECT_EQ(sent(form().Img_vizir, QAccessible::ValueChanged), 0u);
 }
 
 TEST_F(AccessibleTest, VerdictChangesAreAnnounced)
