@@ -6,6 +6,7 @@
 #include "form_fonts.h"
 #include "journal.h"
 #include "journal_screen.h"
+#include "keyboard_help.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
 #include "task_texts.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
     experiment_->move(0, 0);
     // The experiment screen's fields come after the bottom row in tab order.
     setTabOrder(ui_->Button5, experiment_->firstTabStop());
+    installKeyboardHelp(*this);
 
     // Made after the experiment screen, its fields come after the bench's
     // in tab order.

@@ -2,6 +2,7 @@
 
 #include "answer_check.h"
 #include "quantities.h"
+#include "scale_rule.h"
 #include "spectrum.h"
 #include "wavelength_slider.h"
 
@@ -314,6 +315,23 @@ ActionResult BenchSession::selectOrder(int k) noexcept
 {
     state_.k_sel = k;
     return finish(paint_st());
+}
+
+bool BenchSession::orderSelectable(int k) const
+{
+    return k >= -kMaxOrder && k <= kMaxOrder
+        && orderStaysSelected(k, text(TextField::Wavelength), state_.d_gr, format_);
+}
+
+std::optional<int> BenchSession::nextSelectableOrder(int step) const
+{
+    if (step == 0)
+        return std::nullopt;
+    for (int k = state_.k_sel + step; k >= -kMaxOrder && k <= kMaxOrder; k += step) {
+        if (orderSelectable(k))
+            return k;
+    }
+    return std::nullopt;
 }
 
 void BenchSession::typeText(TextField field, const QString &text) noexcept

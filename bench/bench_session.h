@@ -89,6 +89,12 @@ public:
     // A click on the target of order k (-8..8), Img0Click .. Img8dClick.
     ActionResult selectOrder(int k) noexcept;
     ActionResult Img1uClick() noexcept { return selectOrder(1); }
+    // Whether selecting order k now keeps it (no fall-back to order 1): the
+    // renderer's own rule, for the wavelength text it will read.
+    bool orderSelectable(int k) const;
+    // The nearest selectable order past k_sel in the direction of step (+1
+    // up the screen, -1 down), none beyond the last one.
+    std::optional<int> nextSelectableOrder(int step) const;
 
     // The pupil edited a field. Nothing renders.
     void typeText(TextField field, const QString &text) noexcept;

@@ -1,6 +1,7 @@
 #include "scene.h"
 
 #include "quantities.h"
+#include "scale_rule.h"
 #include "spectrum.h"
 
 #include <algorithm>
@@ -195,7 +196,7 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
 
     // Throws on a typed non-integer: nothing below has been touched yet.
     const std::int32_t lambdaT = StrToInt(bindings.wavelengthText());
-    bindings.setDistanceText(FormatDistance(distance(state.k_one, lambdaT, state.d_gr), format_));
+    bindings.setDistanceText(distanceText(state.k_one, lambdaT, state.d_gr, format_));
     const Extended q = StrToFloat(bindings.distanceText(), format_);
 
     std::array<int, 9> offset{};
@@ -225,14 +226,13 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
         bindings.setTargetRect(lowerTarget(j), QRect(864 - len, Y + r - 5 + 15, len, 10));
     }
 
-    bindings.setDistanceText(FormatDistance(distance(state.k_sel, lambdaT, state.d_gr), format_));
-    const Extended qk = StrToFloat(bindings.distanceText(), format_);
+    bindings.setDistanceText(distanceText(state.k_sel, lambdaT, state.d_gr, format_));
+    const std::int64_t R = shownRowOffset(bindings.distanceText(), format_);
 
     bench.Pen.Color = kRayGrey;
     bench.Pen.setWidth(1);
     bench.MoveTo(125, Y);
-    const std::int64_t R = Round(qk * 40);
-    if (orderGuard && (R > 200 || R < -200)) {
+    if (orderGuard && !onTheScale(R)) {
         // Beyond the scale: select order 1 as its target's click does. The
         // second pass keeps whatever it finds, so this cannot repeat.
         state.k_sel = 1;

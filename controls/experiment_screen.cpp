@@ -1,5 +1,8 @@
 #include "experiment_screen.h"
 
+#include "bench_accessibility.h"
+#include "bench_announcer.h"
+#include "bench_keyboard.h"
 #include "form_fonts.h"
 #include "image_control.h"
 #include "task_look.h"
@@ -46,6 +49,7 @@ void showPicture(TImage &arrow, const TImage &look)
 ExperimentScreen::ExperimentScreen(bench::BenchSession &session, QWidget *parent)
     : QWidget(parent), session_(session), ui_(std::make_unique<Ui::ExperimentScreen>())
 {
+    installBenchAccessibility();
     Ui::ExperimentScreen &f = *ui_;
     f.setupUi(this);
     applyPixelFonts(this);
@@ -62,6 +66,10 @@ ExperimentScreen::ExperimentScreen(bench::BenchSession &session, QWidget *parent
     connectInput();
     connect(&session_, &bench::BenchSession::changed, this, &ExperimentScreen::showSession);
     showSession();
+
+    new BenchKeyboard(*this);
+    announcer_ = new BenchAnnouncer(*this);
+    refreshBenchAccessibility(*this);
 }
 
 ExperimentScreen::~ExperimentScreen() = default;

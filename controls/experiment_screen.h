@@ -10,6 +10,7 @@
 namespace Ui {
 class ExperimentScreen;
 }
+class BenchAnnouncer;
 class QLineEdit;
 class TImage;
 class TaskLook;
@@ -37,6 +38,8 @@ public:
     QWidget *firstTabStop() const;
     // The task's own labels; null outside a task.
     TaskLook *taskLook() const { return taskLook_.get(); }
+    // What a screen reader is told after each action.
+    BenchAnnouncer &announcer() const { return *announcer_; }
 
 private:
     void connectInput(); // experiment_input.cpp
@@ -50,4 +53,5 @@ private:
     std::array<TImage *, bench::kTargetCount> targets_{};
     bool showing_ = false; // the view itself is writing into the fields
     std::unique_ptr<TaskLook> taskLook_; // made when a task starts
+    BenchAnnouncer *announcer_ = nullptr;
 };

@@ -25,6 +25,7 @@ public:
     bench::SpinPart looksPressed() const { return looksPressed_; }
 
     bench::SpinPart partAt(QPoint pos) const;
+    QRect partRect(bench::SpinPart part) const;
 
     QSize sizeHint() const override { return {20, 28}; }
 
@@ -44,7 +45,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    QRect partRect(bench::SpinPart part) const;
 
     QPointer<QWidget> focusControl_;
     bench::SpinPart looksPressed_ = bench::SpinPart::None;

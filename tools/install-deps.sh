@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   qt6-qpa-plugins libqt6test6
   xvfb xauth xdotool x11-utils
+  dbus at-spi2-core python3-pyatspi
   fonts-liberation2 fonts-dejavu-core
   imagemagick poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -246,15 +246,17 @@ TEST_P(TabOrderTest, TabWalksTheBottomRowThenTheExperimentFields)
         ui().Button2->click();
     ui().Button1->setFocus(Qt::TabFocusReason);
     QStringList walked;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 15; ++i) {
         walked.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QStringList expected{u"Button1"_s, u"Button2"_s, u"Button3"_s, u"Button7"_s, u"Button4"_s, u"Button5"_s};
+    // After the check button: the bench picture, then the spectrum strip.
     if (experiment)
-        expected << u"Ed_d"_s << u"Ed_ym"_s << u"Ed_k"_s << u"Edit5"_s << u"Ed_mkm"_s << u"Button6"_s;
-    while (expected.size() < 12)
-        expected.append(expected.mid(0, 12 - expected.size()));
+        expected << u"Ed_d"_s << u"Ed_ym"_s << u"Ed_k"_s << u"Edit5"_s << u"Ed_mkm"_s << u"Button6"_s
+                 << u"Img_osn"_s << u"Img_vizir"_s;
+    while (expected.size() < 15)
+        expected.append(expected.mid(0, 15 - expected.size()));
     EXPECT_EQ(walked, expected);
 }
 

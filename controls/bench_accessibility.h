@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAccessible>
+
+class ExperimentScreen;
+class QObject;
+class QString;
+
+// The bench's controls as a screen reader meets them: the slider as a slider
+// with a value, the arrows, the order targets and the spinner's two halves as
+// push buttons whose press is one click, and the bench picture with the
+// current reading as its description. Every action calls the bench session,
+// as the mouse does.
+
+// Registers the interfaces, once per process. Call before the controls are
+// made: Qt makes a control's interface once and keeps it.
+void installBenchAccessibility();
+
+// Drops whatever interface a control of the screen got while it was being
+// built (before its class was complete), so that the next query makes ours.
+void refreshBenchAccessibility(ExperimentScreen &screen);
+
+// The factory behind installBenchAccessibility, for the spinner.
+QAccessibleInterface *spinnerAccessible(const QString &className, QObject *object);

@@ -1,0 +1,188 @@
+"""The exercise worked through the accessibility bus alone, as a screen
+reader would: every control is found by its role and name, every step is an
+AT-SPI call (a value set, an action done, a text set), and the results are
+read back the same way.
+
+Usage: atspi_scenario.py APPLICATION_NAME
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TIMEOUT_S = 20
+
+# Worked out by hand: after ten steps up from 1.0 the grating constant is
+# d = 2.0000000000000009, shown "2". Order 2 at 595 nm lies at
+# y = 2 * 595 nm * 50 cm / d = 2.97499999... cm (in the program's extended
+# precision), shown "2,97". The pupil's formula then gives
+# lambda = d * y / (k * F) = 2e-5 m * 2.97 cm / (2 * 50 cm) = 594 nm.
+EXPECTED_GRATING = "2"
+EXPECTED_DISTANCE = "2,97"
+EXPECTED_ANSWER = "594"
+DESCRIPTION_CHANGED = "object:property-change:accessible-description"
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+# The events a screen reader would speak from: (source name, kind, value).
+heard = []
+
+
+def listen(event):
+    # Qt sends the object, not the text: read it as it is now.
+    heard.append((event.source.name, event.type, event.source.description))
+
+
+def pump():
+    # Events arrive through the main loop; a screen reader runs one.
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def wait_for(what, probe):
+    deadline = time.monotonic() + TIMEOUT_S
+    while time.monotonic() < deadline:
+        pump()
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail("timed out waiting for " + what + " (heard %s)" % heard[-5:])
+
+
+def heard_of(name, kind):
+    return [value for source, type_, value in heard if source == name and type_ == kind]
+
+
+def find_app(name):
+    def probe():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == name:
+                return app
+        return None
+    return wait_for("the application on the accessibility bus", probe)
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def find(app, role, name, prefix=False):
+    def probe():
+        for node in walk(app):
+            if node.getRole() != role:
+                continue
+            if node.name == name or (prefix and node.name.startswith(name)):
+                return node
+        return None
+    return wait_for("%s «%s»" % (role, name), probe)
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "press" not in [n.lower() for n in names]:
+        fail("«%s» has no press action, only %s" % (node.name, names))
+    action.doAction([n.lower() for n in names].index("press"))
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def enabled(node):
+    return node.getState().contains(pyatspi.STATE_ENABLED)
+
+
+def main():
+    app = find_app(sys.argv[1])
+    pyatspi.Registry.registerEventListener(listen, DESCRIPTION_CHANGED)
+
+    # Open the experiment screen with its button, as the pupil would.
+    press(find(app, pyatspi.ROLE_PUSH_BUTTON, "Эксперимент"))
+    bench = find(app, pyatspi.ROLE_IMAGE, "Оптический стенд")
+    slider = find(app, pyatspi.ROLE_SLIDER, "Ползунок длины волны")
+    up = find(app, pyatspi.ROLE_PUSH_BUTTON, "Увеличить постоянную решетки")
+    grating = find(app, pyatspi.ROLE_TEXT, "Постоянная решетки d")
+    distance = find(app, pyatspi.ROLE_TEXT, "Расстояние y")
+    order = find(app, pyatspi.ROLE_TEXT, "Порядок максимума k")
+    answer = find(app, pyatspi.ROLE_TEXT, "Ответ")
+    check = find(app, pyatspi.ROLE_PUSH_BUTTON, "Проверить", prefix=True)
+    verdict = find(app, pyatspi.ROLE_LABEL, "Результат проверки")
+
+    value = slider.queryValue()
+    # Qt sends events only once it knows of a listener, which it may learn
+    # after joining the bus: set the slider where it stands (a redraw) until
+    # the bench's reading is heard.
+    polls = iter(range(1 << 30))
+    def nudged():
+        if next(polls) % 10 == 0:
+            value.currentValue = value.currentValue
+        return heard_of("Оптический стенд", DESCRIPTION_CHANGED)
+    wait_for("events from the program", nudged)
+    if (value.minimumValue, value.maximumValue) != (380.0, 760.0):
+        fail("the slider spans %s..%s, not 380..760" % (value.minimumValue, value.maximumValue))
+
+    # 1. The slider to 595 nm.
+    value.currentValue = 595.0
+    wait_for("the slider at 595", lambda: slider.queryValue().currentValue == 595.0)
+    wait_for("the reading of 595 nm", lambda: "Длина волны 595 нм" in bench.description)
+
+    # 2. The grating up ten times, one step a press.
+    for _ in range(10):
+        press(up)
+    wait_for("d = " + EXPECTED_GRATING, lambda: text_of(grating) == EXPECTED_GRATING)
+
+    # 3. The target of order 2 above the axis; order 4 lies beyond the scale.
+    target2 = find(app, pyatspi.ROLE_PUSH_BUTTON, "Максимум 2-го порядка над осью")
+    target4 = find(app, pyatspi.ROLE_PUSH_BUTTON, "Максимум 4-го порядка над осью")
+    if not enabled(target2) or enabled(target4):
+        fail("order 2 should be selectable and order 4 not (enabled: %s, %s)" % (enabled(target2), enabled(target4)))
+    heard.clear()
+    press(target2)
+    wait_for("order 2", lambda: text_of(order) == "2")
+    # The new reading was sent for the screen reader to speak, once.
+    spoken = wait_for("the reading spoken", lambda: heard_of("Оптический стенд", DESCRIPTION_CHANGED))
+    if len(spoken) != 1 or "2-го порядка над осью" not in spoken[0]:
+        fail("the bench told %s" % spoken)
+    y = text_of(distance)
+    if y != EXPECTED_DISTANCE:
+        fail("y = %s, not %s" % (y, EXPECTED_DISTANCE))
+    reading = bench.description
+    if "выбран максимум 2-го порядка над осью, y = 2,97 см" not in reading:
+        fail("the reading is «%s»" % reading)
+
+    # 4. The pupil's answer from the read-outs: lambda = d * y / (k * F).
+    d = float(text_of(grating).replace(",", "."))
+    computed = round(d * 1e-5 * float(y.replace(",", ".")) / (2 * 50) * 1e9)
+    if str(computed) != EXPECTED_ANSWER:
+        fail("the formula gives %s, not %s" % (computed, EXPECTED_ANSWER))
+    answer.queryEditableText().setTextContents(EXPECTED_ANSWER)
+    wait_for("the answer typed", lambda: text_of(answer) == EXPECTED_ANSWER)
+
+    # 5. «Проверить», then 6. read the verdict.
+    heard.clear()
+    press(check)
+    said = wait_for("a verdict", lambda: verdict.description if verdict.description in ("Верно !", "Неверно !") else None)
+    if said != "Верно !":
+        fail("the verdict reads «%s»" % said)
+    spoken = wait_for("the verdict spoken", lambda: heard_of("Результат проверки", DESCRIPTION_CHANGED))
+    if spoken != ["Верно !"]:
+        fail("the verdict told %s" % spoken)
+    print("AT-SPI scenario passed: 595 nm, d = %s, k = 2, y = %s, answer %s: %s"
+          % (EXPECTED_GRATING, y, EXPECTED_ANSWER, said))
+
+
+if __name__ == "__main__":
+    main()

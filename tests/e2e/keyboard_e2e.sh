@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# The whole exercise with the keyboard alone, on the real program under Xvfb:
+# xdotool sends only key events (Tab, Space, PageUp, Right, Ctrl+Up, Up,
+# digits, Return). The bench pixels on the screen must then equal the render
+# mode's picture of that state, with the focus frame outside them, and the
+# verdict must be the green «Верно !».
+# Usage: keyboard_e2e.sh path/to/gratinglab
+# Without the tools it skips (77), except in CI (CI=true), where it fails.
+set -euo pipefail
+
+bin=$1
+for tool in Xvfb xdotool import compare convert; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        if [ "${CI:-}" = true ]; then
+            echo "FAIL: $tool is not installed (tools/install-deps.sh installs it)" >&2
+            exit 1
+        fi
+        echo "SKIP: $tool is not installed (tools/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+"$bin" 2>"$work/app.log" &
+app_pid=$!
+
+wid=$(timeout 30 xdotool search --sync --onlyvisible --name 'Измерение длины световой волны' | head -n1) \
+    || fail "the window did not appear: $(cat "$work/app.log")"
+# No window manager: hand the window the keyboard focus directly.
+xdotool windowfocus --sync "$wid"
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+
+keys() {
+    xdotool key --delay 20 "$@"
+}
+
+# The program takes the keys in order, at its own pace: each check polls the
+# screen until it holds or 30 s have passed.
+until_shown() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Where the bench canvas (Img_osn) and the verdict (Lbl_otv) stand on the
+# screen: P3 at (0, 0), GroupBox3 at (8, 8) with the canvas at (16, 15);
+# GroupBox4 at (8, 496) with Lbl_otv at (762, 64).
+canvas="945x445+$((X + 24))+$((Y + 23))"
+# The focus frame's left rim, two pixels wide, 4 pixels left of the canvas.
+rim="2x445+$((X + 20))+$((Y + 23))"
+verdict="58x18+$((X + 770))+$((Y + 560))"
+
+"$bin" --render "$work/render.png" --wavelength 595 --grating 2.0 --order 2 || fail "the render mode failed"
+# The angle arc and the φ picture are controls of their own over the canvas
+# (Img_ugu at 180, 195 and Img_f at 190, 185 in GroupBox3, whose canvas
+# starts at 16, 15): blank their corner in both pictures.
+arcs="rectangle 164,170 203,228"
+convert "$work/render.png" -fill black -draw "$arcs" "$work/render-masked.png"
+
+bench_as_rendered() {
+    import -window root -crop "$canvas" +repage "$work/screen.png"
+    convert "$work/screen.png" -fill black -draw "$arcs" "$work/screen-masked.png"
+    compare -metric AE "$work/screen-masked.png" "$work/render-masked.png" null: 2>"$work/differing"
+}
+
+# The frame around the focused bench picture: one colour, not the white.
+bench_framed() {
+    import -window root -crop "$rim" +repage "$work/rim.png"
+    [ "$(convert "$work/rim.png" -unique-colors txt:- | tail -n +2 | wc -l)" -eq 1 ] &&
+        [ "$(convert "$work/rim.png" -format '%[fx:mean==1?1:0]' info:)" -eq 0 ]
+}
+
+pixels_of() {
+    convert "$work/verdict.png" -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:round(mean*w*h)]' info:
+}
+verdict_right() {
+    import -window root -crop "$verdict" +repage "$work/verdict.png"
+    green=$(pixels_of 'rgb(0,128,0)')
+    red=$(pixels_of 'rgb(255,0,0)')
+    [ "$green" -ge 20 ] && [ "$red" -eq 0 ]
+}
+
+# The focus starts on "Ход работы"; the next button opens the experiment.
+keys Tab space
+# From "Эксперимент": three buttons, the six fields and Button6, then the
+# bench picture and the strip.
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+# 21 pages up from 380 nm and five clicks right make 595 nm.
+keys $(printf 'Prior %.0s' $(seq 21)) Right Right Right Right Right
+# Ten steps of the grating constant up, from wherever the focus is.
+keys $(printf 'ctrl+Up %.0s' $(seq 10))
+# Back to the bench picture: order 2 is one up from order 1.
+keys shift+Tab Up
+until_shown bench_as_rendered ||
+    fail "the bench on the screen differs from the render of 595 nm, d = 2, k = 2 in $(cat "$work/differing") pixels"
+echo "bench pixels after the keys equal the render of 595 nm, d = 2, k = 2"
+bench_framed || fail "no focus frame beside the focused bench picture"
+echo "focus frame drawn outside the bench pixels"
+
+# Back to the answer field (Button6, Ed_mkm, Edit5), type and check.
+keys shift+Tab shift+Tab shift+Tab 5 9 4 Return
+until_shown verdict_right || fail "the verdict is not the green «Верно !» ($green green, $red red pixels)"
+echo "verdict: green «Верно !» ($green pixels)"
