@@ -90,6 +90,8 @@ void TForm1::startTask(const bench::Task &task)
 {
     session_->startTask(task);
     setWindowTitle(caption() + bench::taskCaptionSuffix(task.variant));
+    // The pupil's class is not part of a task: what was typed stays.
+    journal_->setPupil({task.pupil, journal_->pupil().form, task.code, QString::number(task.variant)});
 }
 
 TitleScreen &TForm1::title()

@@ -69,6 +69,8 @@ ExperimentScreen::ExperimentScreen(bench::BenchSession &session, QWidget *parent
 
     new BenchKeyboard(*this);
     announcer_ = new BenchAnnouncer(*this);
+    if (session_.task())
+        announcer_->setWavelengthInReading(bench::WavelengthInReading::Hidden);
     refreshBenchAccessibility(*this);
 }
 
@@ -124,6 +126,9 @@ void ExperimentScreen::showSession()
         if (!taskLook_)
             taskLook_ = std::make_unique<TaskLook>(f);
         taskLook_->show(s);
+        // Before the announcer speaks of this action: nothing may tell the lamp.
+        if (announcer_)
+            announcer_->setWavelengthInReading(bench::WavelengthInReading::Hidden);
     }
 
     // The canvas is the session's own raster, shown by reference.

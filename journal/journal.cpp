@@ -3,6 +3,7 @@
 #include "answer_check.h"
 #include "bench_session.h"
 #include "decimal_text.h"
+#include "task_texts.h"
 
 namespace journal {
 
@@ -10,8 +11,7 @@ Journal::Journal(bench::BenchSession &session, QObject *parent)
     : QObject(parent),
       session_(session),
       model_(session.format()),
-      now_([] { return QDateTime::currentDateTime(); }),
-      setLightOf_(&Journal::ordinarySetLight)
+      now_([] { return QDateTime::currentDateTime(); })
 {
     connect(&session_, &bench::BenchSession::answerJudged, this, &Journal::record);
 }
@@ -28,15 +28,23 @@ void Journal::clear()
     lastBench_ = QImage();
 }
 
-SetLight Journal::ordinarySetLight(const bench::BenchSession &session)
+SetLight Journal::setLightOf(const bench::BenchSession &session)
 {
+    if (const std::optional<bench::Task> &task = session.task()) {
+        const bench::LampLine &line = task->lampLine();
+        return {bench::IntToStr(line.nm), bench::lineName(line), !session.taskSolved()};
+    }
     const QString wavelength = session.text(bench::TextField::Wavelength);
     return {wavelength, wavelength, false};
 }
 
 void Journal::record()
 {
-    model_.append(rowOf(session_, setLightOf_(session_), now_().time()));
+    const SetLight set = setLightOf(session_);
+    model_.append(rowOf(session_, set, now_().time()));
+    // The check that solved a task shows the line in its earlier rows too.
+    if (!set.concealed)
+        model_.reveal(set.line);
     lastBench_ = session_.scene().benchCanvas().image().copy();
 }
 

@@ -24,9 +24,6 @@ class Journal : public QObject {
 public:
     // Where the time of a check and the date of the report come from.
     using Now = std::function<QDateTime()>;
-    // What the bench was set to, as the journal may show it; in the ordinary
-    // mode the wavelength field, ungrouped beyond its own value.
-    using SetLightOf = std::function<SetLight(const bench::BenchSession &)>;
 
     explicit Journal(bench::BenchSession &session, QObject *parent = nullptr);
 
@@ -41,8 +38,10 @@ public:
 
     QDateTime now() const { return now_(); }
     void setNow(Now now) { now_ = std::move(now); }
-    void setSetLightOf(SetLightOf setLightOf) { setLightOf_ = std::move(setLightOf); }
-    static SetLight ordinarySetLight(const bench::BenchSession &session);
+    // What the bench was set to, as the journal may show it: in the ordinary
+    // exercise the wavelength field; in a task the lamp's line, concealed
+    // until a check of it was right.
+    static SetLight setLightOf(const bench::BenchSession &session);
 
 signals:
     void pupilChanged();
@@ -55,7 +54,6 @@ private:
     PupilData pupil_;
     QImage lastBench_;
     Now now_;
-    SetLightOf setLightOf_;
 };
 
 // The row a judging press records, from the session's shown texts.

@@ -3,6 +3,7 @@
 // wavelength before a right answer.
 #include "window_fixture.h"
 
+#include "journal.h"
 #include "task_dialog.h"
 #include "task_look.h"
 #include "task_texts.h"
@@ -154,6 +155,34 @@ TEST(TaskDialog, RefusesWhatIsWrongKeepsWhatWasTypedAndCancelLeavesNoTask)
     cancelled.prefill(parseTaskStart({u"--task"_s, u"9Б"_s, u"--variant"_s, u"6"_s}));
     cancelled.ui().Btn_cancel->click();
     EXPECT_FALSE(cancelled.task().has_value());
+}
+
+} // namespace
+
+namespace {
+
+// The journal of a task: the lamp's wavelength stays «?» in every row until a
+// check of it is right, and the task's code, variant and pupil head the report.
+TEST_F(TaskWindow, TheJournalConcealsTheLampUntilItIsMeasured)
+{
+    start(6);
+    const journal::JournalModel &rows = form().journal().model();
+    check(u"580"_s);
+    press(exp().Button6);
+    check(u"5890"_s);
+    press(exp().Button6);
+    ASSERT_EQ(rows.rowCount(), 2);
+    EXPECT_EQ(rows.cellText(0, journal::Column::SetWavelength), u"?"_s);
+    EXPECT_EQ(rows.cellText(1, journal::Column::SetWavelength), u"?"_s);
+    check(u"589"_s);
+    ASSERT_EQ(rows.rowCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(rows.cellText(row, journal::Column::SetWavelength), u"589"_s) << row;
+
+    const journal::PupilData &pupil = form().journal().pupil();
+    EXPECT_EQ(pupil.pupil, u"Иванов Пётр"_s);
+    EXPECT_EQ(pupil.taskCode, u"9Б"_s);
+    EXPECT_EQ(pupil.variant, u"6"_s);
 }
 
 } // namespace

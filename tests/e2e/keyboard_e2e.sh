@@ -109,9 +109,9 @@ verdict_right() {
 
 # The focus starts on "Ход работы"; the next button opens the experiment.
 keys Tab space
-# From "Эксперимент": three buttons, the six fields and Button6, then the
-# bench picture and the strip.
-keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+# From "Эксперимент": four buttons (the journal's among them), the six
+# fields and Button6, then the bench picture and the strip.
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 # 21 pages up from 380 nm and five clicks right make 595 nm.
 keys $(printf 'Prior %.0s' $(seq 21)) Right Right Right Right Right
 # Ten steps of the grating constant up, from wherever the focus is.
