@@ -9,48 +9,14 @@
 set -euo pipefail
 
 bin=$1
-for tool in Xvfb xdotool import compare convert; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        if [ "${CI:-}" = true ]; then
-            echo "FAIL: $tool is not installed (tools/install-deps.sh installs it)" >&2
-            exit 1
-        fi
-        echo "SKIP: $tool is not installed (tools/install-deps.sh installs it)"
-        exit 77
-    fi
-done
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/x_display.sh"
+require_tools Xvfb xdotool import compare convert
+begin_scratch
+start_display
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-"$bin" 2>"$work/app.log" &
-app_pid=$!
-
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name 'Измерение длины световой волны' | head -n1) \
-    || fail "the window did not appear: $(cat "$work/app.log")"
+start_program "$bin"
+wid=$(program_window)
 # No window manager: hand the window the keyboard focus directly.
 xdotool windowfocus --sync "$wid"
 eval "$(xdotool getwindowgeometry --shell "$wid")"

@@ -1,0 +1,66 @@
+# Sourced by the end-to-end scripts: their tool checks, a scratch folder and
+# the processes they start (all stopped on exit), a display of their own and
+# the program's window.
+
+# A missing tool skips the test on a developer's machine; in CI (CI=true) a
+# skip would pass a run that tested nothing, so there it fails.
+missing() {
+    if [ "${CI:-}" = true ]; then
+        echo "FAIL: $1, and CI=true allows no skip (tools/install-deps.sh installs it)" >&2
+        exit 1
+    fi
+    echo "SKIP: $1 (tools/install-deps.sh installs it)"
+    exit 77
+}
+
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || missing "$tool is not installed"
+    done
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The scratch folder $work and the list $pids, both cleared away on exit.
+begin_scratch() {
+    work=$(mktemp -d)
+    pids=()
+    trap stop_all EXIT
+}
+stop_all() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+
+# Xvfb picks a free display number and writes it when it is ready.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    pids+=($!)
+    local _
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$work/display")"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+# start_program BINARY [ARGS...]: the program on that display; its stderr
+# goes to $work/app.log.
+start_program() {
+    "$@" 2>"$work/app.log" &
+    pids+=($!)
+}
+
+# The id of the program's window, once it is shown.
+program_window() {
+    timeout 30 xdotool search --sync --onlyvisible --name 'Измерение длины световой волны' | head -n1 \
+        || fail "the window did not appear: $(cat "$work/app.log")"
+}
