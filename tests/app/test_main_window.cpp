@@ -325,7 +325,8 @@ TEST_F(CalculatorTest, EachPressStartsTheFirstCalculatorFoundWithoutWaiting)
     showWindow();
     press(ui().Button3);
     press(ui().Button3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lines().size() >= 2; }, 5000));
+    // The stand-ins are separate processes: wait for them, however slow the machine.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lines().size() >= 2; }, 60000));
     const QStringList started = lines();
     ASSERT_EQ(started.size(), 2);
     EXPECT_TRUE(started[0].startsWith(u"mate-calc "));
@@ -340,7 +341,7 @@ TEST_F(CalculatorTest, WithoutAnyCalculatorAPressDoesNothingVisible)
     showWindow();
     EXPECT_TRUE(calculator::find().isEmpty());
     press(ui().Button3);
-    QTest::qWait(50);
+    QApplication::processEvents();
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(visiblePanel(ui()), ui().P1);

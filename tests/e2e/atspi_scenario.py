@@ -11,7 +11,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-TIMEOUT_S = 20
+TIMEOUT_S = 60  # generous: a busy machine only makes it wait longer
 
 # Worked out by hand: after ten steps up from 1.0 the grating constant is
 # d = 2.0000000000000009, shown "2". Order 2 at 595 nm lies at
