@@ -38,18 +38,33 @@ stop_all() {
     rm -rf "$work"
 }
 
-# Xvfb picks a free display number and writes it when it is ready.
+# Xvfb picks a free display number and writes it when it is ready. Without
+# -noreset it resets whenever its last client leaves (the check below, a
+# helper that touched the display), and a client knocking just then is
+# turned away. The display is taken once a client has reached it.
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    pids+=($!)
-    local _
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
+    require_tools Xvfb xdpyinfo
+    local attempt _ pid
+    for attempt in 1 2 3 4 5; do
+        rm -f "$work/display"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+        pid=$!
+        for _ in $(seq 100); do
+            [ -s "$work/display" ] && break
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [ -s "$work/display" ] && xdpyinfo -display ":$(head -n1 "$work/display")" >/dev/null 2>&1 \
+            && kill -0 "$pid" 2>/dev/null; then
+            pids+=("$pid")
+            export DISPLAY=":$(head -n1 "$work/display")"
+            unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+            return 0
+        fi
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
     done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$work/display")"
-    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 }
 
 # start_program BINARY [ARGS...]: the program on that display; its stderr

@@ -86,7 +86,7 @@ echo "installed binary rendered the bench"
 
 # The menu entry's command opens the window on a display of its own.
 if have Xvfb && have xdotool; then
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "Xvfb did not start"; kill $xvfb_pid; exit 1; }
