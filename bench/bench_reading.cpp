@@ -1,6 +1,7 @@
 #include "bench_reading.h"
 
 #include "bench_session.h"
+#include "source_texts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,16 +17,32 @@ QString selectedMaximum(const QString &orderText, const QString &distanceText)
     return u"выбран максимум "_s + orderText + u"-го порядка "_s + side;
 }
 
+// With a lamp or white light nothing is selected: the cursor measures, and
+// the order is the pupil's own.
+QString sourceReading(const BenchSession &session)
+{
+    QString reading = sourceInfo(session.source()).name.toString();
+    reading += u"; d = "_s + session.text(TextField::Grating) + u"; "_s;
+    reading += cursorReading(session.text(TextField::Distance));
+    if (const QString k = session.text(TextField::Order).trimmed(); !k.isEmpty())
+        reading += u", k = "_s + k;
+    return reading;
+}
+
 } // namespace
 
 QString benchReading(const BenchSession &session, WavelengthInReading wavelength)
 {
+    if (session.source() != LightSource::Mono)
+        return sourceReading(session);
     QString reading;
     if (wavelength == WavelengthInReading::Told)
         reading = u"Длина волны "_s + session.text(TextField::Wavelength) + u" нм, "_s;
     reading += u"d = "_s + session.text(TextField::Grating) + u"; "_s;
     reading += selectedMaximum(session.text(TextField::Order), session.text(TextField::Distance));
     reading += u", y = "_s + session.text(TextField::Distance) + u" см"_s;
+    if (session.cursorShown())
+        reading += u"; "_s + cursorReading(session.cursorText());
     return reading;
 }
 
@@ -36,6 +53,8 @@ QString gratingLabelReading(const BenchSession &session)
 
 QString wavelengthLabelReading(const BenchSession &session, WavelengthInReading wavelength)
 {
+    if (session.source() != LightSource::Mono)
+        return u"λ: "_s + sourceInfo(session.source()).name.toString();
     const QString value = wavelength == WavelengthInReading::Told ? session.text(TextField::Wavelength) : u"?"_s;
     return u"λ = "_s + value + u" нм"_s;
 }

@@ -90,14 +90,21 @@ void BenchSession::write(TextField field, const QString &text)
 ActionResult BenchSession::paint_st()
 {
     ++renders_;
+    ActionResult result;
     try {
-        scene_.paint_st(state_, *bindings_);
+        if (source_ == LightSource::Mono)
+            scene_.paint_st(state_, *bindings_);
+        else
+            scene_.paintSource(state_, *bindings_, source_, cursor_);
     } catch (const EConvertError &error) {
         // Nothing may repeat behind the error box.
         stopRepetitions();
-        return error.message();
+        result = error.message();
     }
-    return std::nullopt;
+    // Over whatever was drawn, failed render or not: the pupil turned it on.
+    if (cursorShown())
+        scene_.drawCursor(state_.y_os, cursor_);
+    return result;
 }
 
 void BenchSession::stopRepetitions()
@@ -129,7 +136,7 @@ TColor BenchSession::lightColour() const
 
 void BenchSession::Img_vizirMouseDown(int x) noexcept
 {
-    if (task_)
+    if (wavelengthLocked())
         return;
     state_.fl_drag = true;
     state_.x_drag = x;
@@ -138,7 +145,7 @@ void BenchSession::Img_vizirMouseDown(int x) noexcept
 
 ActionResult BenchSession::Img_vizirMouseMove(int x) noexcept
 {
-    if (!state_.fl_drag || task_)
+    if (!state_.fl_drag || wavelengthLocked())
         return std::nullopt;
     // x is measured from where the slider stands now, so the grip stays put.
     return finish(setSliderLeft(clampSliderLeft(sliderTopLeft().x() + x - state_.x_drag)));
@@ -146,7 +153,7 @@ ActionResult BenchSession::Img_vizirMouseMove(int x) noexcept
 
 void BenchSession::Img_vizirMouseUp() noexcept
 {
-    if (task_)
+    if (wavelengthLocked())
         return;
     state_.fl_drag = false;
     emit changed();
@@ -154,7 +161,7 @@ void BenchSession::Img_vizirMouseUp() noexcept
 
 ActionResult BenchSession::dragSliderTo(int nm) noexcept
 {
-    if (task_)
+    if (wavelengthLocked())
         return std::nullopt;
     const int wanted = sliderLeftForWavelength(nm);
     Img_vizirMouseDown(kSliderGrip);
@@ -174,7 +181,7 @@ ActionResult BenchSession::setSliderLeft(int left)
 
 void BenchSession::arrowPress(Arrow arrow) noexcept
 {
-    if (task_)
+    if (wavelengthLocked())
         return;
     ArrowHold &h = hold(arrow);
     h.looksPressed = true;
@@ -186,7 +193,7 @@ void BenchSession::arrowPress(Arrow arrow) noexcept
 
 ActionResult BenchSession::arrowClick(Arrow arrow) noexcept
 {
-    if (task_)
+    if (wavelengthLocked())
         return std::nullopt;
     return finish(stepWavelength(arrow, false));
 }
@@ -313,13 +320,15 @@ ActionResult BenchSession::gratingStep(SpinPart part)
 
 ActionResult BenchSession::selectOrder(int k) noexcept
 {
+    if (source_ != LightSource::Mono)
+        return std::nullopt;
     state_.k_sel = k;
     return finish(paint_st());
 }
 
 bool BenchSession::orderSelectable(int k) const
 {
-    return k >= -kMaxOrder && k <= kMaxOrder
+    return source_ == LightSource::Mono && k >= -kMaxOrder && k <= kMaxOrder
         && orderStaysSelected(k, text(TextField::Wavelength), state_.d_gr, format_);
 }
 
@@ -336,7 +345,10 @@ std::optional<int> BenchSession::nextSelectableOrder(int step) const
 
 void BenchSession::typeText(TextField field, const QString &text) noexcept
 {
-    if (task_ && field == TextField::Wavelength)
+    if (wavelengthLocked() && field == TextField::Wavelength)
+        return;
+    // The cursor's read-out is measured, not typed.
+    if (source_ != LightSource::Mono && field == TextField::Distance)
         return;
     texts_[size_t(field)] = text;
     emit changed();
@@ -355,6 +367,8 @@ void BenchSession::Button6Click() noexcept
                               state_.k_sel};
     if (task_)
         verdict_ = judgeTask(shown);
+    else if (source_ != LightSource::Mono)
+        verdict_ = judgeSource();
     else
         verdict_ = answerIsRight(text(TextField::Answer), shown, format_) ? Verdict::Right : Verdict::Wrong;
     checkButton_ = CheckButton::Reset;

@@ -2,10 +2,12 @@
 
 #include "bench_state.h"
 #include "clock.h"
+#include "light_source.h"
 #include "number_text.h"
 #include "order_targets.h"
 #include "raster.h"
 #include "scene.h"
+#include "source_check.h"
 #include "task_check.h"
 #include "task_code.h"
 
@@ -141,6 +143,25 @@ public:
     unsigned taskChecks() const { return taskChecks_; } // judging presses
     TaskHint taskHint() const { return taskHint_; } // of the last check
 
+    // Light sources and the measuring cursor (bench_session_source.cpp).
+    // With a lamp or white light the slider and the arrows do nothing, the
+    // maxima cannot be selected, the cursor is always shown and its read-out
+    // is the distance field; the wavelength field names the lamp, and the
+    // pupil types the order into the order field. Not in a task.
+    ActionResult setSource(LightSource source) noexcept;
+    LightSource source() const { return source_; }
+    // With mono light the cursor is off until the pupil turns it on.
+    ActionResult showCursor(bool shown) noexcept;
+    bool cursorShown() const { return cursorOn_ || source_ != LightSource::Mono; }
+    // Rows above the axis (negative below), clamped to the scale; a move
+    // that changes nothing renders nothing.
+    ActionResult moveCursorTo(int offset) noexcept;
+    ActionResult moveCursorBy(int rows) noexcept { return moveCursorTo(cursor_ + rows); }
+    int cursorOffset() const { return cursor_; }
+    QString cursorText() const;
+    // The last check with a lamp or white light.
+    const SourceJudgement &sourceJudgement() const { return sourceJudgement_; }
+
 signals:
     void changed();
     void conversionFailed(const QString &message);
@@ -204,6 +225,13 @@ private:
     bool taskSolved_ = false;
     unsigned taskChecks_ = 0;
     TaskHint taskHint_ = TaskHint::None;
+
+    bool wavelengthLocked() const { return task_ || source_ != LightSource::Mono; }
+    Verdict judgeSource();
+    LightSource source_ = LightSource::Mono;
+    bool cursorOn_ = false;
+    int cursor_ = 0;
+    SourceJudgement sourceJudgement_;
 };
 
 } // namespace bench

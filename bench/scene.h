@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bench_state.h"
+#include "light_source.h"
 #include "number_text.h"
 #include "order_targets.h"
 #include "raster.h"
@@ -72,6 +73,10 @@ struct ScenePictures {
     QImage lens;
 };
 
+// The colour a source's light has where all of it falls together: the rays
+// and the central maximum. Its lines' strip colours added, white for white light.
+TColor sourceColour(const QImage &strip, LightSource source);
+
 // The two drawing surfaces and the pictures the renderer draws from.
 // paint_st repaints everything from the state on every call.
 class BenchScene {
@@ -87,6 +92,13 @@ public:
     // canvas then holds what was drawn before the distances were needed, and
     // the distance, order, targets and marker keep what they showed before.
     void paint_st(TBenchState &state, SceneBindings &bindings);
+
+    // A lamp or white light instead of the slider's wavelength, and the
+    // measuring cursor over whatever was painted (source_scene.cpp). The
+    // wavelength text is not read, so this never throws; the order text is
+    // the pupil's and is left alone.
+    void paintSource(TBenchState &state, SceneBindings &bindings, LightSource source, int cursorOffset);
+    void drawCursor(int Y, int cursorOffset);
 
     // The frame (axis, screen, scale, labels, captions, lens) is the same on
     // every pass, and the curve's shape depends on the wavelength alone; by
@@ -106,6 +118,8 @@ private:
     void drawFrame(TCanvas &canvas, int Y) const;
     const TBitmap &frame(int Y);
     const std::vector<std::uint8_t> &curveColumns(int lambda);
+    void paintLampLines(const TBenchState &state, LightSource source);
+    void paintWhiteBands(const TBenchState &state);
 
     QImage strip_;
     QImage lens_;

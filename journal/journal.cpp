@@ -3,7 +3,10 @@
 #include "answer_check.h"
 #include "bench_session.h"
 #include "decimal_text.h"
+#include "source_texts.h"
 #include "task_texts.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace journal {
 
@@ -34,6 +37,13 @@ SetLight Journal::setLightOf(const bench::BenchSession &session)
         const bench::LampLine &line = task->lampLine();
         return {bench::IntToStr(line.nm), bench::lineName(line), !session.taskSolved()};
     }
+    if (session.source() != bench::LightSource::Mono) {
+        // Grouped by the line (or edge) the cursor stood on, when it stood on one.
+        if (const std::optional<int> nm = session.sourceJudgement().feature)
+            return {bench::IntToStr(*nm), bench::featureName(session.source(), *nm), false};
+        const QString name = bench::sourceInfo(session.source()).name.toString();
+        return {u"—"_s, name, false};
+    }
     const QString wavelength = session.text(bench::TextField::Wavelength);
     return {wavelength, wavelength, false};
 }
@@ -56,6 +66,13 @@ JournalRow rowOf(const bench::BenchSession &session, const SetLight &set, const 
     row.set = set;
     row.grating = session.text(TextField::Grating);
     row.order = session.state().k_sel;
+    if (session.source() != bench::LightSource::Mono) {
+        const bench::LightSourceInfo &info = bench::sourceInfo(session.source());
+        const QString typed = session.text(TextField::Order);
+        row.order = bench::typedOrder(typed).value_or(0);
+        row.source = SourceRecord{info.name.toString(), info.symbol.isEmpty() ? u"белый"_s : info.symbol.toString(),
+                                  session.cursorText(), typed};
+    }
     row.distance = session.text(TextField::Distance);
     const bench::ShownReadouts shown{session.text(TextField::Wavelength), row.grating, row.distance, row.order};
     // A typed-over field can hold a number no wavelength reaches; that row

@@ -44,11 +44,13 @@ QString cellText(const JournalRow &row, int number, Column column, const bench::
     case Column::Time:
         return row.time.toString(u"hh:mm:ss"_s);
     case Column::SetWavelength:
+        if (row.source)
+            return row.source->symbol + u", "_s + row.set.wavelength;
         return row.set.concealed ? u"?"_s : row.set.wavelength;
     case Column::Grating:
         return row.grating;
     case Column::Order:
-        return bench::IntToStr(row.order);
+        return row.source ? row.source->typedOrder : bench::IntToStr(row.order);
     case Column::Distance:
         return row.distance;
     case Column::Computed:

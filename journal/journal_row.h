@@ -15,6 +15,15 @@ struct SetLight {
     bool concealed = false; // shown as «?» until revealed (a task not yet solved)
 };
 
+// A check with a lamp or white light: what lit the bench, where the cursor
+// stood and the order as the pupil typed it.
+struct SourceRecord {
+    QString source;     // «Лампа: ртутная», «Белый свет»
+    QString symbol;     // before the set wavelength in the table: «Hg», «белый»
+    QString cursorY;    // the cursor's read-out, cm
+    QString typedOrder; // Ed_k as typed
+};
+
 // One judged check, with the read-outs as the pupil saw them.
 struct JournalRow {
     QTime time;
@@ -25,6 +34,7 @@ struct JournalRow {
     std::optional<std::int64_t> computedTenths; // d*y/(|k|*F) in 0.1 nm; none for k = 0
     QString answer;           // as typed
     bool right = false;
+    std::optional<SourceRecord> source; // none with the slider's one wavelength
 };
 
 // Who did the work, for the report's heading; the code and variant only in
