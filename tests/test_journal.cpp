@@ -20,7 +20,7 @@ namespace {
 JournalRow row(const QString &set, const QString &d, int k, const QString &y, std::optional<std::int64_t> tenths,
                const QString &answer, bool right)
 {
-    return JournalRow{QTime(10, 0), {set, set, false}, d, k, y, tenths, answer, right};
+    return JournalRow{QTime(10, 0), {set, set, false}, d, k, y, tenths, answer, right, std::nullopt};
 }
 
 QStringList cells(const journal::JournalModel &model, int r)
