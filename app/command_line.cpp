@@ -49,7 +49,17 @@ constexpr std::array kOptions{
     OptionSpec{u"grating", u"D", u"постоянная решетки от 1,0 до 3,0 с шагом 0,1\n"
                                  u"(десятичный знак «,» или «.»)",
                InRender, std::nullopt},
-    OptionSpec{u"order", u"K", u"выбранный порядок, от -8 до 8 (по умолчанию 1)", InRender, std::nullopt},
+    OptionSpec{u"order", u"K", u"выбранный порядок, от -8 до 8 (по умолчанию 1); с лампой\n"
+                               u"или белым светом — порядок, набранный в поле k",
+               InRender, std::nullopt},
+    OptionSpec{u"source", u"ИСТОЧНИК", u"источник света: mono — одна длина волны (по умолчанию),\n"
+                                       u"white — белый свет, или лампа: hg — ртутная,\n"
+                                       u"na — натриевая, h — водородная, he — гелиевая,\n"
+                                       u"ne — неоновая, cd — кадмиевая",
+               InRender | InScreenshot, std::nullopt},
+    OptionSpec{u"cursor", u"Y", u"визир на Y см от оси (от -5 до 5, «,» или «.»),\n"
+                                u"на ближайшей строке пикселей; с mono он иначе скрыт",
+               InRender | InScreenshot, std::nullopt},
     OptionSpec{u"state", u"ФАЙЛ", u"записать и показания в JSON («-» — стандартный вывод)", InRender, std::nullopt},
 
     OptionSpec{u"screenshot", u"ФАЙЛ.png", u"записать всё окно 992 × 665 с открытым экраном,\n"
@@ -212,8 +222,10 @@ QString usageText()
              [--grating D] [--order K] [--state ФАЙЛ]
   gratinglab --render ФАЙЛ.png --task КОД --variant N [--grating D]
              [--order K] [--state ФАЙЛ]
+  gratinglab --render ФАЙЛ.png --source white|hg|na|h|he|ne|cd [--grating D]
+             [--cursor Y] [--order K] [--state ФАЙЛ]
   gratinglab --screenshot ФАЙЛ.png [--screen title|procedure|experiment|journal]
-             [--task КОД --variant N [--pupil ИМЯ]]
+             [--task КОД --variant N [--pupil ИМЯ]] [--source ИСТОЧНИК] [--cursor Y]
   gratinglab --answer-key КОД [--variants N] [--pdf ФАЙЛ]
   gratinglab --help | --version
 
@@ -224,6 +236,9 @@ QString usageText()
 постоянная решетки увеличена от 1,0 до D; в поле длины волны набран ТЕКСТ;
 выбран максимум порядка K. С --task КОД --variant N ползунок стоит на линии
 лампы этого варианта, а --wavelength и --wavelength-text не задаются.
+С --source white или лампой стенд освещают все её линии (или весь спектр):
+длину волны не задают, максимумы не выбирают, визир стоит на Y, а K набран
+в поле порядка k.
 
 Параметры:
 )"_s;

@@ -135,6 +135,18 @@ std::optional<RenderOptions> readRenderOptions(const CommandLine &line, QString 
         if (!k || *k < -bench::kMaxOrder || *k > bench::kMaxOrder)
             return fail(u"--order: нужно целое число от -8 до 8, а не «%1»"_s.arg(*value));
         options.order = *k;
+        options.orderGiven = true;
+    }
+    options.light = readSourceStart(line, error);
+    if (!error->isEmpty())
+        return std::nullopt;
+    if (options.light.source != bench::LightSource::Mono) {
+        if (options.wavelength || options.wavelengthText)
+            return fail(u"--wavelength и --wavelength-text нельзя задать с --source %1: длины волн даёт источник"_s
+                            .arg(bench::sourceInfo(options.light.source).key));
+        if (options.task)
+            return fail(u"--source %1 нельзя задать с --task: в задании свет даёт лампа задания"_s
+                            .arg(bench::sourceInfo(options.light.source).key));
     }
     if (options.task && (options.wavelength || options.wavelengthText))
         return fail(u"--wavelength и --wavelength-text нельзя задать с --task: длину волны задаёт лампа"_s);
@@ -163,6 +175,13 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
         o.insert(QStringLiteral("task"), QJsonObject{{QStringLiteral("code"), task->code},
                                                      {QStringLiteral("variant"), task->variant}});
     }
+    if (session.source() != bench::LightSource::Mono) {
+        // Many wavelengths at once; the field names the lamp.
+        o.insert(QStringLiteral("wavelength"), QJsonValue::Null);
+    }
+    o.insert(QStringLiteral("source"), bench::sourceInfo(session.source()).key.toString());
+    o.insert(QStringLiteral("cursor_y_text"),
+             session.cursorShown() ? QJsonValue(session.cursorText()) : QJsonValue(QJsonValue::Null));
     o.insert(QStringLiteral("grating"), state.d_gr);
     o.insert(QStringLiteral("grating_text"), session.text(bench::TextField::Grating));
     o.insert(QStringLiteral("order"), state.k_sel);
@@ -192,6 +211,13 @@ bench::ActionResult workBench(bench::BenchSession &session, const RenderOptions 
     for (int i = 0; i < options.gratingSteps; ++i) {
         if (auto error = session.SpinButton1UpClick())
             return error;
+    }
+    if (auto error = applySourceStart(session, options.light))
+        return error;
+    if (options.light.source != bench::LightSource::Mono) {
+        if (options.orderGiven)
+            session.typeText(bench::TextField::Order, bench::IntToStr(options.order));
+        return std::nullopt;
     }
     if (options.wavelengthText)
         session.typeText(bench::TextField::Wavelength, *options.wavelengthText);

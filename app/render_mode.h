@@ -3,6 +3,7 @@
 #include "bench_session.h"
 #include "command_line.h"
 #include "number_text.h"
+#include "source_start.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,6 +13,7 @@
 // gratinglab --render OUT.png [--wavelength NM] [--wavelength-text TEXT]
 //            [--grating D] [--order K] [--state FILE|-]
 //            [--task CODE --variant N, instead of the two wavelength options]
+//            [--source KEY [--cursor Y], a lamp or white light instead of them]
 // Works the bench like a pupil would and writes the picture and read-outs.
 struct RenderOptions {
     QString imagePath;
@@ -19,8 +21,10 @@ struct RenderOptions {
     std::optional<QString> wavelengthText; // typed into the field as it is
     int gratingSteps = 0;                  // spinner clicks up from 1.0
     int order = 1;                         // -8..8
+    bool orderGiven = false;               // with a lamp or white light it is typed, if given
     std::optional<QString> statePath;      // "-" is standard output
     std::optional<bench::Task> task;       // --task CODE --variant N: the lamp sets the slider
+    SourceStart light;                     // --source, --cursor
 };
 
 // Before the QGuiApplication is made: draw off screen, and keep Qt's own

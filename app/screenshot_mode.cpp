@@ -21,6 +21,14 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
         *error = u"--screenshot принимает --task КОД вместе с --variant N"_s;
         return std::nullopt;
     }
+    options.light = readSourceStart(line, error);
+    if (!error->isEmpty())
+        return std::nullopt;
+    if (options.task.task && options.light.source != bench::LightSource::Mono) {
+        *error = u"--source %1 нельзя задать с --task: в задании свет даёт лампа задания"_s.arg(
+            bench::sourceInfo(options.light.source).key);
+        return std::nullopt;
+    }
     options.imagePath = line.options.value(u"screenshot"_s).value_or(QString());
     if (options.imagePath.isEmpty()) {
         *error = u"параметру --screenshot нужно имя файла"_s;
@@ -60,6 +68,7 @@ int runScreenshotMode(const ScreenshotOptions &options, const bench::NumberForma
     TForm1 form(format);
     if (options.task.task)
         form.startTask(*options.task.task);
+    applySourceStart(form.session(), options.light);
     form.show();
     QApplication::processEvents();
     const QImage image = screenshot(form, options.screen);

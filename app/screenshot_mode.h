@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "number_text.h"
+#include "source_start.h"
 #include "task_start.h"
 
 #include <QImage>
@@ -19,6 +20,7 @@ struct ScreenshotOptions {
     QString imagePath;
     Screen screen = Title;
     TaskStart task;
+    SourceStart light; // --source, --cursor
 };
 
 // The screenshot options of a parsed command line, or the first thing wrong

@@ -67,8 +67,8 @@ TEST_F(RenderMode, StartUpBenchWithEveryReadOut)
     QStringList keys = s.keys();
     keys.sort();
     EXPECT_EQ(keys.join(u' ').toStdString(),
-              "arc_down_visible arc_up_visible distance_text error grating grating_text lengths light_colour "
-              "order order_text phi_top targets wavelength wavelength_text");
+              "arc_down_visible arc_up_visible cursor_y_text distance_text error grating grating_text lengths "
+              "light_colour order order_text phi_top source targets wavelength wavelength_text");
     EXPECT_EQ(s[QStringLiteral("wavelength")].toInt(), 380);
     EXPECT_EQ(str(s[QStringLiteral("wavelength_text")]), "380");
     EXPECT_EQ(s[QStringLiteral("grating")].toDouble(), 1.0);
