@@ -1,6 +1,7 @@
 #include "bench_accessibility.h"
 
 #include "bench_announcer.h"
+#include "cursor_control.h"
 #include "experiment_screen.h"
 #include "image_control.h"
 #include "spin_button.h"
@@ -179,6 +180,8 @@ QAccessibleInterface *benchFactory(const QString &className, QObject *object)
 {
     if (className == u"TImage"_s && object && object->isWidgetType())
         return new ImageAccessible(static_cast<QWidget *>(object));
+    if (QAccessibleInterface *cursor = cursorAccessible(className, object))
+        return cursor;
     return spinnerAccessible(className, object);
 }
 
@@ -200,6 +203,8 @@ void refreshBenchAccessibility(ExperimentScreen &screen)
         controls.append(image);
     for (TSpinButton *spinner : screen.findChildren<TSpinButton *>())
         controls.append(spinner);
+    for (CursorControl *cursor : screen.findChildren<CursorControl *>())
+        controls.append(cursor);
     for (QWidget *control : controls) {
         // Ours never say Client: that is the plain widget's interface, made
         // while the control was still being built. The query of a complete

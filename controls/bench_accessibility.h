@@ -20,5 +20,7 @@ void installBenchAccessibility();
 // built (before its class was complete), so that the next query makes ours.
 void refreshBenchAccessibility(ExperimentScreen &screen);
 
-// The factory behind installBenchAccessibility, for the spinner.
+// The factories behind installBenchAccessibility, for the spinner and the
+// measuring cursor (null for any other class).
 QAccessibleInterface *spinnerAccessible(const QString &className, QObject *object);
+QAccessibleInterface *cursorAccessible(const QString &className, QObject *object);

@@ -5,6 +5,7 @@
 #include "bench_keyboard.h"
 #include "form_fonts.h"
 #include "image_control.h"
+#include "source_look.h"
 #include "task_look.h"
 #include "ui_experiment_screen.h"
 
@@ -68,6 +69,9 @@ ExperimentScreen::ExperimentScreen(bench::BenchSession &session, QWidget *parent
     showSession();
 
     new BenchKeyboard(*this);
+    // After the keyboard's tab order, which it extends.
+    sourceLook_ = new SourceLook(*this);
+    sourceLook_->show();
     announcer_ = new BenchAnnouncer(*this);
     if (session_.task())
         announcer_->setWavelengthInReading(bench::WavelengthInReading::Hidden);
@@ -130,6 +134,9 @@ void ExperimentScreen::showSession()
         if (announcer_)
             announcer_->setWavelengthInReading(bench::WavelengthInReading::Hidden);
     }
+
+    if (sourceLook_)
+        sourceLook_->show();
 
     // The canvas is the session's own raster, shown by reference.
     f.Img_osn->update();

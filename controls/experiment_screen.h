@@ -12,6 +12,7 @@ class ExperimentScreen;
 }
 class BenchAnnouncer;
 class QLineEdit;
+class SourceLook;
 class TImage;
 class TaskLook;
 
@@ -40,6 +41,8 @@ public:
     TaskLook *taskLook() const { return taskLook_.get(); }
     // What a screen reader is told after each action.
     BenchAnnouncer &announcer() const { return *announcer_; }
+    // The source control, the cursor and what a lamp or white light changes.
+    SourceLook &sourceLook() const { return *sourceLook_; }
 
 private:
     void connectInput(); // experiment_input.cpp
@@ -54,4 +57,5 @@ private:
     bool showing_ = false; // the view itself is writing into the fields
     std::unique_ptr<TaskLook> taskLook_; // made when a task starts
     BenchAnnouncer *announcer_ = nullptr;
+    SourceLook *sourceLook_ = nullptr;
 };

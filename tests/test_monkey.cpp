@@ -5,6 +5,10 @@
 #include "number_text.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QRegularExpression>
 
@@ -16,11 +20,28 @@ namespace {
 // Fast enough for the sanitizer build too (about 20 s there).
 constexpr int kEvents = 30000;
 
-// A modal context menu would stop the run; the field's paste is covered by
-// Shift+Insert.
+// A modal context menu would stop the run, and so would the source control's
+// list; the field's paste is covered by Shift+Insert, the source control by
+// its Up and Down keys.
 class NoContextMenus : public QObject {
 protected:
-    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ContextMenu; }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ContextMenu)
+            return true;
+        if (!qobject_cast<QComboBox *>(watched))
+            return false;
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            return true;
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            return key == Qt::Key_Space || key == Qt::Key_F4 || key == Qt::Key_Down || key == Qt::Key_Up
+                ? static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::AltModifier) || key == Qt::Key_Space
+                      || key == Qt::Key_F4
+                : false;
+        }
+        return false;
+    }
 };
 
 class MonkeyTest : public ScreenTest {
@@ -153,7 +174,15 @@ protected:
         ASSERT_NEAR(s.d_gr * 10, std::round(s.d_gr * 10), 1e-9) << event;
         ASSERT_LE(std::abs(s.k_sel), 8) << event;
         ASSERT_TRUE(s.fl_stop == 0 || s.fl_stop == 2) << event;
-        if (!mkmTyped) {
+        // A lamp or white light, reached through the source control's keys:
+        // the field names the source and the cursor's read-out is the distance.
+        const bool mono = session().source() == bench::LightSource::Mono;
+        if (!mono) {
+            ASSERT_EQ(f.Ed_mkm->text(), session().text(bench::TextField::Wavelength)) << event;
+            ASSERT_EQ(f.Ed_ym->text(), session().cursorText()) << event;
+            ASSERT_FALSE(f.Img_vizir->isVisible()) << event;
+        }
+        if (mono && !mkmTyped) {
             ASSERT_EQ(f.Ed_mkm->text(), QString::number(380 + s.dl_ofs)) << event;
         }
         // Until the first step the field shows the form's "1,0".
@@ -172,7 +201,7 @@ protected:
             sliderSeen_ = f.Img_vizir->x();
             readoutsLag_ = false;
         }
-        const bool fresh = !mkmTyped && !readoutsLag_;
+        const bool fresh = mono && !mkmTyped && !readoutsLag_;
         if (fresh && !kTyped) {
             ASSERT_EQ(f.Ed_k->text(), QString::number(std::abs(s.k_sel))) << event;
         }

@@ -246,17 +246,18 @@ TEST_P(TabOrderTest, TabWalksTheBottomRowThenTheExperimentFields)
         ui().Button2->click();
     ui().Button1->setFocus(Qt::TabFocusReason);
     QStringList walked;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 17; ++i) {
         walked.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QStringList expected{u"Button1"_s, u"Button2"_s, u"Button3"_s, u"Button7"_s, u"Button4"_s, u"Button5"_s};
-    // After the check button: the bench picture, then the spectrum strip.
+    // After the check button: the bench picture, the spectrum strip, the
+    // measuring cursor and the source control.
     if (experiment)
         expected << u"Ed_d"_s << u"Ed_ym"_s << u"Ed_k"_s << u"Edit5"_s << u"Ed_mkm"_s << u"Button6"_s
-                 << u"Img_osn"_s << u"Img_vizir"_s;
-    while (expected.size() < 15)
-        expected.append(expected.mid(0, 15 - expected.size()));
+                 << u"Img_osn"_s << u"Img_vizir"_s << u"Img_cursor"_s << u"Cmb_source"_s;
+    while (expected.size() < 17)
+        expected.append(expected.mid(0, 17 - expected.size()));
     EXPECT_EQ(walked, expected);
 }
 
