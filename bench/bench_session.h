@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "number_text.h"
 #include "order_targets.h"
+#include "quantities.h"
 #include "raster.h"
 #include "scene.h"
 #include "task_check.h"
@@ -15,6 +16,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -106,6 +108,8 @@ public:
     unsigned renders() const { return renders_; }
 
     const TBenchState &state() const { return state_; }
+    // The wavelength the slider stands at, in nm (in a task, the lamp's line).
+    std::int32_t wavelength() const { return bench::wavelength(state_); }
     const BenchScene &scene() const { return scene_; }
     BenchScene &scene() { return scene_; }
     const NumberFormat &format() const { return format_; }
