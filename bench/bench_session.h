@@ -188,7 +188,7 @@ private:
     std::array<QRect, kTargetCount> targets_{};
     bool arcUpVisible_ = false;
     bool arcDownVisible_ = true;
-    int phiTop_ = 185;
+    int phiTop_ = kPhiTopAbove;
 
     ArrowHold leftHold_;
     ArrowHold rightHold_;
