@@ -88,7 +88,7 @@ public:
     ActionResult SpinButton1UpClick() noexcept;
     ActionResult SpinButton1DownClick() noexcept;
 
-    // A click on the target of order k (-8..8), Img0Click .. Img8dClick.
+    // A click on the target of order k (-8..8): Img0, Img1u .. Img8u, Img1d .. Img8d.
     ActionResult selectOrder(int k) noexcept;
     ActionResult Img1uClick() noexcept { return selectOrder(1); }
     // Whether selecting order k now keeps it (no fall-back to order 1): the

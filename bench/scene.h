@@ -34,8 +34,9 @@ constexpr int kPhiTopBelow = 270;
 constexpr int kPhiTopHidden = 2000;
 
 // What the renderer reads from and writes to the controls of the experiment
-// screen. The window implements it over its widgets; tests and the headless
-// render use PlainSceneBindings.
+// screen. BenchSession implements it over its own fields (its Bindings), and
+// the window shows those fields; the scene's tests and benchmarks use
+// PlainSceneBindings.
 class SceneBindings {
 public:
     virtual ~SceneBindings() = default;
