@@ -64,9 +64,9 @@ BenchSession::BenchSession(ScenePictures pictures, NumberFormat format, Clock &c
         };
     }
     Timer_l = clock.makeTimer(false);
-    Timer_l->timeout = [this] { Timer_lTimer(); };
+    Timer_l->timeout = [this] { arrowTick(Arrow::Left); };
     Timer_r = clock.makeTimer(false);
-    Timer_r->timeout = [this] { Timer_rTimer(); };
+    Timer_r->timeout = [this] { arrowTick(Arrow::Right); };
 
     spinnerDelay_ = clock.makeTimer(true);
     spinnerDelay_->timeout = [this] {
