@@ -14,7 +14,7 @@ class TForm1;
 
 // gratinglab --screenshot OUT.png [--screen title|procedure|experiment|journal]
 // Starts the program as usual, drawn off screen, opens the screen and writes
-// the window's client area (992 x 665) as PNG.
+// the window's client area (kWindowSize) as PNG.
 struct ScreenshotOptions {
     enum Screen { Title, Procedure, Experiment, Journal };
     QString imagePath;
