@@ -19,7 +19,7 @@ ActionResult BenchSession::setSource(LightSource source) noexcept
     if (source == LightSource::Mono) {
         // The slider never moved meanwhile: its wavelength comes back, and
         // the render writes the distance and order of the selected maximum.
-        write(TextField::Wavelength, IntToStr(wavelength(state_)));
+        write(TextField::Wavelength, IntToStr(wavelength()));
     } else {
         const QStringView symbol = sourceInfo(source).symbol;
         write(TextField::Wavelength, symbol.isEmpty() ? u"—"_s : symbol.toString());

@@ -2,6 +2,7 @@
 // renders the bench, and the window is repainted after each one as the
 // pupil would see it. Reported as mouse moves per second of the process's
 // CPU time, which on a shared machine is the closer estimate of an idle one.
+#include "cursor_control.h"
 #include "experiment_screen.h"
 #include "picture_catalogue.h"
 #include "ui_experiment_screen.h"
@@ -55,6 +56,41 @@ void BM_DragAcrossStrip(benchmark::State &st)
     st.counters["moves_per_second"] = benchmark::Counter(kMoves, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_DragAcrossStrip)->ArgName("repaint")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The measuring cursor dragged over the whole scale (401 rows), the window
+// repainted after each move: range(0) indexes kLightSources (0 mono, where
+// the first move turns the cursor on; 1 mercury; 7 white light).
+void BM_DragCursor(benchmark::State &st)
+{
+    bench::QtClock clock;
+    bench::BenchSession session(assets::scenePictures(), bench::NumberFormat{}, clock);
+    session.setSource(bench::kLightSources[size_t(st.range(0))].source);
+    ExperimentScreen screen(session);
+    screen.show();
+    QApplication::processEvents();
+    QWidget *grip = screen.ui().Img_cursor;
+    constexpr int kRows = 401;
+    const auto send = [grip](QEvent::Type type, int row, Qt::MouseButtons buttons) {
+        const QPointF local(40, row);
+        QMouseEvent event(type, local, grip->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(grip, &event);
+    };
+    int direction = 1;
+    for (auto _ : st) {
+        const int first = direction > 0 ? 23 : 423; // canvas rows of +200 and -200
+        send(QEvent::MouseButtonPress, first, Qt::LeftButton);
+        for (int i = 1; i < kRows; ++i) {
+            send(QEvent::MouseMove, first + direction * i, Qt::LeftButton);
+            screen.repaint();
+        }
+        send(QEvent::MouseButtonRelease, first + direction * (kRows - 1), Qt::NoButton);
+        direction = -direction;
+    }
+    if (std::abs(session.cursorOffset()) != 200)
+        st.SkipWithError("the cursor did not travel the whole scale");
+    st.counters["moves_per_second"] = benchmark::Counter(kRows - 1, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_DragCursor)->ArgName("source")->Arg(0)->Arg(1)->Arg(7)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

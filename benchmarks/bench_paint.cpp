@@ -59,6 +59,27 @@ BENCHMARK(BM_PaintSt)
     ->Args({380, 30, 7, 1})
     ->Args({380, 10, 1, 0});
 
+// A lamp or white light with the cursor, the whole redraw a cursor move
+// makes: range(0) indexes kLightSources (1 mercury, 7 white light), range(1)
+// is ten times the grating constant (at 3,0 white light's orders overlap most).
+void BM_PaintSource(benchmark::State &st)
+{
+    BenchScene scene(makeSpectrumStrip(), benchLens(), NumberFormat{u','});
+    TBenchState state;
+    PlainSceneBindings bindings;
+    state.d_gr = double(st.range(1)) / 10;
+    const LightSource source = kLightSources[size_t(st.range(0))].source;
+    constexpr int kCursor = 109;
+    scene.paintSource(state, bindings, source, kCursor);
+    for (auto _ : st) {
+        scene.paintSource(state, bindings, source, kCursor);
+        scene.drawCursor(state.y_os, kCursor);
+        benchmark::DoNotOptimize(scene.benchCanvas().image().constBits());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PaintSource)->ArgNames({"source", "d10"})->Args({7, 10})->Args({7, 30})->Args({1, 10})->Args({1, 30});
+
 } // namespace
 
 int main(int argc, char **argv)
