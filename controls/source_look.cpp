@@ -65,9 +65,11 @@ void SourceLook::show()
     if (f.Cmb_source->currentIndex() != int(source))
         f.Cmb_source->setCurrentIndex(int(source));
     // A task's lamp is the task's; the strip and its neighbours are the task look's.
-    f.Cmb_source->setEnabled(!s.task());
-    if (s.task())
+    if (s.task()) {
+        setShown(f.Lbl_source, false);
+        setShown(f.Cmb_source, false);
         return;
+    }
 
     const bool lamp = bench::isLamp(source);
     const bool mono = source == LightSource::Mono;

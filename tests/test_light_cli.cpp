@@ -69,6 +69,30 @@ TEST_F(LightCli, TheDefaultRenderIsTheSameWithMonoNamedAndTheCursorOnlyAddsItsRo
     EXPECT_EQ(state[u"wavelength"_s].toInt(), 380);
 }
 
+// The window as documented before the sources existed: a start without
+// the new options changes nothing but the source control's own place.
+TEST_F(LightCli, ADefaultStartAddsOnlyTheSourceControl)
+{
+    const ProgramRun run = runProgram({u"--screenshot"_s, path("now.png"), u"--screen"_s, u"experiment"_s});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QImage now = QImage(path("now.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage before = QImage(QStringLiteral(GL_SOURCE_DIR "/tests/data/screen-experiment-before-sources.png"))
+                              .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(now.size(), before.size());
+    // «Источник света:» and its list, under the bench picture.
+    const QRect control(24, 472, 322, 22);
+    int changed = 0;
+    for (int y = 0; y < now.height(); ++y) {
+        for (int x = 0; x < now.width(); ++x) {
+            if (now.pixel(x, y) != before.pixel(x, y)) {
+                ++changed;
+                ASSERT_TRUE(control.contains(x, y)) << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_GT(changed, 500);
+}
+
 struct Refusal {
     const char *name;
     QStringList arguments;
