@@ -5,6 +5,7 @@
 #include "experiment_screen.h"
 #include "image_control.h"
 #include "spin_button.h"
+#include "ui_experiment_screen.h"
 
 #include <QAccessibleWidget>
 
@@ -182,6 +183,8 @@ QAccessibleInterface *benchFactory(const QString &className, QObject *object)
         return new ImageAccessible(static_cast<QWidget *>(object));
     if (QAccessibleInterface *cursor = cursorAccessible(className, object))
         return cursor;
+    if (QAccessibleInterface *source = sourceAccessible(className, object))
+        return source;
     return spinnerAccessible(className, object);
 }
 
@@ -205,6 +208,12 @@ void refreshBenchAccessibility(ExperimentScreen &screen)
         controls.append(spinner);
     for (CursorControl *cursor : screen.findChildren<CursorControl *>())
         controls.append(cursor);
+    // Qt's own combo box interface is no Client; drop any but ours.
+    QWidget *source = screen.ui().Cmb_source;
+    if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(source); iface && !isSourceAccessible(iface)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+        QAccessible::queryAccessibleInterface(source);
+    }
     for (QWidget *control : controls) {
         // Ours never say Client: that is the plain widget's interface, made
         // while the control was still being built. The query of a complete

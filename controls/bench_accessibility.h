@@ -24,3 +24,6 @@ void refreshBenchAccessibility(ExperimentScreen &screen);
 // measuring cursor (null for any other class).
 QAccessibleInterface *spinnerAccessible(const QString &className, QObject *object);
 QAccessibleInterface *cursorAccessible(const QString &className, QObject *object);
+// And the source control, which is ours once its name is set.
+QAccessibleInterface *sourceAccessible(const QString &className, QObject *object);
+bool isSourceAccessible(QAccessibleInterface *iface);

@@ -86,8 +86,11 @@ void SourceLook::show()
 
     const QString hint = hintOf(s);
     setShown(f.Lbl_source_hint, !hint.isEmpty());
-    if (f.Lbl_source_hint->text() != hint)
+    if (f.Lbl_source_hint->text() != hint) {
         f.Lbl_source_hint->setText(hint);
+        // A screen reader is told the hint as the verdict's neighbour.
+        f.Lbl_source_hint->setAccessibleDescription(hint.isEmpty() ? u"Подсказка после проверки ответа"_s : hint);
+    }
 
     // With a lamp or white light the distance field is the read-out.
     const bool readOut = mono && s.cursorShown();

@@ -182,6 +182,41 @@ def main():
         fail("the verdict told %s" % spoken)
     print("AT-SPI scenario passed: 595 nm, d = %s, k = 2, y = %s, answer %s: %s"
           % (EXPECTED_GRATING, y, EXPECTED_ANSWER, said))
+    mercury(app, check, verdict, grating, distance, order, answer)
+
+
+def mercury(app, check, verdict, grating, distance, order, answer):
+    """The mercury lamp's green line measured with the cursor: the source
+    picked by its action, the cursor's value set, k and the answer typed."""
+    press(check)  # «Сброс»
+    down = find(app, pyatspi.ROLE_PUSH_BUTTON, "Уменьшить постоянную решетки")
+    for _ in range(10):
+        press(down)
+    wait_for("d = 1", lambda: text_of(grating) == "1")
+
+    source = find(app, pyatspi.ROLE_COMBO_BOX, "Источник света")
+    actions = source.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if "Лампа: ртутная" not in names:
+        fail("the source control offers %s" % names)
+    actions.doAction(names.index("Лампа: ртутная"))
+    lamp = find(app, pyatspi.ROLE_TEXT, "Длина волны λ")
+    wait_for("the lamp named", lambda: text_of(lamp) == "Hg")
+
+    # The green line's first order lies 546 nm * 50 cm / 1e4 nm = 2,73 cm up.
+    cursor = find(app, pyatspi.ROLE_SLIDER, "Визир")
+    cursor.queryValue().currentValue = 2.73
+    wait_for("the cursor at 2,73", lambda: text_of(distance) == "2,73")
+    order.queryEditableText().setTextContents("1")
+    answer.queryEditableText().setTextContents("546")
+    wait_for("k and the answer typed", lambda: text_of(order) == "1" and text_of(answer) == "546")
+    press(check)
+    said = wait_for("a verdict", lambda: verdict.description if verdict.description in ("Верно !", "Неверно !") else None)
+    hint = find(app, pyatspi.ROLE_LABEL, "Подсказка")
+    named = wait_for("the line named", lambda: hint.description if "нм" in hint.description else None)
+    if said != "Верно !" or named != "ртуть, 546 нм":
+        fail("the mercury check reads «%s», «%s»" % (said, named))
+    print("AT-SPI mercury scenario passed: cursor y = 2,73, k = 1, answer 546: %s %s" % (said, named))
 
 
 if __name__ == "__main__":

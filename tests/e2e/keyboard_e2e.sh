@@ -3,7 +3,8 @@
 # xdotool sends only key events (Tab, Space, PageUp, Right, Ctrl+Up, Up,
 # digits, Return). The bench pixels on the screen must then equal the render
 # mode's picture of that state, with the focus frame outside them, and the
-# verdict must be the green «Верно !».
+# verdict must be the green «Верно !»; then the same with the mercury lamp
+# and the measuring cursor.
 # Usage: keyboard_e2e.sh path/to/gratinglab
 # Without the tools it skips (77), except in CI (CI=true), where it fails.
 set -euo pipefail
@@ -94,3 +95,21 @@ echo "focus frame drawn outside the bench pixels"
 keys shift+Tab shift+Tab shift+Tab 5 9 4 Return
 until_shown verdict_right || fail "the verdict is not the green «Верно !» ($green green, $red red pixels)"
 echo "verdict: green «Верно !» ($green pixels)"
+
+# The mercury lamp by keys alone: the check reset, d back to 1, the lamp
+# picked on the source control, the cursor on the green line's first order
+# (2 pages and 29 rows up: 109 rows, 2,73 cm), then k = 1 and 546.
+keys Return
+keys $(printf 'ctrl+Down %.0s' $(seq 10))
+# Ed_mkm, Button6, the bench, the strip, the cursor, the source control.
+keys Tab Tab Tab Tab Tab Tab Down
+# The strip is gone with a lamp: one back is the cursor.
+keys shift+Tab Prior Prior $(printf 'Up %.0s' $(seq 29))
+# Back past the bench, Button6, Ed_mkm and Edit5 to Ed_k.
+keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab 1 Tab 5 4 6 Return
+"$bin" --render "$work/render.png" --source hg --cursor 2.73 || fail "the render mode failed"
+convert "$work/render.png" -fill black -draw "$arcs" "$work/render-masked.png"
+until_shown bench_as_rendered ||
+    fail "the mercury bench on the screen differs from its render in $(cat "$work/differing") pixels"
+until_shown verdict_right || fail "the mercury verdict is not the green «Верно !» ($green green, $red red pixels)"
+echo "mercury lamp, cursor at 2,73, k = 1, answer 546: green «Верно !» ($green pixels)"
