@@ -2,6 +2,7 @@
 
 #include "quantities.h"
 #include "scale_rule.h"
+#include "scene_drawing.h"
 #include "spectrum.h"
 
 #include <algorithm>
@@ -10,13 +11,9 @@
 
 namespace bench {
 
-namespace {
+using namespace scene_drawing;
 
-constexpr TColor kBlack = RGB(0, 0, 0);
-constexpr TColor kWhite = RGB(255, 255, 255);
-constexpr TColor kCurveGrey = RGB(120, 120, 120);
-constexpr TColor kGratingGrey = RGB(200, 200, 200);
-constexpr TColor kRayGrey = RGB(180, 180, 180);
+namespace {
 
 constexpr Extended kPi = 3.141592653589793238462643383279502884L;
 
@@ -24,8 +21,7 @@ constexpr Extended kPi = 3.141592653589793238462643383279502884L;
 constexpr int kCurveLeft = 767;
 constexpr int kCurveTop = -155;
 
-// The end of every maximum on the screen, and the columns searched for the curve.
-constexpr int kMaxEnd = 848;
+// The columns searched for the curve.
 constexpr int kSearchFirst = 768;
 constexpr int kSearchLast = 849;
 
@@ -37,12 +33,6 @@ constexpr std::int64_t kFarOffset = std::int64_t(1) << 22;
 int clampOffset(std::int64_t r)
 {
     return int(std::clamp(r, -kFarOffset, kFarOffset));
-}
-
-void line(TCanvas &canvas, int x0, int y0, int x1, int y1)
-{
-    canvas.MoveTo(x0, y0);
-    canvas.LineTo(x1, y1);
 }
 
 } // namespace
@@ -106,6 +96,45 @@ void BenchScene::drawFrame(TCanvas &canvas, int Y) const
     line(canvas, 111, Y + 217, 111, Y + 157);
 }
 
+void BenchScene::startBench(int Y)
+{
+    TCanvas &bench = bench_.Canvas();
+    if (!caching_) {
+        drawFrame(bench, Y);
+        return;
+    }
+    // The copy leaves the pixels and the tools exactly as drawing it would.
+    const TBitmap &cached = frame(Y);
+    bench.Draw(0, 0, cached);
+    bench.Pen = cached.Canvas().Pen;
+    bench.Brush = cached.Canvas().Brush;
+    bench.Font = cached.Canvas().Font;
+    bench.PenPos = cached.Canvas().PenPos;
+}
+
+// The grating's bars in grey, then one incident ray through the middle of
+// each gap in the light's colour; the pen stays 3 wide in that colour.
+void BenchScene::drawGratingAndRays(double d_gr, TColor light)
+{
+    TCanvas &bench = bench_.Canvas();
+    bench.Pen.Color = kGratingGrey;
+    bench.Pen.setWidth(3);
+    const int n = int(Round(10 * Extended(d_gr)));
+    const int period = std::max(2 * n, 1); // bars and gaps; never 0, or no loop would end
+    for (int s = 0; s <= 310; s += period)
+        line(bench, 80, 65 + s, 80, 65 + s + n);
+
+    bench.Pen.Color = light;
+    const int gapMiddle = int(Round(Extended(1.5) * n));
+    for (int s = 0; s <= 290; s += period) {
+        const int u = gapMiddle + 65 + s;
+        line(bench, 20, u, 75, u);
+        bench.MoveTo(40, u - 4);
+        bench.LineTo(50, u);
+        bench.LineTo(40, u + 4);
+    }
+}
+
 const TBitmap &BenchScene::frame(int Y)
 {
     if (!frame_ || frameAxis_ != Y) {
@@ -154,40 +183,15 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
     line(curve, 80, 0, 80, h + 1);
     line(curve, 80, 759 - h, 80, 760);
 
-    if (caching_) {
-        // The copy leaves the pixels and the tools exactly as drawing it would.
-        const TBitmap &cached = frame(Y);
-        bench.Draw(0, 0, cached);
-        bench.Pen = cached.Canvas().Pen;
-        bench.Brush = cached.Canvas().Brush;
-        bench.Font = cached.Canvas().Font;
-        bench.PenPos = cached.Canvas().PenPos;
-    } else {
-        drawFrame(bench, Y);
-    }
+    startBench(Y);
 
     const std::vector<std::uint8_t> &columns = curveColumns(lambda);
     for (size_t i = 0; i < columns.size(); ++i)
         curve.SetPixel(columns[i], h + int(i), kCurveGrey);
     bench.Draw(kCurveLeft, kCurveTop, curve_);
 
-    bench.Pen.Color = kGratingGrey;
-    bench.Pen.setWidth(3);
-    const int n = int(Round(10 * Extended(state.d_gr)));
-    const int period = std::max(2 * n, 1); // bars and gaps; never 0, or no loop would end
-    for (int s = 0; s <= 310; s += period)
-        line(bench, 80, 65 + s, 80, 65 + s + n);
-
     const TColor light = spektr_color_at(strip_, bindings.sliderTopLeft(), bindings.stripTopLeft());
-    bench.Pen.Color = light;
-    const int gapMiddle = int(Round(Extended(1.5) * n));
-    for (int s = 0; s <= 290; s += period) {
-        const int u = gapMiddle + 65 + s;
-        line(bench, 20, u, 75, u);
-        bench.MoveTo(40, u - 4);
-        bench.LineTo(50, u);
-        bench.LineTo(40, u + 4);
-    }
+    drawGratingAndRays(state.d_gr, light);
 
     bench.Pen.Color = spektr_color_at(strip_, bindings.sliderTopLeft(), bindings.stripTopLeft());
     bench.Pen.setWidth(3);

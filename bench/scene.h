@@ -127,6 +127,8 @@ public:
 private:
     void paintPass(TBenchState &state, SceneBindings &bindings, bool orderGuard);
     void drawFrame(TCanvas &canvas, int Y) const;
+    void startBench(int Y); // the frame, from the cache or drawn
+    void drawGratingAndRays(double d_gr, TColor light);
     const TBitmap &frame(int Y);
     const std::vector<std::uint8_t> &curveColumns(int lambda);
     void paintLampLines(const TBenchState &state, LightSource source);

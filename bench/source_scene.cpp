@@ -8,6 +8,7 @@
 #include "measuring_cursor.h"
 #include "quantities.h"
 #include "scale_rule.h"
+#include "scene_drawing.h"
 #include "spectrum.h"
 
 #include <algorithm>
@@ -15,25 +16,16 @@
 
 namespace bench {
 
+using namespace scene_drawing;
+
 namespace {
 
-constexpr TColor kBlack = RGB(0, 0, 0);
-constexpr TColor kWhite = RGB(255, 255, 255);
-constexpr TColor kGratingGrey = RGB(200, 200, 200);
-constexpr TColor kRayGrey = RGB(180, 180, 180);
 constexpr TColor kCursorGrey = RGB(160, 160, 160);
 
-constexpr int kMaxEnd = 848;
 // White light's bands fill the columns 790..849: as far right as a width-3
 // maximum reaches, and 60 pixels long, shorter than the central maximum.
 constexpr int kBandFirst = 790;
 constexpr int kBandEnd = 850; // exclusive
-
-void line(TCanvas &canvas, int x0, int y0, int x1, int y1)
-{
-    canvas.MoveTo(x0, y0);
-    canvas.LineTo(x1, y1);
-}
 
 // Light adds: each channel sums and saturates.
 struct Sum {
@@ -72,30 +64,8 @@ void BenchScene::paintSource(TBenchState &state, SceneBindings &bindings, LightS
     curve.Brush.Color = kBlack;
     curve.FillRect(curve.ClipRect());
 
-    const TBitmap &cached = frame(Y);
-    bench.Draw(0, 0, cached);
-    bench.Pen = cached.Canvas().Pen;
-    bench.Brush = cached.Canvas().Brush;
-    bench.Font = cached.Canvas().Font;
-    bench.PenPos = cached.Canvas().PenPos;
-
-    bench.Pen.Color = kGratingGrey;
-    bench.Pen.setWidth(3);
-    const int n = int(Round(10 * Extended(state.d_gr)));
-    const int period = std::max(2 * n, 1);
-    for (int s = 0; s <= 310; s += period)
-        line(bench, 80, 65 + s, 80, 65 + s + n);
-
-    const TColor light = sourceColour(strip_, source);
-    bench.Pen.Color = light;
-    const int gapMiddle = int(Round(Extended(1.5) * n));
-    for (int s = 0; s <= 290; s += period) {
-        const int u = gapMiddle + 65 + s;
-        line(bench, 20, u, 75, u);
-        bench.MoveTo(40, u - 4);
-        bench.LineTo(50, u);
-        bench.LineTo(40, u + 4);
-    }
+    startBench(Y);
+    drawGratingAndRays(state.d_gr, sourceColour(strip_, source));
     line(bench, kMaxEnd, Y, 768, Y);
     state.mx_len = {};
     state.mx_len[0] = 80;

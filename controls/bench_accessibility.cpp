@@ -14,8 +14,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
 ExperimentScreen *screenOf(const QObject *object)
 {
     for (QObject *p = object ? object->parent() : nullptr; p; p = p->parent()) {
@@ -24,6 +22,8 @@ ExperimentScreen *screenOf(const QObject *object)
     }
     return nullptr;
 }
+
+namespace {
 
 enum class Part { Picture, Slider, LeftArrow, RightArrow, Target };
 

@@ -12,6 +12,9 @@ class QString;
 // current reading as its description. Every action calls the bench session,
 // as the mouse does.
 
+// The experiment screen a control lies on, or null.
+ExperimentScreen *screenOf(const QObject *object);
+
 // Registers the interfaces, once per process. Call before the controls are
 // made: Qt makes a control's interface once and keeps it.
 void installBenchAccessibility();

@@ -19,11 +19,8 @@ namespace {
 
 bench::BenchSession *sessionOf(const QObject *object)
 {
-    for (QObject *p = object ? object->parent() : nullptr; p; p = p->parent()) {
-        if (auto *screen = qobject_cast<ExperimentScreen *>(p))
-            return &screen->session();
-    }
-    return nullptr;
+    ExperimentScreen *screen = screenOf(object);
+    return screen ? &screen->session() : nullptr;
 }
 
 class SourceAccessible final : public QAccessibleWidget {
