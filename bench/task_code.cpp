@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 
+#include <array>
 #include <utility>
 
 namespace bench {
@@ -70,11 +71,31 @@ private:
     std::uint64_t state_;
 };
 
+// A code is copied from the board by eye, on whatever keyboard layout is on:
+// letters that look alike must be one letter. Latin capitals go to their
+// Cyrillic twins, and the Cyrillic О and З (the Latin O through О) to the
+// digits 0 and 3, which every layout types the same.
+QChar foldLookAlike(QChar c)
+{
+    static constexpr std::array<std::pair<char16_t, char16_t>, 14> kFolds{{
+        {u'A', u'А'}, {u'B', u'В'}, {u'C', u'С'}, {u'E', u'Е'}, {u'H', u'Н'}, {u'K', u'К'}, {u'M', u'М'},
+        {u'O', u'0'}, {u'P', u'Р'}, {u'T', u'Т'}, {u'X', u'Х'}, {u'Y', u'У'}, {u'О', u'0'}, {u'З', u'3'},
+    }};
+    for (const auto &[from, to] : kFolds) {
+        if (c == from)
+            return to;
+    }
+    return c;
+}
+
 } // namespace
 
 QString normaliseTaskCode(const QString &code)
 {
-    return code.trimmed().normalized(QString::NormalizationForm_C).toUpper();
+    QString normal = code.trimmed().normalized(QString::NormalizationForm_C).toUpper();
+    for (QChar &c : normal)
+        c = foldLookAlike(c);
+    return normal;
 }
 
 TaskInputError checkTaskCode(const QString &code)
