@@ -8,8 +8,6 @@
 
 namespace bench {
 
-namespace {
-
 bool hasControlCharacter(const QString &text)
 {
     for (const QChar c : text) {
@@ -19,7 +17,6 @@ bool hasControlCharacter(const QString &text)
     return false;
 }
 
-// Characters as a reader counts them: a letter outside the BMP is one.
 qsizetype characterCount(const QString &text)
 {
     qsizetype count = 0;
@@ -29,8 +26,6 @@ qsizetype characterCount(const QString &text)
     }
     return count;
 }
-
-} // namespace
 
 std::optional<std::int64_t> decimalDigits(QStringView text)
 {

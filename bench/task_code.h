@@ -35,6 +35,10 @@ enum class TaskInputError {
     PupilControlCharacter,
 };
 
+// Characters as a reader counts them: a letter outside the BMP is one.
+qsizetype characterCount(const QString &text);
+bool hasControlCharacter(const QString &text);
+
 // Trimmed, NFC, upper case, look-alikes folded: «9а», « 9А » and the Latin
 // "9A" are one task, and so are «9О», "9O" and "90".
 QString normaliseTaskCode(const QString &code);
