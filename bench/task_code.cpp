@@ -90,7 +90,10 @@ QString normaliseTaskCode(const QString &code)
     QString normal = code.trimmed().normalized(QString::NormalizationForm_C).toUpper();
     for (QChar &c : normal)
         c = foldLookAlike(c);
-    return normal;
+    // A folded letter may compose with the mark after it where the Latin one
+    // did not (У with a double acute is one letter, Y with it is not); the
+    // code must come out the same when normalised again, as a saved one is.
+    return normal.normalized(QString::NormalizationForm_C);
 }
 
 TaskInputError checkTaskCode(const QString &code)

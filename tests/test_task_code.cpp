@@ -50,6 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
         Vector{u"9\u0430", u"9\u0410", 0x0f788fe28e4aaa8bULL,
                {585, 671, 589, 480, 447, 707, 509, 471, 436, 644, 492, 434, 486,
                 579, 588, 656, 546, 640, 405, 590, 502, 668, 410, 703, 535, 577}},
+        // Folded into У, the Latin y takes its double acute as one letter.
+        Vector{u"y\u030b", u"\u04f2", 0x783f3cd3aedd765bULL,
+               {671, 405, 644, 585, 492, 509, 588, 703, 471, 577, 707, 546, 434,
+                447, 579, 589, 668, 486, 502, 410, 656, 480, 640, 535, 590, 436}},
         // The Latin O and the Cyrillic О both end as the digit 0, З as 3.
         Vector{u"O\u043f\u0442\u0438\u043a\u0430-3\u0437", u"0\u041f\u0422\u0418\u041a\u0410-33",
                0x3848239e23a63c94ULL,
