@@ -1,12 +1,24 @@
 #pragma once
 
-#include <QStringList>
+#include "command_line.h"
+
+#include <QString>
+
+#include <optional>
 
 // gratinglab --answer-key CODE [--variants N] [--pdf FILE]
 // The teacher's key: one row per variant on stdout (UTF-8, tab-separated:
 // variant, nm, element, symbol), and the same table as a PDF on request.
-bool wantsAnswerKeyMode(const QStringList &arguments);
+struct AnswerKeyOptions {
+    QString code; // normalised
+    int variants = 30;
+    std::optional<QString> pdfPath;
+};
 
-// Under a QGuiApplication: 0 done; 2 bad arguments or an unwritable PDF
-// (nothing written, not even to stdout).
-int runAnswerKeyMode(const QStringList &arguments);
+// The key's options of a parsed command line, or the first thing wrong with
+// them (one line, for printMessage()).
+std::optional<AnswerKeyOptions> readAnswerKeyOptions(const CommandLine &line, QString *error);
+
+// Under a QGuiApplication: 0 done; 2 an unwritable PDF (nothing written, not
+// even to stdout).
+int runAnswerKeyMode(const AnswerKeyOptions &options);

@@ -1,5 +1,6 @@
 #include "answer_key_mode.h"
 #include "application.h"
+#include "command_line.h"
 #include "display_check.h"
 #include "mainUnit.h"
 #include "render_mode.h"
@@ -11,38 +12,59 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <cstdio>
+using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (wantsAnswerKeyMode(arguments)) {
+    // Everything is checked before any window can open: a bad command line
+    // only ever prints its one line.
+    const CommandLine line = parseCommandLine(arguments);
+    if (!line.error.isEmpty())
+        return refuse(line.error);
+    QString error;
+    switch (line.mode) {
+    case Mode::Help:
+        printOut(usageText());
+        return 0;
+    case Mode::Version:
+        printOut(versionText());
+        return 0;
+    case Mode::AnswerKey: {
+        const auto options = readAnswerKeyOptions(line, &error);
+        if (!options)
+            return refuse(error);
         prepareRenderMode();
         QGuiApplication app(argc, argv);
-        return runAnswerKeyMode(arguments);
+        return runAnswerKeyMode(*options);
     }
-    if (wantsRenderMode(arguments)) {
+    case Mode::Render: {
+        const auto options = readRenderOptions(line, &error);
+        if (!options)
+            return refuse(error);
         prepareRenderMode();
         QGuiApplication app(argc, argv);
-        return runRenderMode(arguments);
+        return runRenderMode(*options);
     }
-    TaskStart task = parseTaskStart(arguments);
-    if (task.error.isEmpty() && wantsScreenshotMode(task.rest))
-        task.error = screenshotTaskError(task);
-    if (!task.error.isEmpty()) {
-        std::fputs((QStringLiteral("gratinglab: ") + task.error + u'\n').toUtf8().constData(), stderr);
-        return 2;
-    }
-    if (wantsScreenshotMode(task.rest)) {
+    case Mode::Screenshot: {
+        const auto options = readScreenshotOptions(line, &error);
+        if (!options)
+            return refuse(error);
         // The window starts as usual and is drawn off screen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         Application app(argc, argv);
-        return runScreenshotMode(task.rest, bench::NumberFormat::fromLocale(QLocale::system()), task);
+        return runScreenshotMode(*options, bench::NumberFormat::fromLocale(QLocale::system()));
     }
+    case Mode::Window:
+        break;
+    }
+    const TaskStart task = readTaskStart(line, &error);
+    if (!error.isEmpty())
+        return refuse(error);
     if (!displayAvailable()) {
-        std::fputs("gratinglab: no display available (DISPLAY and WAYLAND_DISPLAY are unset)\n", stderr);
+        printMessage(u"нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"_s);
         return 1;
     }
     Application app(argc, argv);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "bench_session.h"
+#include "command_line.h"
 #include "number_text.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -23,23 +23,14 @@ struct RenderOptions {
     std::optional<bench::Task> task;       // --task CODE --variant N: the lamp sets the slider
 };
 
-struct RenderCommand {
-    enum Kind { Render, Help, Version, Invalid } kind = Invalid;
-    RenderOptions options;
-    QString error; // one line, for Invalid
-};
-
-// True when the command line asks for one of the modes without a window.
-bool wantsRenderMode(const QStringList &arguments);
-
-// Before the QApplication is made: draw off screen, and keep Qt's own
-// warnings off stderr, which carries only the mode's one-line messages.
+// Before the QGuiApplication is made: draw off screen, and keep Qt's own
+// warnings off stderr, which carries only the mode's one-line messages. The
+// answer key's mode runs the same way.
 void prepareRenderMode();
 
-// arguments without the program name.
-RenderCommand parseRenderArguments(const QStringList &arguments, const bench::NumberFormat &format);
-
-QString renderUsage();
+// The render options of a parsed command line, or the first thing wrong
+// with them (one line, for printMessage()).
+std::optional<RenderOptions> readRenderOptions(const CommandLine &line, QString *error);
 
 // The read-outs after the last render, as the --state file holds them.
 QByteArray benchStateJson(const bench::BenchSession &session, const std::optional<QString> &error);
@@ -48,6 +39,5 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
 bench::ActionResult workBench(bench::BenchSession &session, const RenderOptions &options);
 
 // The whole mode, under a QGuiApplication: 0 done, 1 the typed wavelength did
-// not parse (files still written), 2 bad arguments or an unwritable file
-// (nothing written).
-int runRenderMode(const QStringList &arguments);
+// not parse (files still written), 2 an unwritable file (nothing written).
+int runRenderMode(const RenderOptions &options);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "command_line.h"
 #include "number_text.h"
 #include "task_start.h"
 
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -18,19 +18,17 @@ struct ScreenshotOptions {
     enum Screen { Title, Procedure, Experiment, Journal };
     QString imagePath;
     Screen screen = Title;
+    TaskStart task;
 };
 
-bool wantsScreenshotMode(const QStringList &arguments);
-// There is no dialog to ask for a task: one line when the task is incomplete.
-QString screenshotTaskError(const TaskStart &task);
-
-// arguments without the program name; the error is one line.
-std::optional<ScreenshotOptions> parseScreenshotArguments(const QStringList &arguments, QString *error);
+// The screenshot options of a parsed command line, or the first thing wrong
+// with them (one line, for printMessage()). There is no dialog to ask for a
+// task, so the task must be complete.
+std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, QString *error);
 
 // Presses the screen's button and grabs the window as it then looks.
 QImage screenshot(TForm1 &form, ScreenshotOptions::Screen screen);
 
-// 0 written, 2 bad arguments or an unwritable file. A task given on the
-// command line is started first.
-int runScreenshotMode(const QStringList &arguments, const bench::NumberFormat &format,
-                      const TaskStart &task = {});
+// 0 written, 2 an unwritable file. A task given on the command line is
+// started first.
+int runScreenshotMode(const ScreenshotOptions &options, const bench::NumberFormat &format);

@@ -8,69 +8,42 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct Option {
+struct TaskOption {
     QString name;
     std::optional<QString> TaskStart::*value;
     bench::TaskInputError (*check)(const QString &);
 };
 
-const std::array<Option, 3> &options()
+const std::array<TaskOption, 3> &taskOptions()
 {
-    static const std::array<Option, 3> list{{
-        {u"--task"_s, &TaskStart::code, &bench::checkTaskCode},
-        {u"--variant"_s, &TaskStart::variant, &bench::checkVariant},
-        {u"--pupil"_s, &TaskStart::pupil, &bench::checkPupilName},
+    static const std::array<TaskOption, 3> list{{
+        {u"task"_s, &TaskStart::code, &bench::checkTaskCode},
+        {u"variant"_s, &TaskStart::variant, &bench::checkVariant},
+        {u"pupil"_s, &TaskStart::pupil, &bench::checkPupilName},
     }};
     return list;
 }
 
-TaskStart failed(const QString &error)
-{
-    TaskStart start;
-    start.error = error;
-    return start;
-}
-
 } // namespace
 
-TaskStart parseTaskStart(const QStringList &arguments)
+TaskStart readTaskStart(const CommandLine &line, QString *error)
 {
     TaskStart start;
-    QStringList seen;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &arg = arguments[i];
-        const qsizetype eq = arg.indexOf(u'=');
-        const QString name = eq < 0 ? arg : arg.left(eq);
-        const Option *option = nullptr;
-        for (const Option &o : options()) {
-            if (o.name == name)
-                option = &o;
+    start.wanted = line.options.has(u"task"_s);
+    for (const TaskOption &o : taskOptions()) {
+        const auto value = line.options.value(o.name);
+        if (!value || (o.value == &TaskStart::code && line.taskWithoutCode))
+            continue; // the dialog asks for it
+        if (const auto wrong = o.check(*value); wrong != bench::TaskInputError::None) {
+            *error = u"--%1 «%2»: %3"_s.arg(o.name, *value, bench::taskInputMessage(wrong));
+            return {};
         }
-        if (!option || !arg.startsWith(u"--"_s)) {
-            start.rest.append(arg);
-            continue;
-        }
-        if (seen.contains(name))
-            return failed(u"option %1 given more than once"_s.arg(name));
-        seen.append(name);
-        const bool isTask = option->value == &TaskStart::code;
-        start.wanted = start.wanted || isTask;
-        QString value;
-        if (eq >= 0) {
-            value = arg.mid(eq + 1);
-        } else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"_s)) {
-            value = arguments[++i];
-        } else if (isTask) {
-            continue; // the code is asked for in the dialog
-        } else {
-            return failed(u"option %1 needs a value"_s.arg(name));
-        }
-        if (const auto error = option->check(value); error != bench::TaskInputError::None)
-            return failed(u"%1 '%2': %3"_s.arg(name, value, bench::taskInputMessage(error)));
-        start.*(option->value) = value;
+        start.*(o.value) = *value;
     }
-    if (!start.wanted && (start.variant || start.pupil))
-        return failed(u"--variant and --pupil belong to --task CODE (see --help)"_s);
+    if (!start.wanted && (start.variant || start.pupil)) {
+        *error = u"--variant и --pupil задаются только вместе с --task КОД (см. --help)"_s;
+        return {};
+    }
     if (start.code && start.variant)
         start.task = bench::parseTask(*start.code, *start.variant, start.pupil.value_or(QString())).task;
     return start;

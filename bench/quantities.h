@@ -3,7 +3,10 @@
 #include "bench_state.h"
 #include "extended.h"
 
+#include <QString>
+
 #include <cstdint>
+#include <optional>
 
 namespace bench {
 
@@ -22,5 +25,10 @@ std::int64_t pixelOffset(std::int32_t j, Extended q);
 // and stored as a double, then clamped to exactly 3.0 / 1.0.
 double gratingStepUp(double d_gr);
 double gratingStepDown(double d_gr);
+
+// Spinner clicks up from 1.0 that reach the grating constant written as text,
+// with either decimal mark ("2,5", "2.5"), or nothing when the text is not one
+// of 1.0, 1.1 ... 3.0.
+std::optional<int> gratingStepsTo(QString text);
 
 } // namespace bench

@@ -257,9 +257,9 @@ TEST(RenderModeInfo, HelpAndVersion)
 {
     const ProgramRun help = runProgram({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.startsWith("Usage: gratinglab\n")) << help.out.toStdString();
-    EXPECT_TRUE(help.out.contains("gratinglab --render OUT.png [--wavelength NM]")) << help.out.toStdString();
-    EXPECT_TRUE(help.out.contains("gratinglab --screenshot OUT.png [--screen title|procedure|experiment|journal]"));
+    EXPECT_TRUE(help.out.startsWith("Использование:\n")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("gratinglab --render ФАЙЛ.png [--wavelength НМ]")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("gratinglab --screenshot ФАЙЛ.png [--screen title|procedure|experiment|journal]"));
     const ProgramRun version = runProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^gratinglab \\d+\\.\\d+\\.\\d+\\n$"))

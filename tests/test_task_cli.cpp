@@ -135,9 +135,9 @@ TEST_F(TaskCli, TheTaskWindowPrintsNothingAndTheHelpListsTheOptions)
     EXPECT_EQ(QImage(path("task.png")).size(), QSize(992, 665));
 
     const ProgramRun help = runProgram({u"--help"_s});
-    for (const char *line : {"gratinglab --task [CODE] [--variant N] [--pupil NAME]",
-                             "gratinglab --answer-key CODE [--variants N] [--pdf FILE]",
-                             "gratinglab --render OUT.png --task CODE --variant N"})
+    for (const char *line : {"gratinglab [--task [КОД] [--variant N] [--pupil ИМЯ]]",
+                             "gratinglab --answer-key КОД [--variants N] [--pdf ФАЙЛ]",
+                             "gratinglab --render ФАЙЛ.png --task КОД --variant N"})
         EXPECT_TRUE(help.out.contains(line)) << line;
 }
 

@@ -4,7 +4,7 @@
 set -u
 bin=$1; shift
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "gratinglab: no display available (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session, or use 'gratinglab --render OUT.png' for a picture without one." >&2
+  echo "gratinglab: нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы): запустите программу в сеансе рабочего стола или возьмите «gratinglab --render ФАЙЛ.png» для картины без окна." >&2
   exit 1
 fi
 exec "$bin" "$@"

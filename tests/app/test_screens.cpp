@@ -286,8 +286,9 @@ class ScreenshotArgumentsTest : public ::testing::TestWithParam<ScreenshotArgs> 
 
 TEST_P(ScreenshotArgumentsTest, AreReadOrRefused)
 {
-    QString error;
-    const auto options = parseScreenshotArguments(GetParam().arguments, &error);
+    const CommandLine line = parseCommandLine(GetParam().arguments);
+    QString error = line.error;
+    const auto options = error.isEmpty() ? readScreenshotOptions(line, &error) : std::nullopt;
     ASSERT_EQ(options.has_value(), GetParam().valid) << error.toStdString();
     if (options) {
         EXPECT_EQ(options->imagePath, u"out.png");

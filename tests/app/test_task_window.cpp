@@ -125,10 +125,18 @@ TEST_F(TaskWindow, TheHintStandsBesideTheVerdictCoveringNoControl)
     EXPECT_EQ(bench().session().taskChecks(), 2u);
 }
 
+TaskStart taskStartOf(const QStringList &arguments)
+{
+    QString error;
+    const TaskStart start = readTaskStart(parseCommandLine(arguments), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    return start;
+}
+
 TEST(TaskDialog, RefusesWhatIsWrongKeepsWhatWasTypedAndCancelLeavesNoTask)
 {
     TaskDialog dialog;
-    dialog.prefill(parseTaskStart({u"--task"_s, u"--variant"_s, u"7"_s}));
+    dialog.prefill(taskStartOf({u"--task"_s, u"--variant"_s, u"7"_s}));
     Ui::TaskDialog &f = dialog.ui();
     EXPECT_EQ(dialog.windowTitle(), u"Контрольное задание"_s);
     EXPECT_EQ(f.Ed_variant->text(), u"7"_s);
@@ -152,7 +160,7 @@ TEST(TaskDialog, RefusesWhatIsWrongKeepsWhatWasTypedAndCancelLeavesNoTask)
     EXPECT_EQ(dialog.task()->lampLine().nm, 589);
 
     TaskDialog cancelled;
-    cancelled.prefill(parseTaskStart({u"--task"_s, u"9Б"_s, u"--variant"_s, u"6"_s}));
+    cancelled.prefill(taskStartOf({u"--task"_s, u"9Б"_s, u"--variant"_s, u"6"_s}));
     cancelled.ui().Btn_cancel->click();
     EXPECT_FALSE(cancelled.task().has_value());
 }

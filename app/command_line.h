@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The program's command line: one table of options (command_line.cpp) gives
+// the parser, the --help text and the mode each option belongs to. Every
+// message is Russian and goes through printMessage().
+
+enum class Mode { Window, Render, Screenshot, AnswerKey, Help, Version };
+
+// The options a command line gave, each at most once, without their dashes.
+// A mode reads and checks its own values from here.
+class GivenOptions {
+public:
+    bool has(const QString &name) const { return values_.contains(name); }
+    std::optional<QString> value(const QString &name) const;
+    void insert(const QString &name, const QString &value) { values_.insert(name, value); }
+
+private:
+    QHash<QString, QString> values_;
+};
+
+struct CommandLine {
+    Mode mode = Mode::Window;
+    GivenOptions options;
+    bool taskWithoutCode = false; // --task given bare: the dialog asks for the code
+    QString error;                // one line without the program's name; exit status 2
+};
+
+// arguments without the program name.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// What --help and --version print.
+QString usageText();
+QString versionText();
+
+// One line on stderr, UTF-8, after "gratinglab: " unless told otherwise.
+// Every message of the command line and of the modes without a window goes
+// through here; a line break inside (from a typed value) becomes a blank.
+enum class Prefix { ProgramName, None };
+void printMessage(const QString &line, Prefix prefix = Prefix::ProgramName);
+// printMessage(), then the exit status for bad arguments or an unwritable file.
+int refuse(const QString &line);
+// The message for a file that cannot be written, with the system's reason.
+QString cannotWrite(const QString &path, const QString &why);
+// Text as it is, UTF-8, on stdout.
+void printOut(const QString &text);

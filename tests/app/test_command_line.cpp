@@ -1,0 +1,103 @@
+// The command line's table: which mode a line selects, and the one Russian
+// line that names what is wrong with it.
+#include "command_line.h"
+#include "render_mode.h"
+#include "task_start.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Refusal {
+    const char *name;
+    QStringList arguments;
+    QString message;
+};
+
+class CommandLineRefuses : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(CommandLineRefuses, WithOneLineNamingTheOption)
+{
+    const CommandLine line = parseCommandLine(GetParam().arguments);
+    EXPECT_EQ(line.error, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Syntax, CommandLineRefuses,
+    ::testing::Values(
+        Refusal{"UnknownOption", {u"--bogus"_s}, u"неизвестный параметр --bogus (см. --help)"_s},
+        Refusal{"UnknownAfterAMode", {u"--render"_s, u"a.png"_s, u"--colour=red"_s},
+                u"неизвестный параметр --colour (см. --help)"_s},
+        Refusal{"ShortOption", {u"-x"_s}, u"неизвестный параметр -x (см. --help)"_s},
+        Refusal{"MissingValue", {u"--render"_s}, u"параметру --render нужно значение (см. --help)"_s},
+        Refusal{"MissingValueAtTheEnd", {u"--render=a.png"_s, u"--order"_s},
+                u"параметру --order нужно значение (см. --help)"_s},
+        Refusal{"FlagWithAValue", {u"--version=2"_s}, u"параметр --version не принимает значения"_s},
+        Refusal{"GivenTwiceInBothForms", {u"--render"_s, u"a.png"_s, u"--order=1"_s, u"--order"_s, u"2"_s},
+                u"параметр --order задан дважды"_s},
+        Refusal{"StrayArgument", {u"--render"_s, u"a.png"_s, u"extra"_s}, u"лишний аргумент «extra» (см. --help)"_s},
+        Refusal{"TwoModes", {u"--screenshot=a.png"_s, u"--render=b.png"_s},
+                u"--screenshot и --render нельзя задать вместе"_s},
+        Refusal{"RenderOptionWithoutRender", {u"--state"_s, u"s.json"_s},
+                u"параметр --state задаётся только с --render (см. --help)"_s},
+        Refusal{"OptionOfAnotherMode", {u"--answer-key"_s, u"9Б"_s, u"--order"_s, u"2"_s},
+                u"параметр --order нельзя задать с --answer-key"_s},
+        Refusal{"PupilInRenderMode",
+                {u"--render=a.png"_s, u"--task=9Б"_s, u"--variant=1"_s, u"--pupil"_s, u"Иванов"_s},
+                u"параметр --pupil нельзя задать с --render"_s}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CommandLine, ChoosesTheModeAndKeepsEveryValue)
+{
+    EXPECT_EQ(parseCommandLine({}).mode, Mode::Window);
+    EXPECT_EQ(parseCommandLine({u"--help"_s}).mode, Mode::Help);
+    EXPECT_EQ(parseCommandLine({u"--answer-key=9Б"_s, u"--pdf"_s, u"k.pdf"_s}).mode, Mode::AnswerKey);
+
+    const CommandLine line = parseCommandLine(
+        {u"--order"_s, u"-3"_s, u"--render=b.png"_s, u"--wavelength-text"_s, u"--x"_s, u"--state"_s, u"-"_s});
+    ASSERT_TRUE(line.error.isEmpty()) << line.error.toStdString();
+    EXPECT_EQ(line.mode, Mode::Render);
+    QString error;
+    const auto options = readRenderOptions(line, &error);
+    ASSERT_TRUE(options) << error.toStdString();
+    EXPECT_EQ(options->imagePath, u"b.png"_s);
+    EXPECT_EQ(options->order, -3); // a value may begin with a dash
+    EXPECT_EQ(options->wavelengthText, u"--x"_s);
+    EXPECT_EQ(options->statePath, u"-"_s);
+}
+
+TEST(CommandLine, BareTaskAsksForTheCodeButAnEmptyCodeIsRefused)
+{
+    for (const QStringList &arguments : {QStringList{u"--task"_s}, QStringList{u"--task"_s, u"--variant"_s, u"7"_s}}) {
+        QString error;
+        const TaskStart start = readTaskStart(parseCommandLine(arguments), &error);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        EXPECT_TRUE(start.wanted);
+        EXPECT_FALSE(start.code.has_value());
+        EXPECT_FALSE(start.task.has_value());
+    }
+    QString error;
+    readTaskStart(parseCommandLine({u"--task="_s, u"--variant"_s, u"1"_s}), &error);
+    EXPECT_EQ(error, u"--task «»: Введите код задания, который дал учитель."_s);
+
+    const TaskStart full = readTaskStart(parseCommandLine({u"--task=9б"_s, u"--variant"_s, u"6"_s}), &error);
+    ASSERT_TRUE(full.task.has_value());
+    EXPECT_EQ(full.task->code, u"9Б"_s);
+    EXPECT_EQ(full.task->lampLine().nm, 589);
+}
+
+TEST(CommandLine, GratingTextsTakeEitherDecimalMark)
+{
+    QString error;
+    for (const QString &text : {u"2,5"_s, u"2.5"_s, u" 2.50"_s}) {
+        const auto options = readRenderOptions(parseCommandLine({u"--render=a.png"_s, u"--grating"_s, text}), &error);
+        ASSERT_TRUE(options) << text.toStdString() << ": " << error.toStdString();
+        EXPECT_EQ(options->gratingSteps, 15) << text.toStdString();
+    }
+}
+
+} // namespace
