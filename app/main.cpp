@@ -3,11 +3,13 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "mainUnit.h"
+#include "new_task_mode.h"
 #include "render_mode.h"
 #include "screenshot_mode.h"
 #include "task_dialog.h"
 #include "task_start.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
@@ -40,6 +42,16 @@ int main(int argc, char **argv)
         QGuiApplication app(argc, argv);
         return runAnswerKeyMode(*options);
     }
+    case Mode::NewTask: {
+        classroom::SystemRandom random;
+        const auto options = readNewTaskOptions(line, random, &error);
+        if (!options)
+            return refuse(error);
+        QCoreApplication app(argc, argv);
+        return runNewTaskMode(*options);
+    }
+    case Mode::Teacher:
+        return refuse(u"окно учителя ещё не собрано в этой сборке"_s);
     case Mode::Render: {
         const auto options = readRenderOptions(line, &error);
         if (!options)
