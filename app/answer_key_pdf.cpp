@@ -13,7 +13,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// In points: the writer is set to 72 dpi.
+// In points; fonts are sized in pixels of the painter scaled to points, so
+// that they do not grow twice on a printer's finer dots.
 constexpr int kPageWidth = 595;
 constexpr int kPageHeight = 842;
 constexpr int kMargin = 36;
@@ -55,11 +56,11 @@ void drawRow(QPainter &painter, const Layout &layout, int left, int width, int t
 
 void drawHeader(QPainter &painter, QFont font, const classroom::ClassroomTask &task)
 {
-    font.setPointSize(15);
+    font.setPixelSize(15);
     font.setBold(true);
     painter.setFont(font);
     painter.drawText(kMargin, kTitleBaseline, u"Ключ ответов: %1"_s.arg(task.title));
-    font.setPointSize(11);
+    font.setPixelSize(11);
     font.setBold(false);
     painter.setFont(font);
     QString line = task.form.isEmpty() ? QString() : u"Класс %1    "_s.arg(task.form);
@@ -74,13 +75,13 @@ void drawTable(QPainter &painter, QFont font, const Layout &layout, const std::v
     const bool withNames = layout.headings.size() == 5;
     for (int c = 0; c < columns; ++c) {
         const int left = kMargin + c * width;
-        font.setPointSize(9);
+        font.setPixelSize(9);
         font.setBold(true);
         painter.setFont(font);
         drawRow(painter, layout, left, width, kTableTop, layout.headings);
         painter.drawLine(left, kTableTop + kRowHeight, left + width - 12, kTableTop + kRowHeight);
         font.setBold(false);
-        font.setPointSize(10);
+        font.setPixelSize(10);
         painter.setFont(font);
         const size_t from = first + size_t(c * rowsPerColumn);
         for (size_t i = from; i < std::min(first + count, from + size_t(rowsPerColumn)); ++i)
@@ -97,11 +98,19 @@ QByteArray answerKeyPdf(const classroom::ClassroomTask &task, const std::vector<
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(72);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setTitle(u"Ключ ответов: %1, код %2"_s.arg(task.title, task.code));
     writer.setCreator(u"gratinglab"_s);
+    paintAnswerKey(writer, task, rows);
+    return bytes;
+}
 
-    QPainter painter(&writer);
+void paintAnswerKey(QPagedPaintDevice &device, const classroom::ClassroomTask &task,
+                    const std::vector<classroom::KeyRow> &rows)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(&device);
+    // Everything is laid out in points; a printer has more dots to the point.
+    painter.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
     const QFont font(u"Arial"_s);
     const bool withNames = std::any_of(rows.begin(), rows.end(), [](const auto &r) { return !r.pupil.isEmpty(); });
     if (!withNames) {
@@ -112,12 +121,10 @@ QByteArray answerKeyPdf(const classroom::ClassroomTask &task, const std::vector<
     } else {
         for (size_t first = 0; first < rows.size(); first += kRowsPerPage) {
             if (first > 0)
-                writer.newPage();
+                device.newPage();
             drawHeader(painter, font, task);
             drawTable(painter, font, kWithNames, rows, first, std::min<size_t>(kRowsPerPage, rows.size() - first), 1,
                       kPageWidth - 2 * kMargin, kRowsPerPage);
         }
     }
-    painter.end();
-    return bytes;
 }

@@ -2,11 +2,10 @@
 
 #include "classroom_texts.h"
 #include "file_read.h"
-#include "pupil_list.h"
+#include "new_task.h"
 #include "save_file.h"
 #include "task_files.h"
-#include "task_texts.h"
-#include "text_fields.h"
+#include "task_code.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +20,7 @@ namespace {
 // its byte-order mark. Far more than 99 names and IDs.
 constexpr qint64 kMaxListBytes = 256 * 1024;
 
-std::optional<std::vector<classroom::Pupil>> readPupils(const QString &path, QString *error)
+bool readList(const QString &path, QString *text, QString *error)
 {
     classroom::FileError fileError;
     const auto bytes = classroom::readLimited(path, kMaxListBytes, &fileError);
@@ -29,20 +28,15 @@ std::optional<std::vector<classroom::Pupil>> readPupils(const QString &path, QSt
         *error = fileError.problem == classroom::FileProblem::TooLarge
             ? u"--pupils «%1»: файл слишком большой для списка класса"_s.arg(path)
             : u"--pupils: не удалось прочитать файл «%1»: %2"_s.arg(path, fileError.detail);
-        return std::nullopt;
+        return false;
     }
     QStringDecoder decode(QStringDecoder::Utf8);
-    const QString text = decode(*bytes);
+    *text = decode(*bytes);
     if (decode.hasError()) {
         *error = u"--pupils «%1»: список должен быть в кодировке UTF-8"_s.arg(path);
-        return std::nullopt;
+        return false;
     }
-    const classroom::PupilListParse parse = classroom::parsePupilList(text);
-    if (!parse.ok()) {
-        *error = u"--pupils «%1»: %2"_s.arg(path, classroom::pupilListMessage(parse.error));
-        return std::nullopt;
-    }
-    return parse.pupils;
+    return true;
 }
 
 } // namespace
@@ -71,38 +65,35 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
         *error = u"--new-task: нужен либо --pupils СПИСОК, либо --variants N"_s;
         return std::nullopt;
     }
-    classroom::ClassroomTask &task = options.task;
+    classroom::NewTaskInput input;
     if (list) {
-        const auto pupils = readPupils(*list, error);
-        if (!pupils)
+        QString text;
+        if (!readList(*list, &text, error))
             return std::nullopt;
-        task.pupils = *pupils;
-        task.variants = int(pupils->size());
+        input.pupils = text;
     } else {
         const auto n = bench::variantNumber(*variants);
         if (!n) {
             *error = u"--variants: нужно целое число от 1 до 99, а не «%1»"_s.arg(*variants);
             return std::nullopt;
         }
-        task.variants = *n;
+        input.variants = *n;
     }
-    task.title = line.options.value(u"title"_s).value_or(classroom::defaultTaskTitle()).trimmed();
-    if (task.title.isEmpty() || !classroom::isPlainField(task.title, classroom::kMaxTitleLength)) {
-        *error = u"--title: название — одна строка от 1 до %1 знаков"_s.arg(classroom::kMaxTitleLength);
+    input.title = line.options.value(u"title"_s).value_or(classroom::defaultTaskTitle());
+    input.form = line.options.value(u"class"_s).value_or(QString());
+    input.code = line.options.value(u"code"_s).value_or(classroom::proposeBoardCode(random));
+    input.created = QDate::currentDate();
+    const classroom::NewTask made = classroom::makeNewTask(input);
+    if (!made.task) {
+        using Field = classroom::NewTask::Field;
+        const QString option = made.field == Field::Title ? u"--title"_s
+            : made.field == Field::Form                   ? u"--class"_s
+            : made.field == Field::Code                   ? u"--code «%1»"_s.arg(input.code)
+                                                          : u"--pupils «%1»"_s.arg(list.value_or(QString()));
+        *error = option + u": "_s + made.error;
         return std::nullopt;
     }
-    task.form = line.options.value(u"class"_s).value_or(QString()).trimmed();
-    if (!classroom::isPlainField(task.form, classroom::kMaxFormLength)) {
-        *error = u"--class: класс — одна строка не длиннее %1 знаков"_s.arg(classroom::kMaxFormLength);
-        return std::nullopt;
-    }
-    const QString code = line.options.value(u"code"_s).value_or(classroom::proposeBoardCode(random));
-    if (const auto wrong = bench::checkTaskCode(code); wrong != bench::TaskInputError::None) {
-        *error = u"--code «%1»: %2"_s.arg(code, bench::taskInputMessage(wrong));
-        return std::nullopt;
-    }
-    task.code = bench::normaliseTaskCode(code);
-    task.created = QDate::currentDate();
+    options.task = *made.task;
     options.taskFile = classroom::pupilsFilePath(options.teacherFile, *folder);
     // A teacher's file is the only key to a task already handed out: a new
     // task never takes its place, nor the pupils' file of another task.
