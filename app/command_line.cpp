@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "window_geometry.h"
+
 #include <QCommandLineParser>
 
 #include <array>
@@ -59,7 +61,7 @@ constexpr std::array kOptions{
     OptionSpec{u"order", u"K", u"выбранный порядок, от -8 до 8 (по умолчанию 1)", InRender, std::nullopt},
     OptionSpec{u"state", u"ФАЙЛ", u"записать и показания в JSON («-» — стандартный вывод)", InRender, std::nullopt},
 
-    OptionSpec{u"screenshot", u"ФАЙЛ.png", u"записать всё окно 992 × 665 с открытым экраном,\n"
+    OptionSpec{u"screenshot", u"ФАЙЛ.png", u"записать всё окно %1 с открытым экраном,\n"
                                           u"нарисованное вне экрана",
                InScreenshot, Mode::Screenshot},
     OptionSpec{u"screen", u"ЭКРАН", u"title, procedure, experiment, journal или teacher — окно\n"
@@ -165,6 +167,11 @@ Mode sectionOf(const OptionSpec &o)
     if (o.selects)
         return *o.selects == Mode::Version ? Mode::Help : *o.selects;
     return o.where & InWindow ? Mode::Window : Mode(std::countr_zero(o.where));
+}
+
+QString windowSizeText()
+{
+    return u"%1 × %2"_s.arg(kWindowSize.width()).arg(kWindowSize.height());
 }
 
 CommandLine failed(const QString &error)
@@ -276,7 +283,9 @@ QString usageText()
         QString head = u"  "_s + dashed(o.name);
         if (!o.valueName.isEmpty())
             head += u' ' + o.valueName.toString();
-        const QStringList lines = o.help.toString().split(u'\n');
+        // The one help text with a number from elsewhere: the window's size.
+        const QString help = o.help.contains(u"%1") ? o.help.toString().arg(windowSizeText()) : o.help.toString();
+        const QStringList lines = help.split(u'\n');
         constexpr int kColumn = 26;
         text += head.size() < kColumn ? head.leftJustified(kColumn) + lines.first() : head + u'\n'
                 + QString(kColumn, u' ') + lines.first();

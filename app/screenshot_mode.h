@@ -14,8 +14,8 @@ class TForm1;
 
 // gratinglab --screenshot OUT.png [--screen title|procedure|experiment|journal]
 // Starts the program as usual, drawn off screen, opens the screen and writes
-// the window's client area (992 x 665) as PNG. --screen teacher TEACHER_FILE
-// draws the teacher's window with that task instead.
+// the window's client area (kWindowSize) as PNG. --screen teacher
+// TEACHER_FILE draws the teacher's window with that task instead.
 struct ScreenshotOptions {
     enum Screen { Title, Procedure, Experiment, Journal, Teacher };
     QString imagePath;
