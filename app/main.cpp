@@ -1,5 +1,6 @@
 #include "answer_key_mode.h"
 #include "application.h"
+#include "classroom_texts.h"
 #include "command_line.h"
 #include "display_check.h"
 #include "mainUnit.h"
@@ -7,10 +8,9 @@
 #include "render_mode.h"
 #include "screenshot_mode.h"
 #include "task_dialog.h"
+#include "task_files.h"
 #include "task_start.h"
 #include "teacher_window.h"
-#include "classroom_texts.h"
-#include "task_files.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
