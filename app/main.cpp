@@ -2,6 +2,7 @@
 #include "application.h"
 #include "command_line.h"
 #include "display_check.h"
+#include "journal_recovery.h"
 #include "mainUnit.h"
 #include "render_mode.h"
 #include "screenshot_mode.h"
@@ -69,8 +70,14 @@ int main(int argc, char **argv)
     }
     Application app(argc, argv);
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
-    if (const auto started = taskToStart(task))
-        Form1.startTask(*started);
+    JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
+    // A journal brought back after a crash brings its own task.
+    if (!recovery.offerLeftover()) {
+        if (const auto started = taskToStart(task))
+            Form1.startTask(*started);
+    }
     Form1.show();
-    return app.exec();
+    const int status = app.exec();
+    recovery.finish();
+    return status;
 }

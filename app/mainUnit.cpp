@@ -88,7 +88,12 @@ QString TForm1::caption()
 
 void TForm1::startTask(const bench::Task &task)
 {
-    session_->startTask(task);
+    resumeTask(task, 0, false);
+}
+
+void TForm1::resumeTask(const bench::Task &task, unsigned checks, bool solved)
+{
+    session_->resumeTask(task, checks, solved);
     setWindowTitle(caption() + bench::taskCaptionSuffix(task.variant));
     // The pupil's class is not part of a task: what was typed stays.
     journal_->setPupil({task.pupil, journal_->pupil().form, task.code, QString::number(task.variant)});

@@ -40,6 +40,8 @@ public:
     // The bench becomes the classroom task of that variant, and the caption
     // says so.
     void startTask(const bench::Task &task);
+    // The task as the journal's recovery copy left it.
+    void resumeTask(const bench::Task &task, unsigned checks, bool solved);
 
     void FormCreate();
     void Button4Click(); // title screen
