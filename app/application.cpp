@@ -1,11 +1,17 @@
 #include "application.h"
 
+#include "qt_translation.h"
+
 #include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv),
       title_(titleFromProgramPath(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()))
 {
+    installQtRussianTranslation(*this);
 }
 
 QString Application::titleFromProgramPath(const QString &path)
@@ -22,6 +28,8 @@ void Application::showError(const QString &message)
 {
     const QString title = titleFromProgramPath(QCoreApplication::arguments().value(0));
     QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, QApplication::activeWindow());
+    // The caption is the box's own, not the translation's or a desktop theme's.
+    box.button(QMessageBox::Ok)->setText(u"OK"_s);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -8,6 +8,7 @@ class Application : public QApplication {
     Q_OBJECT
 
 public:
+    // Installs Qt's Russian translation for Qt's own texts.
     Application(int &argc, char **argv);
 
     // Caption of the error box: the program file's name up to its first dot,

@@ -16,12 +16,6 @@ std::optional<journal::SaveTarget> QtJournalDialogs::chooseSaveFile(QWidget *par
     QFileDialog dialog(parent, u"Сохранить журнал"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({pdf, csv});
-    // Qt's own dialog speaks English without a translation installed.
-    dialog.setLabelText(QFileDialog::LookIn, u"Папка:"_s);
-    dialog.setLabelText(QFileDialog::FileName, u"Имя файла:"_s);
-    dialog.setLabelText(QFileDialog::FileType, u"Тип файла:"_s);
-    dialog.setLabelText(QFileDialog::Accept, u"Сохранить"_s);
-    dialog.setLabelText(QFileDialog::Reject, u"Отмена"_s);
     dialog.selectFile(u"журнал"_s);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -18,8 +18,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A question in the program's own box; Qt's standard buttons would say
-// "Save" and "Cancel" without a translation installed.
+// A question in the program's own box, with answers in its own words: Qt's
+// standard Discard reads «Отклонить», not «Не сохранять».
 QMessageBox::StandardButton ask(QWidget *parent, const QString &text,
                                 std::initializer_list<std::pair<QMessageBox::StandardButton, QString>> buttons)
 {

@@ -4,16 +4,31 @@
 #include "display_check.h"
 #include "journal_recovery.h"
 #include "mainUnit.h"
+#include "new_task_mode.h"
 #include "render_mode.h"
 #include "screenshot_mode.h"
 #include "task_dialog.h"
 #include "task_start.h"
+#include "teacher_window.h"
+#include "classroom_texts.h"
+#include "task_files.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+int noDisplay()
+{
+    printMessage(u"нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"_s);
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -41,6 +56,31 @@ int main(int argc, char **argv)
         QGuiApplication app(argc, argv);
         return runAnswerKeyMode(*options);
     }
+    case Mode::NewTask: {
+        classroom::SystemRandom random;
+        const auto options = readNewTaskOptions(line, random, &error);
+        if (!options)
+            return refuse(error);
+        QCoreApplication app(argc, argv);
+        return runNewTaskMode(*options);
+    }
+    case Mode::Teacher: {
+        if (line.file) {
+            const auto read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
+            if (!read.ok())
+                return refuse(classroom::fileMessage(*line.file, classroom::TaskFileKind::Teacher, read.error));
+        }
+        if (!displayAvailable())
+            return noDisplay();
+        Application app(argc, argv);
+        QtTeacherDialogs dialogs;
+        classroom::SystemRandom random;
+        TeacherWindow window(dialogs, random);
+        if (line.file)
+            window.openTeacherFile(*line.file);
+        window.show();
+        return app.exec();
+    }
     case Mode::Render: {
         const auto options = readRenderOptions(line, &error);
         if (!options)
@@ -64,10 +104,8 @@ int main(int argc, char **argv)
     const TaskStart task = readTaskStart(line, &error);
     if (!error.isEmpty())
         return refuse(error);
-    if (!displayAvailable()) {
-        printMessage(u"нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"_s);
-        return 1;
-    }
+    if (!displayAvailable())
+        return noDisplay();
     Application app(argc, argv);
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
     JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());

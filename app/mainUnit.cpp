@@ -12,6 +12,7 @@
 #include "task_texts.h"
 #include "title_screen.h"
 #include "ui_mainUnit.h"
+#include "window_geometry.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -44,7 +45,7 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
     applyPixelFonts(this);
     setWindowTitle(caption());
     setWindowIcon(QIcon(assets::showablePixmap(assets::PictureId::pic_icon)));
-    setFixedSize(992, 665);
+    setFixedSize(kWindowSize);
 
     // White shows through every panel, group box and label.
     QPalette white = palette();

@@ -154,7 +154,7 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
 
     const bench::TColor light = session.lightColour();
     QJsonObject o;
-    o.insert(QStringLiteral("wavelength"), bench::wavelength(state));
+    o.insert(QStringLiteral("wavelength"), session.wavelength());
     o.insert(QStringLiteral("wavelength_text"), session.text(bench::TextField::Wavelength));
     if (const auto &task = session.task()) {
         // The picture is for a task sheet: the key gives the wavelength.

@@ -51,7 +51,7 @@ BenchSession::BenchSession(ScenePictures pictures, NumberFormat format, Clock &c
       scene_(std::move(pictures), format),
       bindings_(std::make_unique<Bindings>(*this))
 {
-    texts_[size_t(TextField::Wavelength)] = IntToStr(wavelength(state_));
+    texts_[size_t(TextField::Wavelength)] = IntToStr(wavelength());
     // The form's "1,0", in the user's decimal mark, until the first step.
     texts_[size_t(TextField::Grating)] = QStringLiteral("1") + format_.decimalSeparator + QStringLiteral("0");
 
@@ -64,9 +64,9 @@ BenchSession::BenchSession(ScenePictures pictures, NumberFormat format, Clock &c
         };
     }
     Timer_l = clock.makeTimer(false);
-    Timer_l->timeout = [this] { Timer_lTimer(); };
+    Timer_l->timeout = [this] { arrowTick(Arrow::Left); };
     Timer_r = clock.makeTimer(false);
-    Timer_r->timeout = [this] { Timer_rTimer(); };
+    Timer_r->timeout = [this] { arrowTick(Arrow::Right); };
 
     spinnerDelay_ = clock.makeTimer(true);
     spinnerDelay_->timeout = [this] {
@@ -166,7 +166,7 @@ ActionResult BenchSession::dragSliderTo(int nm) noexcept
 ActionResult BenchSession::setSliderLeft(int left)
 {
     state_.dl_ofs = offsetOfSlider(left);
-    write(TextField::Wavelength, task_ ? QStringLiteral("?") : IntToStr(wavelength(state_)));
+    write(TextField::Wavelength, task_ ? QStringLiteral("?") : IntToStr(wavelength()));
     return paint_st();
 }
 

@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "number_text.h"
 #include "order_targets.h"
+#include "quantities.h"
 #include "raster.h"
 #include "scene.h"
 #include "task_check.h"
@@ -15,6 +16,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -65,15 +67,10 @@ public:
 
     // The arrows: press, the Click of a completed left click, release.
     // A press starts the auto-repeat after a delay; the release ends it.
-    void Img_dl_dnMouseDown() noexcept { arrowPress(Arrow::Left); }
-    ActionResult Img_dl_dnClick() noexcept { return arrowClick(Arrow::Left); }
-    void Img_dl_dnMouseUp() noexcept { arrowRelease(Arrow::Left); }
-    void Img_dl_upMouseDown() noexcept { arrowPress(Arrow::Right); }
-    ActionResult Img_dl_upClick() noexcept { return arrowClick(Arrow::Right); }
-    void Img_dl_upMouseUp() noexcept { arrowRelease(Arrow::Right); }
     void arrowPress(Arrow arrow) noexcept;
     ActionResult arrowClick(Arrow arrow) noexcept;
     void arrowRelease(Arrow arrow) noexcept;
+    ActionResult Img_dl_dnClick() noexcept { return arrowClick(Arrow::Left); }
 
     // The spinner held with the left button: a press steps nothing; the held
     // button steps 400 ms after the press, then every 100 ms while the
@@ -86,9 +83,8 @@ public:
     ActionResult SpinButton1UpClick() noexcept;
     ActionResult SpinButton1DownClick() noexcept;
 
-    // A click on the target of order k (-8..8), Img0Click .. Img8dClick.
+    // A click on the target of order k (-8..8): Img0, Img1u .. Img8u, Img1d .. Img8d.
     ActionResult selectOrder(int k) noexcept;
-    ActionResult Img1uClick() noexcept { return selectOrder(1); }
     // Whether selecting order k now keeps it (no fall-back to order 1): the
     // renderer's own rule, for the wavelength text it will read.
     bool orderSelectable(int k) const;
@@ -106,6 +102,8 @@ public:
     unsigned renders() const { return renders_; }
 
     const TBenchState &state() const { return state_; }
+    // The wavelength the slider stands at, in nm (in a task, the lamp's line).
+    std::int32_t wavelength() const { return bench::wavelength(state_); }
     const BenchScene &scene() const { return scene_; }
     BenchScene &scene() { return scene_; }
     const NumberFormat &format() const { return format_; }
@@ -162,8 +160,6 @@ private:
     ArrowHold &hold(Arrow arrow) { return arrow == Arrow::Left ? leftHold_ : rightHold_; }
     const ArrowHold &hold(Arrow arrow) const { return arrow == Arrow::Left ? leftHold_ : rightHold_; }
     Timer &repeatTimer(Arrow arrow) const { return arrow == Arrow::Left ? *Timer_l : *Timer_r; }
-    void Timer_lTimer() noexcept { arrowTick(Arrow::Left); }
-    void Timer_rTimer() noexcept { arrowTick(Arrow::Right); }
     void arrowTick(Arrow arrow) noexcept;
     ActionResult stepWavelength(Arrow arrow, bool repeating);
     ActionResult setSliderLeft(int left);
@@ -186,7 +182,7 @@ private:
     std::array<QRect, kTargetCount> targets_{};
     bool arcUpVisible_ = false;
     bool arcDownVisible_ = true;
-    int phiTop_ = 185;
+    int phiTop_ = kPhiTopAbove;
 
     ArrowHold leftHold_;
     ArrowHold rightHold_;

@@ -14,8 +14,10 @@ struct LampLine {
     QStringView symbol;
 };
 
-// The order is part of the task algorithm (variants index into it): never
-// reorder or insert, only append.
+// Frozen: the variants shuffle the indices 0..25 of this table, so any change,
+// an appended line too (it widens the shuffle), changes every key a teacher
+// has printed. A new lamp means a new table, and the codes already handed out
+// keep this one.
 inline constexpr std::array<LampLine, 26> kLampLines{{
     {405, u"ртуть", u"Hg"}, {436, u"ртуть", u"Hg"}, {546, u"ртуть", u"Hg"},
     {577, u"ртуть", u"Hg"}, {579, u"ртуть", u"Hg"},

@@ -217,13 +217,17 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
         state.mx_len[size_t(j)] = L;
     }
 
-    // Targets live in GroupBox3, where the bench canvas stands at (16, 15).
-    bindings.setTargetRect(kImg0, QRect(784, Y - 5 + 15, 80, 10));
+    // Each target ends where its maximum ends, 10 rows high and centred on
+    // it; they live in GroupBox3, where the bench canvas stands.
+    const auto target = [Y](int rowOffset, int len) {
+        return QRect(kMaxEnd - len, Y + rowOffset - 5, len, 10).translated(kBenchCanvasTopLeft);
+    };
+    bindings.setTargetRect(kImg0, target(0, state.mx_len[0]));
     for (int j = 1; j <= kMaxOrder; ++j) {
         const int len = state.mx_len[size_t(j)];
         const int r = offset[size_t(j)];
-        bindings.setTargetRect(upperTarget(j), QRect(864 - len, Y - r - 5 + 15, len, 10));
-        bindings.setTargetRect(lowerTarget(j), QRect(864 - len, Y + r - 5 + 15, len, 10));
+        bindings.setTargetRect(upperTarget(j), target(-r, len));
+        bindings.setTargetRect(lowerTarget(j), target(r, len));
     }
 
     bindings.setDistanceText(distanceText(state.k_sel, lambdaT, state.d_gr, format_));
@@ -244,17 +248,17 @@ void BenchScene::paintPass(TBenchState &state, SceneBindings &bindings, bool ord
     if (R == 0) {
         bindings.setArcUpVisible(false);
         bindings.setArcDownVisible(false);
-        bindings.setPhiTop(2000);
+        bindings.setPhiTop(kPhiTopHidden);
     }
     if (R > 0) {
         bindings.setArcUpVisible(true);
         bindings.setArcDownVisible(false);
-        bindings.setPhiTop(185);
+        bindings.setPhiTop(kPhiTopAbove);
     }
     if (R < 0) {
         bindings.setArcUpVisible(false);
         bindings.setArcDownVisible(true);
-        bindings.setPhiTop(270);
+        bindings.setPhiTop(kPhiTopBelow);
     }
 
     bindings.setOrderText(IntToStr(std::abs(std::int64_t(state.k_sel))));

@@ -18,9 +18,25 @@
 
 namespace bench {
 
+constexpr int kBenchWidth = 945;
+constexpr int kBenchHeight = 445;
+constexpr int kCurveWidth = 81;
+constexpr int kCurveHeight = 760;
+
+// Where the bench canvas (Img_osn) stands in GroupBox3, whose coordinates the
+// click targets and the phi picture are given in.
+constexpr QPoint kBenchCanvasTopLeft{16, 15};
+
+// The phi picture's top (Img_f) beside the arc above the axis, where the form
+// has it, beside the arc below, and out of sight for the central maximum.
+constexpr int kPhiTopAbove = 185;
+constexpr int kPhiTopBelow = 270;
+constexpr int kPhiTopHidden = 2000;
+
 // What the renderer reads from and writes to the controls of the experiment
-// screen. The window implements it over its widgets; tests and the headless
-// render use PlainSceneBindings.
+// screen. BenchSession implements it over its own fields (its Bindings), and
+// the window shows those fields; the scene's tests and benchmarks use
+// PlainSceneBindings.
 class SceneBindings {
 public:
     virtual ~SceneBindings() = default;
@@ -46,7 +62,7 @@ struct PlainSceneBindings : SceneBindings {
     std::array<QRect, kTargetCount> targets{};
     bool arcUpVisible = false;
     bool arcDownVisible = true;
-    int phiTop = 185;
+    int phiTop = kPhiTopAbove;
 
     QString wavelengthText() const override { return wavelength; }
     QString distanceText() const override { return distance; }
@@ -59,11 +75,6 @@ struct PlainSceneBindings : SceneBindings {
     void setArcDownVisible(bool visible) override { arcDownVisible = visible; }
     void setPhiTop(int top) override { phiTop = top; }
 };
-
-constexpr int kBenchWidth = 945;
-constexpr int kBenchHeight = 445;
-constexpr int kCurveWidth = 81;
-constexpr int kCurveHeight = 760;
 
 // The pictures the renderer draws from: pic_spectrum, whose colours are the
 // light's, and pic_lens (27 x 323, opaque).

@@ -144,7 +144,7 @@ public:
     }
 
     // The slider's value is the wavelength it stands at.
-    QVariant currentValue() const override { return bench::kMinWavelength + session()->state().dl_ofs; }
+    QVariant currentValue() const override { return session()->wavelength(); }
     void setCurrentValue(const QVariant &value) override
     {
         bool ok = false;

@@ -21,7 +21,7 @@ BenchAnnouncer::BenchAnnouncer(ExperimentScreen &screen)
     : QObject(&screen),
       screen_(screen),
       rendersSeen_(screen.session().renders()),
-      valueSeen_(screen.state().dl_ofs),
+      valueSeen_(screen.session().wavelength()),
       verdictDescription_(screen.ui().Lbl_otv->accessibleDescription())
 {
     connect(&screen.session(), &bench::BenchSession::changed, this, &BenchAnnouncer::announce);
@@ -68,9 +68,9 @@ void BenchAnnouncer::announce()
     const bench::BenchSession &s = screen_.session();
     nameLabels();
 
-    if (s.state().dl_ofs != valueSeen_ && told_ == bench::WavelengthInReading::Told) {
-        valueSeen_ = s.state().dl_ofs;
-        QAccessibleValueChangeEvent event(f.Img_vizir, bench::kMinWavelength + valueSeen_);
+    if (s.wavelength() != valueSeen_ && told_ == bench::WavelengthInReading::Told) {
+        valueSeen_ = s.wavelength();
+        QAccessibleValueChangeEvent event(f.Img_vizir, valueSeen_);
         QAccessible::updateAccessibility(&event);
         emit announced(f.Img_vizir, QAccessible::ValueChanged);
     }

@@ -38,7 +38,7 @@ private:
     ExperimentScreen &screen_;
     bench::WavelengthInReading told_ = bench::WavelengthInReading::Told;
     unsigned rendersSeen_;
-    int valueSeen_;
+    int valueSeen_; // the slider's value last announced, in nm
     QString verdictSeen_;
     QString verdictDescription_; // the form's, while there is no verdict
 };

@@ -86,7 +86,7 @@ bool BenchKeyboard::benchKey(int key)
 bool BenchKeyboard::stripKey(int key)
 {
     bench::BenchSession &s = screen_.session();
-    const int nm = bench::kMinWavelength + s.state().dl_ofs;
+    const int nm = s.wavelength();
     switch (key) {
     case Qt::Key_Right:
         s.arrowClick(bench::Arrow::Right);

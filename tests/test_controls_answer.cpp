@@ -71,7 +71,7 @@ TEST_F(AnswerTest, ShiftInsertAndTheContextMenuPasteAnything)
     const std::unique_ptr<QMenu> menu(answer()->createStandardContextMenu());
     QAction *paste = nullptr;
     for (QAction *action : menu->actions()) {
-        if (action->text().remove(u'&').startsWith(QStringLiteral("Paste")))
+        if (action->text().remove(u'&').startsWith(QStringLiteral(u"Вставить")))
             paste = action;
     }
     ASSERT_NE(paste, nullptr);

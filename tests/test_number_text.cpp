@@ -1,5 +1,6 @@
 #include "case_name.h"
 #include "number_text.h"
+#include "russian_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -322,14 +323,11 @@ TEST(StrToFloatSeparator, ReadsOnlyTheFormatsSeparator)
 // temporary directory when the system has none; false when neither works.
 bool useCommaNumericLocale(const QTemporaryDir &scratch)
 {
-    if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr)
-        return true;
-    if (!scratch.isValid())
+    const std::optional<QString> path = russianLocalePath(scratch);
+    if (!path)
         return false;
-    const QString command = u"localedef -i ru_RU -f UTF-8 '%1/ru_RU.UTF-8' >/dev/null 2>&1"_s.arg(scratch.path());
-    if (std::system(command.toLocal8Bit().constData()) != 0)
-        return false;
-    qputenv("LOCPATH", scratch.path().toLocal8Bit());
+    if (!path->isEmpty())
+        qputenv("LOCPATH", path->toLocal8Bit());
     const bool ok = std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr;
     qunsetenv("LOCPATH");
     return ok;

@@ -6,14 +6,14 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-  qt6-qpa-plugins libqt6test6
+  qt6-qpa-plugins libqt6test6 qt6-translations-l10n
   xvfb xauth xdotool x11-utils
   dbus at-spi2-core python3-pyatspi
   fonts-liberation2 fonts-dejavu-core
   imagemagick poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
-  appstream desktop-file-utils
+  appstream desktop-file-utils shared-mime-info
   poppler-utils
   dpkg-dev file python3
   locales
