@@ -87,6 +87,7 @@ QByteArray resultFileBytes(const ResultFile &result)
                   {u"variant"_s, result.variant},
                   {u"pupil"_s, result.pupil},
                   {u"class"_s, result.form},
+                  {u"decimal_mark"_s, QString(result.decimalMark)},
                   {u"checks"_s, checks}};
     o.insert(kChecksum, QString::fromLatin1(checksumOf(o)));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
@@ -120,6 +121,10 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
     r.variant = f.integer(o, u"variant"_s, 1, bench::kMaxVariant);
     r.pupil = f.text(o, u"pupil"_s);
     r.form = f.text(o, u"class"_s);
+    const QString mark = f.text(o, u"decimal_mark"_s);
+    if (mark != u"," && mark != u".")
+        f.fail(u"decimal_mark"_s);
+    r.decimalMark = mark.isEmpty() ? QChar(u',') : mark.front();
     const QJsonValue checks = o.value(u"checks"_s);
     if (!checks.isArray() || std::size_t(checks.toArray().size()) > kMaxResultChecks)
         f.fail(u"checks"_s);

@@ -39,6 +39,7 @@ struct ResultFile {
     int variant = 0; // 1..99
     QString pupil;   // may be empty
     QString form;    // the class, may be empty
+    QChar decimalMark = u','; // of the grating and distance texts, as the pupil's locale wrote them
     std::vector<ResultCheck> checks;
 };
 

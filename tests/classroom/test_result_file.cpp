@@ -34,6 +34,7 @@ TEST(ResultFile, ReadsBackWhatWasWrittenAndKnowsAnEditedVerdict)
     ASSERT_TRUE(read.ok());
     EXPECT_TRUE(read.checksumOk);
     EXPECT_EQ(read.result.pupil, u"Иванов Пётр"_s);
+    EXPECT_EQ(read.result.decimalMark, u',');
     ASSERT_EQ(read.result.checks.size(), 2u);
     EXPECT_EQ(read.result.checks[1].time, QDateTime(QDate(2026, 12, 9), QTime(10, 17, 3)));
     EXPECT_EQ(read.result.checks[1].order, -2);
@@ -92,6 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"TimeNotATime", withField("2026-12-09T10:17:03", "yesterday"), FileProblem::Damaged, u"time"_s},
         Refusal{"AnswerTooLong", withField("\"answer\": \"589\"", ("\"answer\": \"" + std::string(201, '5') + "\"").c_str()),
                 FileProblem::Damaged, u"answer"_s},
+        Refusal{"DecimalMarkNotAMark", withField("\"decimal_mark\": \",\"", "\"decimal_mark\": \";\""),
+                FileProblem::Damaged, u"decimal_mark"_s},
         Refusal{"NoChecksum", withField("\"sha256\"", "\"sha1\""), FileProblem::Damaged, u"sha256"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
