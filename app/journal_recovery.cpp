@@ -35,7 +35,7 @@ bool JournalRecovery::offerLeftover()
     const journal::JournalSnapshot &s = std::get<journal::JournalSnapshot>(snapshot);
     restoring_ = true;
     if (s.task)
-        form_.resumeTask(s.task->task, s.task->checks, s.task->solved);
+        form_.resumeTask(s.task->task, s.task->checks, s.task->solved, s.task->taskFile);
     form_.journal().restore(s.pupil, s.rows);
     restoring_ = false;
     keep();
@@ -67,7 +67,7 @@ void JournalRecovery::keep()
     snapshot.pupil = j.pupil();
     const bench::BenchSession &session = form_.session();
     if (const auto &task = session.task())
-        snapshot.task = journal::TaskProgress{*task, session.taskChecks(), session.taskSolved()};
+        snapshot.task = journal::TaskProgress{*task, session.taskChecks(), session.taskSolved(), form_.taskFile()};
     snapshot.rows = j.model().rows();
     store_.save(journal::snapshotJson(snapshot));
 }

@@ -3,6 +3,8 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "journal_recovery.h"
+#include "journal_screen.h"
+#include "result_keeper.h"
 #include "mainUnit.h"
 #include "new_task_mode.h"
 #include "render_mode.h"
@@ -14,6 +16,7 @@
 #include "task_files.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
@@ -109,10 +112,13 @@ int main(int argc, char **argv)
     Application app(argc, argv);
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
     JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
+    ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
+    QObject::connect(&results, &ResultKeeper::classFolderFailed, &Form1.journalScreen(), &JournalScreen::showNote);
     // A journal brought back after a crash brings its own task.
     if (!recovery.offerLeftover()) {
-        if (const auto started = taskToStart(task))
-            Form1.startTask(*started);
+        QString taskFile;
+        if (const auto started = taskToStart(task, &taskFile))
+            Form1.startTask(*started, taskFile);
     }
     Form1.show();
     const int status = app.exec();

@@ -40,6 +40,7 @@ public:
     void restore(const PupilData &pupil, const std::vector<JournalRow> &rows);
 
     QDateTime now() const { return now_(); }
+    const bench::BenchSession &session() const { return session_; }
     void setNow(Now now) { now_ = std::move(now); }
     // What the bench was set to, as the journal may show it: in the ordinary
     // exercise the wavelength field; in a task the lamp's line, concealed

@@ -18,6 +18,7 @@ namespace {
 const QString kFormat = u"gratinglab-journal"_s;
 constexpr int kVersion = 1;
 constexpr qsizetype kMaxText = 200;
+constexpr qsizetype kMaxPath = 4096;
 const QString kTimeFormat = u"HH:mm:ss.zzz"_s;
 
 // The first thing wrong while reading, kept as the reader goes on.
@@ -31,6 +32,14 @@ public:
         if (v.isUndefined() && !required)
             return {};
         if (!v.isString() || v.toString().size() > kMaxText)
+            fail(u"поле «%1» повреждено"_s.arg(key));
+        return v.toString();
+    }
+
+    QString path(const QJsonObject &o, const QString &key)
+    {
+        const QJsonValue v = o.value(key);
+        if (!v.isString() || v.toString().size() > kMaxPath)
             fail(u"поле «%1» повреждено"_s.arg(key));
         return v.toString();
     }
@@ -126,7 +135,8 @@ QByteArray snapshotJson(const JournalSnapshot &snapshot)
                                          {u"variant"_s, t->task.variant},
                                          {u"pupil"_s, t->task.pupil},
                                          {u"checks"_s, qint64(t->checks)},
-                                         {u"solved"_s, t->solved}});
+                                         {u"solved"_s, t->solved},
+                                         {u"task_file"_s, t->taskFile}});
     }
     QJsonArray rows;
     for (const JournalRow &row : snapshot.rows)
@@ -161,7 +171,7 @@ std::variant<JournalSnapshot, QString> readSnapshot(const QByteArray &bytes)
         if (task.error != bench::TaskInputError::None)
             r.fail(bench::taskInputMessage(task.error));
         snapshot.task = TaskProgress{task.task, unsigned(r.integer(t, u"checks"_s, 0, 1'000'000'000)),
-                                     r.flag(t, u"solved"_s)};
+                                     r.flag(t, u"solved"_s), r.path(t, u"task_file"_s)};
     }
     const QJsonArray rows = o.value(u"rows"_s).toArray();
     if (!o.value(u"rows"_s).isArray() || std::size_t(rows.size()) > kMaxSnapshotRows)

@@ -17,6 +17,7 @@ struct TaskProgress {
     bench::Task task;
     unsigned checks = 0;
     bool solved = false;
+    QString taskFile; // the class's task file it came from, if any
 };
 
 // Everything a pupil would lose with the program: the rows, who did them and

@@ -46,7 +46,8 @@ TEST(JournalSnapshot, ReadsBackWhatWasWrittenInTheExerciseAndInATask)
 
     // In a task the file never holds the lamp's line: it comes from the code.
     journal::JournalSnapshot task = plain;
-    task.task = journal::TaskProgress{bench::parseTask(u"9Б"_s, u"2"_s, u"Петров"_s).task, 7, false};
+    task.task = journal::TaskProgress{bench::parseTask(u"9Б"_s, u"2"_s, u"Петров"_s).task, 7, false,
+                                      u"/srv/класс/задание.gratinglab-task"_s};
     task.rows[0].set = {u"577"_s, u"ртуть, 577 нм"_s, true};
     const QByteArray bytes = journal::snapshotJson(task);
     EXPECT_FALSE(bytes.contains("577")) << bytes.toStdString();
@@ -56,6 +57,7 @@ TEST(JournalSnapshot, ReadsBackWhatWasWrittenInTheExerciseAndInATask)
     ASSERT_TRUE(t.task.has_value());
     EXPECT_EQ(t.task->task.variant, 2);
     EXPECT_EQ(t.task->checks, 7u);
+    EXPECT_EQ(t.task->taskFile, u"/srv/класс/задание.gratinglab-task"_s);
     EXPECT_EQ(t.rows[0].set.wavelength, u"577"_s);
     EXPECT_TRUE(t.rows[0].set.concealed);
 }
