@@ -3,6 +3,9 @@
 #include "classroom_texts.h"
 #include "command_line.h"
 #include "display_check.h"
+#include "journal_recovery.h"
+#include "journal_screen.h"
+#include "result_keeper.h"
 #include "mainUnit.h"
 #include "new_task_mode.h"
 #include "render_mode.h"
@@ -13,6 +16,7 @@
 #include "teacher_window.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
@@ -107,8 +111,17 @@ int main(int argc, char **argv)
         return noDisplay();
     Application app(argc, argv);
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
-    if (const auto started = taskToStart(task))
-        Form1.startTask(*started);
+    JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
+    ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
+    QObject::connect(&results, &ResultKeeper::classFolderFailed, &Form1.journalScreen(), &JournalScreen::showNote);
+    // A journal brought back after a crash brings its own task.
+    if (!recovery.offerLeftover()) {
+        QString taskFile;
+        if (const auto started = taskToStart(task, &taskFile))
+            Form1.startTask(*started, taskFile);
+    }
     Form1.show();
-    return app.exec();
+    const int status = app.exec();
+    recovery.finish();
+    return status;
 }

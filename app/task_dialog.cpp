@@ -42,8 +42,10 @@ TaskDialog::~TaskDialog() = default;
 
 void TaskDialog::prefill(const TaskStart &start)
 {
-    if (start.file)
+    if (start.file) {
         showTaskFile(*start.file);
+        filePath_ = start.filePath;
+    }
     else
         ui_->Ed_code->setText(start.code.value_or(QString()));
     ui_->Ed_variant->setText(start.variant.value_or(ui_->Ed_variant->text()));
@@ -60,6 +62,7 @@ bool TaskDialog::openTaskFile(const QString &path)
     }
     ui_->Lbl_message->clear();
     showTaskFile(read.task);
+    filePath_ = path;
     return true;
 }
 
@@ -124,13 +127,17 @@ void TaskDialog::accept()
     wrong->selectAll();
 }
 
-std::optional<bench::Task> taskToStart(const TaskStart &start)
+std::optional<bench::Task> taskToStart(const TaskStart &start, QString *taskFile)
 {
+    if (taskFile)
+        *taskFile = start.file ? start.filePath : QString();
     if (start.task || !start.wanted)
         return start.task;
     TaskDialog dialog;
     dialog.prefill(start);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    if (taskFile)
+        *taskFile = dialog.taskFilePath();
     return dialog.task();
 }

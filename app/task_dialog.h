@@ -31,6 +31,8 @@ public:
     Ui::TaskDialog &ui() { return *ui_; }
     // The task started; empty until Start has accepted.
     const std::optional<bench::Task> &task() const { return task_; }
+    // The task file shown, if the task came from one.
+    const QString &taskFilePath() const { return filePath_; }
 
     // «Открыть файл задания…» asks here for the file; Qt's file dialog in the
     // program, a given path in tests. Empty when cancelled.
@@ -48,8 +50,10 @@ private:
     std::unique_ptr<Ui::TaskDialog> ui_;
     std::optional<bench::Task> task_;
     std::optional<classroom::ClassroomTask> file_;
+    QString filePath_;
 };
 
 // The task the command line asks for, through the dialog when something is
 // missing; empty for the ordinary exercise.
-std::optional<bench::Task> taskToStart(const TaskStart &start);
+// taskFile gets the class's task file the task came from, if any.
+std::optional<bench::Task> taskToStart(const TaskStart &start, QString *taskFile = nullptr);

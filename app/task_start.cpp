@@ -45,6 +45,7 @@ TaskStart readTaskFileStart(const CommandLine &line, QString *error)
         return {};
     }
     start.file = read.task;
+    start.filePath = *line.file;
     start.code = read.task.code;
     start.pupil = line.options.value(u"pupil"_s);
     start.variant = line.options.value(u"variant"_s);

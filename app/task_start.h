@@ -16,6 +16,7 @@ struct TaskStart {
     bool wanted = false; // --task or a task file given
     std::optional<QString> code, variant, pupil;
     std::optional<classroom::ClassroomTask> file; // the task file, read and checked
+    QString filePath;                              // and where it lies
     std::optional<bench::Task> task; // code and variant both given, or the pupil found
 };
 
