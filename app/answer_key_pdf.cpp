@@ -13,66 +13,118 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// In points: the writer is set to 72 dpi.
+// In points; fonts are sized in pixels of the painter scaled to points, so
+// that they do not grow twice on a printer's finer dots.
 constexpr int kPageWidth = 595;
+constexpr int kPageHeight = 842;
 constexpr int kMargin = 36;
-constexpr int kTitleBaseline = 70;
-constexpr int kTableTop = 100;
+constexpr int kTitleBaseline = 64;
+constexpr int kHeaderBaseline = 86;
+constexpr int kTableTop = 104;
 constexpr int kRowHeight = 20;
 constexpr int kRowsPerColumn = 33; // 99 variants fit in three columns
 constexpr int kMaxColumnWidth = 200; // a short key keeps its cells together
-// Variant, wavelength, element, symbol, as parts of a column's width.
-constexpr std::array<double, 4> kCellStarts{0.0, 0.25, 0.44, 0.78};
+constexpr int kRowsPerPage = (kPageHeight - kMargin - kTableTop) / kRowHeight - 1;
 
-void drawRow(QPainter &painter, int left, int width, int top, const std::array<QString, 4> &cells)
+struct Layout {
+    std::vector<QString> headings;
+    std::vector<double> starts; // as parts of a column's width
+};
+
+const Layout kWithoutNames{{u"Вариант"_s, u"λ, нм"_s, u"Элемент"_s, u"Символ"_s}, {0.0, 0.25, 0.44, 0.78}};
+const Layout kWithNames{{u"Вариант"_s, u"Ученик"_s, u"λ, нм"_s, u"Элемент"_s, u"Символ"_s},
+                        {0.0, 0.11, 0.62, 0.73, 0.9}};
+
+std::vector<QString> cells(const classroom::KeyRow &row, bool withNames)
 {
-    for (size_t i = 0; i < cells.size(); ++i) {
-        const int x = left + int(kCellStarts[i] * width);
-        painter.drawText(QRect(x, top, width, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter, cells[i]);
+    std::vector<QString> c{QString::number(row.variant)};
+    if (withNames)
+        c.push_back(row.pupil);
+    c.insert(c.end(), {QString::number(row.line.nm), row.line.element.toString(), row.line.symbol.toString()});
+    return c;
+}
+
+void drawRow(QPainter &painter, const Layout &layout, int left, int width, int top, const std::vector<QString> &texts)
+{
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const int x = left + int(layout.starts[i] * width);
+        const int end = i + 1 < texts.size() ? left + int(layout.starts[i + 1] * width) - 4 : left + width;
+        painter.drawText(QRect(x, top, end - x, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(texts[i], Qt::ElideRight, end - x));
+    }
+}
+
+void drawHeader(QPainter &painter, QFont font, const classroom::ClassroomTask &task)
+{
+    font.setPixelSize(15);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(kMargin, kTitleBaseline, u"Ключ ответов: %1"_s.arg(task.title));
+    font.setPixelSize(11);
+    font.setBold(false);
+    painter.setFont(font);
+    QString line = task.form.isEmpty() ? QString() : u"Класс %1    "_s.arg(task.form);
+    line += u"Код задания %1    Дата %2"_s.arg(task.code, task.created.toString(u"dd.MM.yyyy"_s));
+    painter.drawText(kMargin, kHeaderBaseline, line);
+}
+
+// The rows from first on, in columns of rowsPerColumn side by side.
+void drawTable(QPainter &painter, QFont font, const Layout &layout, const std::vector<classroom::KeyRow> &rows,
+               size_t first, size_t count, int columns, int width, int rowsPerColumn)
+{
+    const bool withNames = layout.headings.size() == 5;
+    for (int c = 0; c < columns; ++c) {
+        const int left = kMargin + c * width;
+        font.setPixelSize(9);
+        font.setBold(true);
+        painter.setFont(font);
+        drawRow(painter, layout, left, width, kTableTop, layout.headings);
+        painter.drawLine(left, kTableTop + kRowHeight, left + width - 12, kTableTop + kRowHeight);
+        font.setBold(false);
+        font.setPixelSize(10);
+        painter.setFont(font);
+        const size_t from = first + size_t(c * rowsPerColumn);
+        for (size_t i = from; i < std::min(first + count, from + size_t(rowsPerColumn)); ++i)
+            drawRow(painter, layout, left, width, kTableTop + kRowHeight * int(i - from + 1), cells(rows[i], withNames));
     }
 }
 
 } // namespace
 
-QByteArray answerKeyPdf(const QString &code, const std::vector<bench::AnswerKeyRow> &rows)
+QByteArray answerKeyPdf(const classroom::ClassroomTask &task, const std::vector<classroom::KeyRow> &rows)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(72);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    const QString title = u"Ключ ответов: контрольное задание «%1»"_s.arg(code);
-    writer.setTitle(title);
+    writer.setTitle(u"Ключ ответов: %1, код %2"_s.arg(task.title, task.code));
     writer.setCreator(u"gratinglab"_s);
-
-    QPainter painter(&writer);
-    QFont font(u"Arial"_s);
-    font.setPointSize(15);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(kMargin, kTitleBaseline, title);
-
-    const int columns = std::max<int>(1, int((rows.size() + kRowsPerColumn - 1) / kRowsPerColumn));
-    const int width = std::min(kMaxColumnWidth, (kPageWidth - 2 * kMargin) / columns);
-    for (int c = 0; c < columns; ++c) {
-        const int left = kMargin + c * width;
-        font.setPointSize(9);
-        painter.setFont(font);
-        drawRow(painter, left, width, kTableTop, {u"Вариант"_s, u"λ, нм"_s, u"Элемент"_s, u"Символ"_s});
-        painter.drawLine(left, kTableTop + kRowHeight, left + width - 12, kTableTop + kRowHeight);
-        font.setBold(false);
-        font.setPointSize(10);
-        painter.setFont(font);
-        const size_t first = size_t(c * kRowsPerColumn);
-        for (size_t i = first; i < std::min(rows.size(), first + kRowsPerColumn); ++i) {
-            const bench::AnswerKeyRow &row = rows[i];
-            drawRow(painter, left, width, kTableTop + kRowHeight * int(i - first + 1),
-                    {QString::number(row.variant), QString::number(row.line.nm), row.line.element.toString(),
-                     row.line.symbol.toString()});
-        }
-        font.setBold(true);
-    }
-    painter.end();
+    paintAnswerKey(writer, task, rows);
     return bytes;
+}
+
+void paintAnswerKey(QPagedPaintDevice &device, const classroom::ClassroomTask &task,
+                    const std::vector<classroom::KeyRow> &rows)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(&device);
+    // Everything is laid out in points; a printer has more dots to the point.
+    painter.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
+    const QFont font(u"Arial"_s);
+    const bool withNames = std::any_of(rows.begin(), rows.end(), [](const auto &r) { return !r.pupil.isEmpty(); });
+    if (!withNames) {
+        drawHeader(painter, font, task);
+        const int columns = std::max<int>(1, int((rows.size() + kRowsPerColumn - 1) / kRowsPerColumn));
+        const int width = std::min(kMaxColumnWidth, (kPageWidth - 2 * kMargin) / columns);
+        drawTable(painter, font, kWithoutNames, rows, 0, rows.size(), columns, width, kRowsPerColumn);
+    } else {
+        for (size_t first = 0; first < rows.size(); first += kRowsPerPage) {
+            if (first > 0)
+                device.newPage();
+            drawHeader(painter, font, task);
+            drawTable(painter, font, kWithNames, rows, first, std::min<size_t>(kRowsPerPage, rows.size() - first), 1,
+                      kPageWidth - 2 * kMargin, kRowsPerPage);
+        }
+    }
 }

@@ -22,7 +22,12 @@ enum Where : unsigned {
     InRender = 1u << unsigned(Mode::Render),
     InScreenshot = 1u << unsigned(Mode::Screenshot),
     InAnswerKey = 1u << unsigned(Mode::AnswerKey),
+    InNewTask = 1u << unsigned(Mode::NewTask),
+    InTeacher = 1u << unsigned(Mode::Teacher),
 };
+
+// The modes that take one file without an option before it.
+constexpr unsigned kTakeAFile = InWindow | InTeacher | InScreenshot;
 
 struct OptionSpec {
     QStringView name;
@@ -40,7 +45,9 @@ constexpr std::array kOptions{
                                u"или без --variant их спрашивает окно «Контрольное задание»",
                InWindow | InRender | InScreenshot, std::nullopt},
     OptionSpec{u"variant", u"N", u"вариант ученика, от 1 до 99", InWindow | InRender | InScreenshot, std::nullopt},
-    OptionSpec{u"pupil", u"ИМЯ", u"имя ученика, до 60 знаков (необязательно)", InWindow | InScreenshot, std::nullopt},
+    OptionSpec{u"pupil", u"ИМЯ", u"имя ученика, до 60 знаков (необязательно); с файлом\n"
+                                 u"задания, где есть список класса, — имя из этого списка",
+               InWindow | InScreenshot, std::nullopt},
 
     OptionSpec{u"render", u"ФАЙЛ.png", u"записать картину стенда 945 × 445 в PNG, не открывая окна", InRender,
                Mode::Render},
@@ -67,16 +74,37 @@ constexpr std::array kOptions{
     OptionSpec{u"screenshot", u"ФАЙЛ.png", u"записать всё окно %1 с открытым экраном,\n"
                                           u"нарисованное вне экрана",
                InScreenshot, Mode::Screenshot},
-    OptionSpec{u"screen", u"ЭКРАН", u"title, procedure, experiment или journal\n"
-                                    u"(по умолчанию title — заставка)",
+    OptionSpec{u"screen", u"ЭКРАН", u"title, procedure, experiment, journal или teacher — окно\n"
+                                    u"учителя с заданием из ФАЙЛА учителя (по умолчанию title)",
                InScreenshot, std::nullopt},
 
-    OptionSpec{u"answer-key", u"КОД", u"напечатать ключ ответов учителя: по строке на вариант\n"
-                                     u"(вариант, длина волны в нм, элемент, символ через табуляцию)",
-               InAnswerKey, Mode::AnswerKey},
-    OptionSpec{u"variants", u"N", u"число вариантов в ключе, от 1 до 99 (по умолчанию 30)", InAnswerKey,
+    OptionSpec{u"teacher", u"", u"открыть окно учителя: новое задание, ключ ответов, печать,\n"
+                               u"PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это задание",
+               InTeacher, Mode::Teacher},
+
+    OptionSpec{u"new-task", u"ФАЙЛ", u"без окна записать новое задание: ФАЙЛ учителя\n"
+                                    u"(.gratinglab-teacher) и файл задания для учеников в папке\n"
+                                    u"класса; код для доски — на стандартный вывод",
+               InNewTask, Mode::NewTask},
+    OptionSpec{u"class-folder", u"ПАПКА", u"папка класса для файла задания (.gratinglab-task)", InNewTask,
                std::nullopt},
-    OptionSpec{u"pdf", u"ФАЙЛ", u"записать ключ и в PDF на одной странице A4", InAnswerKey, std::nullopt},
+    OptionSpec{u"pupils", u"СПИСОК", u"список учеников, UTF-8: по одному в строке, после табуляции\n"
+                                    u"или «;» можно адрес или номер; не больше 99",
+               InNewTask, std::nullopt},
+    OptionSpec{u"variants", u"N", u"вместо списка: число вариантов, от 1 до 99", InNewTask, std::nullopt},
+    OptionSpec{u"title", u"ТЕКСТ", u"название (по умолчанию «Измерение длины световой волны»)", InNewTask,
+               std::nullopt},
+    OptionSpec{u"class", u"КЛАСС", u"класс, например 9Б", InNewTask, std::nullopt},
+    OptionSpec{u"code", u"КОД", u"код для доски (по умолчанию случайный, вида 4817-2593)", InNewTask,
+               std::nullopt},
+
+    OptionSpec{u"answer-key", u"ФАЙЛ", u"напечатать ключ ответов по ФАЙЛУ учителя: по строке на\n"
+                                      u"вариант (вариант, ученик, длина волны в нм, элемент, символ\n"
+                                      u"через табуляцию)",
+               InAnswerKey, Mode::AnswerKey},
+    OptionSpec{u"pdf", u"ФАЙЛ", u"записать ключ и в PDF (A4)", InAnswerKey, std::nullopt},
+    OptionSpec{u"moodle-xml", u"ФАЙЛ", u"записать ключ как тест для Moodle (Moodle XML)", InAnswerKey,
+               std::nullopt},
 
     OptionSpec{u"help", u"", u"показать эту справку", 0, Mode::Help},
     OptionSpec{u"version", u"", u"показать версию программы", 0, Mode::Version},
@@ -191,8 +219,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         }
         return failed(syntaxError(marked, parser.errorText()));
     }
-    if (!parser.positionalArguments().isEmpty())
-        return failed(u"лишний аргумент «%1» (см. --help)"_s.arg(parser.positionalArguments().first()));
+    const QStringList positional = parser.positionalArguments();
 
     const OptionSpec *selector = nullptr;
     for (const QString &name : parser.optionNames()) {
@@ -207,10 +234,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
         selector = o;
     }
     line.mode = selector ? *selector->selects : Mode::Window;
+    const unsigned here = 1u << unsigned(line.mode);
+    if (!positional.isEmpty()) {
+        if (positional.size() > 1 || !(here & kTakeAFile))
+            return failed(u"лишний аргумент «%1» (см. --help)"_s.arg(positional.last()));
+        line.file = positional.first();
+    }
     if (line.mode == Mode::Help || line.mode == Mode::Version)
         return line;
 
-    const unsigned here = 1u << unsigned(line.mode);
     for (const OptionSpec &o : kOptions) {
         if (!line.options.has(o.name.toString()) || o.selects || (o.where & here))
             continue;
@@ -225,6 +257,7 @@ QString usageText()
 {
     QString text = uR"(Использование:
   gratinglab [--task [КОД] [--variant N] [--pupil ИМЯ]]
+  gratinglab ФАЙЛ.gratinglab-task [--pupil ИМЯ | --variant N]
   gratinglab --render ФАЙЛ.png [--wavelength НМ] [--wavelength-text ТЕКСТ]
              [--grating D] [--order K] [--state ФАЙЛ]
   gratinglab --render ФАЙЛ.png --task КОД --variant N [--grating D]
@@ -233,10 +266,17 @@ QString usageText()
              [--cursor Y] [--order K] [--state ФАЙЛ]
   gratinglab --screenshot ФАЙЛ.png [--screen title|procedure|experiment|journal]
              [--task КОД --variant N [--pupil ИМЯ]] [--source ИСТОЧНИК] [--cursor Y]
-  gratinglab --answer-key КОД [--variants N] [--pdf ФАЙЛ]
+  gratinglab --screenshot ФАЙЛ.png --screen teacher ФАЙЛ.gratinglab-teacher
+  gratinglab --teacher [ФАЙЛ.gratinglab-teacher]
+  gratinglab --new-task ФАЙЛ.gratinglab-teacher --class-folder ПАПКА
+             (--pupils СПИСОК | --variants N) [--title ТЕКСТ] [--class КЛАСС]
+             [--code КОД]
+  gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]
   gratinglab --help | --version
 
-Без параметров программа открывает своё окно.
+Без параметров программа открывает своё окно. С файлом задания из папки
+класса (.gratinglab-task) окно сразу начинает контрольное задание: ученик
+выбирает себя в списке класса (или вводит вариант, если списка нет).
 
 --render рисует картину стенда без окна, какой её показал бы экран
 «Эксперимент» после таких шагов: запуск; ползунок передвинут на НМ;
@@ -272,8 +312,8 @@ QString usageText()
 Каждый параметр со значением пишется и как --параметр=значение.
 
 Код выхода: 0 — готово; 1 — ТЕКСТ не целое число (картина и показания всё
-равно записаны, насколько нарисованы); 2 — неверные параметры или файл, который
-нельзя записать (тогда не записано ничего).
+равно записаны, насколько нарисованы); 2 — неверные параметры, файл, который
+нельзя прочитать, или файл, который нельзя записать (тогда не записано ничего).
 )"_s;
     return text;
 }

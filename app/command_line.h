@@ -10,7 +10,7 @@
 // the parser, the --help text and the mode each option belongs to. Every
 // message is Russian and goes through printMessage().
 
-enum class Mode { Window, Render, Screenshot, AnswerKey, Help, Version };
+enum class Mode { Window, Render, Screenshot, AnswerKey, NewTask, Teacher, Help, Version };
 
 // The options a command line gave, each at most once, without their dashes.
 // A mode reads and checks its own values from here.
@@ -28,6 +28,9 @@ struct CommandLine {
     Mode mode = Mode::Window;
     GivenOptions options;
     bool taskWithoutCode = false; // --task given bare: the dialog asks for the code
+    // The one argument that is not an option: the pupils' task file in the
+    // window, the teacher's file with --teacher or --screen teacher.
+    std::optional<QString> file;
     QString error;                // one line without the program's name; exit status 2
 };
 

@@ -13,13 +13,17 @@ std::optional<journal::SaveTarget> QtJournalDialogs::chooseSaveFile(QWidget *par
 {
     const QString pdf = u"Отчёт PDF (*.pdf)"_s;
     const QString csv = u"Таблица CSV (*.csv)"_s;
+    const QString result = u"Файл результата для учителя (*.gratinglab-result)"_s;
     QFileDialog dialog(parent, u"Сохранить журнал"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({pdf, csv});
+    dialog.setNameFilters({pdf, csv, result});
     dialog.selectFile(u"журнал"_s);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    const auto type = dialog.selectedNameFilter() == csv ? journal::FileType::Csv : journal::FileType::Pdf;
+    const QString chosen = dialog.selectedNameFilter();
+    const auto type = chosen == csv  ? journal::FileType::Csv
+        : chosen == result           ? journal::FileType::Result
+                                     : journal::FileType::Pdf;
     return journal::SaveTarget{dialog.selectedFiles().constFirst(), type};
 }
 

@@ -133,6 +133,12 @@ void JournalScreen::clearAsked()
         journal_.clear();
 }
 
+void JournalScreen::showNote(const QString &note, const QString &reason)
+{
+    ui_->Lbl_zametka->setText(note);
+    ui_->Lbl_zametka->setToolTip(reason);
+}
+
 bool JournalScreen::mayClose()
 {
     if (!journal_.model().hasUnsavedRows())

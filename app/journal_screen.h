@@ -35,6 +35,9 @@ public:
     // The window is closing: unsaved rows are saved, dropped or keep the
     // program running, as the pupil answers.
     bool mayClose();
+    // A quiet line under the table, e.g. that the class folder takes no
+    // results; the reason in its tooltip.
+    void showNote(const QString &note, const QString &reason);
 
 private:
     void showPupil();

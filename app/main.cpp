@@ -1,18 +1,37 @@
 #include "answer_key_mode.h"
 #include "application.h"
+#include "classroom_texts.h"
 #include "command_line.h"
 #include "display_check.h"
+#include "journal_recovery.h"
+#include "journal_screen.h"
+#include "result_keeper.h"
 #include "mainUnit.h"
+#include "new_task_mode.h"
 #include "render_mode.h"
 #include "screenshot_mode.h"
 #include "task_dialog.h"
+#include "task_files.h"
 #include "task_start.h"
+#include "teacher_window.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+int noDisplay()
+{
+    printMessage(u"нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"_s);
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -40,6 +59,31 @@ int main(int argc, char **argv)
         QGuiApplication app(argc, argv);
         return runAnswerKeyMode(*options);
     }
+    case Mode::NewTask: {
+        classroom::SystemRandom random;
+        const auto options = readNewTaskOptions(line, random, &error);
+        if (!options)
+            return refuse(error);
+        QCoreApplication app(argc, argv);
+        return runNewTaskMode(*options);
+    }
+    case Mode::Teacher: {
+        if (line.file) {
+            const auto read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
+            if (!read.ok())
+                return refuse(classroom::fileMessage(*line.file, classroom::TaskFileKind::Teacher, read.error));
+        }
+        if (!displayAvailable())
+            return noDisplay();
+        Application app(argc, argv);
+        QtTeacherDialogs dialogs;
+        classroom::SystemRandom random;
+        TeacherWindow window(dialogs, random);
+        if (line.file)
+            window.openTeacherFile(*line.file);
+        window.show();
+        return app.exec();
+    }
     case Mode::Render: {
         const auto options = readRenderOptions(line, &error);
         if (!options)
@@ -63,14 +107,21 @@ int main(int argc, char **argv)
     const TaskStart task = readTaskStart(line, &error);
     if (!error.isEmpty())
         return refuse(error);
-    if (!displayAvailable()) {
-        printMessage(u"нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"_s);
-        return 1;
-    }
+    if (!displayAvailable())
+        return noDisplay();
     Application app(argc, argv);
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
-    if (const auto started = taskToStart(task))
-        Form1.startTask(*started);
+    JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
+    ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
+    QObject::connect(&results, &ResultKeeper::classFolderFailed, &Form1.journalScreen(), &JournalScreen::showNote);
+    // A journal brought back after a crash brings its own task.
+    if (!recovery.offerLeftover()) {
+        QString taskFile;
+        if (const auto started = taskToStart(task, &taskFile))
+            Form1.startTask(*started, taskFile);
+    }
     Form1.show();
-    return app.exec();
+    const int status = app.exec();
+    recovery.finish();
+    return status;
 }

@@ -87,9 +87,15 @@ QString TForm1::caption()
     return QStringLiteral(u"  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)");
 }
 
-void TForm1::startTask(const bench::Task &task)
+void TForm1::startTask(const bench::Task &task, const QString &taskFile)
 {
-    session_->startTask(task);
+    resumeTask(task, 0, false, taskFile);
+}
+
+void TForm1::resumeTask(const bench::Task &task, unsigned checks, bool solved, const QString &taskFile)
+{
+    taskFile_ = taskFile;
+    session_->resumeTask(task, checks, solved);
     setWindowTitle(caption() + bench::taskCaptionSuffix(task.variant));
     // The pupil's class is not part of a task: what was typed stays.
     journal_->setPupil({task.pupil, journal_->pupil().form, task.code, QString::number(task.variant)});

@@ -39,7 +39,11 @@ public:
 
     // The bench becomes the classroom task of that variant, and the caption
     // says so.
-    void startTask(const bench::Task &task);
+    // taskFile: the class's task file it came from, if any.
+    void startTask(const bench::Task &task, const QString &taskFile = {});
+    // The task as the journal's recovery copy left it.
+    void resumeTask(const bench::Task &task, unsigned checks, bool solved, const QString &taskFile = {});
+    const QString &taskFile() const { return taskFile_; }
 
     void FormCreate();
     void Button4Click(); // title screen
@@ -65,4 +69,5 @@ private:
     ExperimentScreen *experiment_ = nullptr;
     std::unique_ptr<journal::Journal> journal_;
     JournalScreen *journalScreen_ = nullptr;
+    QString taskFile_;
 };

@@ -1,6 +1,9 @@
 #include "screenshot_mode.h"
 
+#include "classroom_texts.h"
 #include "mainUnit.h"
+#include "task_files.h"
+#include "teacher_window.h"
 #include "ui_mainUnit.h"
 
 #include <QApplication>
@@ -14,6 +17,26 @@ using namespace Qt::Literals::StringLiterals;
 std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, QString *error)
 {
     ScreenshotOptions options;
+    if (line.options.value(u"screen"_s) == u"teacher"_s) {
+        options.screen = ScreenshotOptions::Teacher;
+        options.imagePath = line.options.value(u"screenshot"_s).value_or(QString());
+        if (!line.file || line.options.has(u"task"_s) || line.options.has(u"pupil"_s) || line.options.has(u"variant"_s)) {
+            *error = u"--screen teacher принимает только файл учителя (.gratinglab-teacher)"_s;
+            return std::nullopt;
+        }
+        const auto read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
+        if (!read.ok()) {
+            *error = classroom::fileMessage(*line.file, classroom::TaskFileKind::Teacher, read.error);
+            return std::nullopt;
+        }
+        options.teacherTask = read.task;
+        options.teacherFile = *line.file;
+        if (options.imagePath.isEmpty()) {
+            *error = u"параметру --screenshot нужно имя файла"_s;
+            return std::nullopt;
+        }
+        return options;
+    }
     options.task = readTaskStart(line, error);
     if (!error->isEmpty())
         return std::nullopt;
@@ -43,7 +66,7 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
     if (const auto screen = line.options.value(u"screen"_s)) {
         const auto it = std::find_if(screens.begin(), screens.end(), [&](const auto &s) { return s.first == *screen; });
         if (it == screens.end()) {
-            *error = u"--screen: нужно title, procedure, experiment или journal, а не «%1»"_s.arg(*screen);
+            *error = u"--screen: нужно title, procedure, experiment, journal или teacher, а не «%1»"_s.arg(*screen);
             return std::nullopt;
         }
         options.screen = it->second;
@@ -63,17 +86,55 @@ QImage screenshot(TForm1 &form, ScreenshotOptions::Screen screen)
     return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+namespace {
+
+// The window's proposal of a new code, the same in every picture.
+class FixedDigits final : public classroom::RandomSource {
+public:
+    std::uint32_t below(std::uint32_t bound) override { return (next_ += 7) % bound; }
+
+private:
+    std::uint32_t next_ = 0;
+};
+
+// A dialog would block a picture; none is ever asked for.
+class NoDialogs final : public TeacherDialogs {
+public:
+    QString chooseSaveFile(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString chooseOpenFile(QWidget *, const QString &, const QString &) override { return {}; }
+    bool print(QWidget *, const std::function<void(QPagedPaintDevice &)> &) override { return false; }
+};
+
+QImage teacherScreenshot(const ScreenshotOptions &options)
+{
+    NoDialogs dialogs;
+    FixedDigits digits;
+    TeacherWindow window(dialogs, digits);
+    window.openTeacherFile(options.teacherFile);
+    window.show();
+    QApplication::processEvents();
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int writePng(const QString &path, const QImage &image)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        return refuse(cannotWrite(path, file.errorString()));
+    return 0;
+}
+
+} // namespace
+
 int runScreenshotMode(const ScreenshotOptions &options, const bench::NumberFormat &format)
 {
+    if (options.screen == ScreenshotOptions::Teacher)
+        return writePng(options.imagePath, teacherScreenshot(options));
     TForm1 form(format);
     if (options.task.task)
         form.startTask(*options.task.task);
     applySourceStart(form.session(), options.light);
     form.show();
     QApplication::processEvents();
-    const QImage image = screenshot(form, options.screen);
-    QSaveFile file(options.imagePath);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return refuse(cannotWrite(options.imagePath, file.errorString()));
-    return 0;
+    return writePng(options.imagePath, screenshot(form, options.screen));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classroom_task.h"
 #include "command_line.h"
 #include "number_text.h"
 #include "source_start.h"
@@ -14,13 +15,17 @@ class TForm1;
 
 // gratinglab --screenshot OUT.png [--screen title|procedure|experiment|journal]
 // Starts the program as usual, drawn off screen, opens the screen and writes
-// the window's client area (kWindowSize) as PNG.
+// the window's client area (kWindowSize) as PNG. --screen teacher
+// TEACHER_FILE draws the teacher's window with that task instead.
 struct ScreenshotOptions {
-    enum Screen { Title, Procedure, Experiment, Journal };
+    enum Screen { Title, Procedure, Experiment, Journal, Teacher };
     QString imagePath;
     Screen screen = Title;
     TaskStart task;
     SourceStart light; // --source, --cursor
+    // Teacher: the teacher's window with this task open, read and checked.
+    std::optional<classroom::ClassroomTask> teacherTask;
+    QString teacherFile;
 };
 
 // The screenshot options of a parsed command line, or the first thing wrong

@@ -1,11 +1,29 @@
 #include "task_dialog.h"
 
+#include "classroom_texts.h"
+#include "pupil_start.h"
+#include "task_files.h"
 #include "task_texts.h"
 #include "ui_task_dialog.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 
-TaskDialog::TaskDialog(QWidget *parent) : QDialog(parent), ui_(std::make_unique<Ui::TaskDialog>())
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString askForTaskFile(QWidget *parent)
+{
+    return QFileDialog::getOpenFileName(parent, u"Открыть файл задания"_s, QString(),
+                                        u"Файлы задания (*.gratinglab-task);;Все файлы (*)"_s);
+}
+
+} // namespace
+
+TaskDialog::TaskDialog(QWidget *parent)
+    : QDialog(parent), chooseTaskFile(askForTaskFile), ui_(std::make_unique<Ui::TaskDialog>())
 {
     ui_->setupUi(this);
     QPalette red = ui_->Lbl_message->palette();
@@ -13,20 +31,87 @@ TaskDialog::TaskDialog(QWidget *parent) : QDialog(parent), ui_(std::make_unique<
     ui_->Lbl_message->setPalette(red);
     connect(ui_->Btn_start, &QPushButton::clicked, this, &TaskDialog::accept);
     connect(ui_->Btn_cancel, &QPushButton::clicked, this, &TaskDialog::reject);
+    connect(ui_->Btn_openFile, &QPushButton::clicked, this, [this] {
+        if (const QString path = chooseTaskFile(this); !path.isEmpty())
+            openTaskFile(path);
+    });
+    connect(ui_->Cb_pupil, &QComboBox::currentIndexChanged, this, &TaskDialog::pupilPicked);
 }
 
 TaskDialog::~TaskDialog() = default;
 
 void TaskDialog::prefill(const TaskStart &start)
 {
-    ui_->Ed_code->setText(start.code.value_or(QString()));
-    ui_->Ed_variant->setText(start.variant.value_or(QString()));
+    if (start.file) {
+        showTaskFile(*start.file);
+        filePath_ = start.filePath;
+    }
+    else
+        ui_->Ed_code->setText(start.code.value_or(QString()));
+    ui_->Ed_variant->setText(start.variant.value_or(ui_->Ed_variant->text()));
     ui_->Ed_pupil->setText(start.pupil.value_or(QString()));
+}
+
+bool TaskDialog::openTaskFile(const QString &path)
+{
+    const classroom::TaskFileRead read = classroom::readTaskFile(path, classroom::TaskFileKind::Pupils);
+    if (!read.ok()) {
+        ui_->Lbl_message->setText(
+            classroom::fileMessage(QFileInfo(path).fileName(), classroom::TaskFileKind::Pupils, read.error));
+        return false;
+    }
+    ui_->Lbl_message->clear();
+    showTaskFile(read.task);
+    filePath_ = path;
+    return true;
+}
+
+void TaskDialog::showTaskFile(const classroom::ClassroomTask &file)
+{
+    Ui::TaskDialog &f = *ui_;
+    file_ = file;
+    f.Lbl_file->setText(file.form.isEmpty() ? u"«%1»"_s.arg(file.title)
+                                            : u"«%1», класс %2"_s.arg(file.title, file.form));
+    f.Ed_code->setText(file.code);
+    f.Ed_code->setReadOnly(true);
+    f.Ed_variant->clear();
+    f.Ed_variant->setReadOnly(file.hasList());
+    f.Ed_pupil->setVisible(!file.hasList());
+    f.Cb_pupil->setVisible(file.hasList());
+    f.Cb_pupil->clear();
+    if (file.hasList()) {
+        f.Cb_pupil->addItem(u"— выберите себя в списке —"_s);
+        for (const classroom::Pupil &pupil : file.pupils)
+            f.Cb_pupil->addItem(pupil.name);
+        f.Cb_pupil->setFocus();
+    } else {
+        f.Ed_variant->setFocus();
+    }
+}
+
+void TaskDialog::pupilPicked(int index)
+{
+    if (file_ && file_->hasList())
+        ui_->Ed_variant->setText(index > 0 ? QString::number(file_->pupils[size_t(index - 1)].variant) : QString());
 }
 
 void TaskDialog::accept()
 {
     Ui::TaskDialog &f = *ui_;
+    if (file_) {
+        const QString pupil = file_->hasList() ? (f.Cb_pupil->currentIndex() > 0 ? f.Cb_pupil->currentText() : QString())
+                                               : f.Ed_pupil->text();
+        const classroom::PupilStart start = classroom::startFromTaskFile(*file_, pupil, f.Ed_variant->text());
+        if (start.task) {
+            task_ = start.task;
+            QDialog::accept();
+            return;
+        }
+        f.Lbl_message->setText(start.error);
+        QWidget *wrong = file_->hasList() ? static_cast<QWidget *>(f.Cb_pupil) : f.Ed_variant;
+        wrong->setFocus();
+        return;
+    }
     const bench::TaskParse parse = bench::parseTask(f.Ed_code->text(), f.Ed_variant->text(), f.Ed_pupil->text());
     if (parse.error == bench::TaskInputError::None) {
         task_ = parse.task;
@@ -42,13 +127,17 @@ void TaskDialog::accept()
     wrong->selectAll();
 }
 
-std::optional<bench::Task> taskToStart(const TaskStart &start)
+std::optional<bench::Task> taskToStart(const TaskStart &start, QString *taskFile)
 {
+    if (taskFile)
+        *taskFile = start.file ? start.filePath : QString();
     if (start.task || !start.wanted)
         return start.task;
     TaskDialog dialog;
     dialog.prefill(start);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    if (taskFile)
+        *taskFile = dialog.taskFilePath();
     return dialog.task();
 }

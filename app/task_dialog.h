@@ -1,10 +1,12 @@
 #pragma once
 
+#include "classroom_task.h"
 #include "task_code.h"
 #include "task_start.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -12,9 +14,11 @@ namespace Ui {
 class TaskDialog;
 }
 
-// «Контрольное задание»: the teacher's code, the pupil's variant and name.
-// Start refuses what is wrong with a Russian message and keeps everything
-// typed; Cancel leaves the ordinary exercise.
+// «Контрольное задание»: the teacher's code, the pupil's variant and name,
+// typed or taken from the class's task file. With the file's class list the
+// pupil picks their name and the variant follows. Start refuses what is
+// wrong with a Russian message and keeps everything typed; Cancel leaves the
+// ordinary exercise.
 class TaskDialog : public QDialog {
     Q_OBJECT
 
@@ -22,19 +26,34 @@ public:
     explicit TaskDialog(QWidget *parent = nullptr);
     ~TaskDialog() override;
 
-    // The values the command line already gave.
+    // The values the command line already gave, its task file included.
     void prefill(const TaskStart &start);
     Ui::TaskDialog &ui() { return *ui_; }
     // The task started; empty until Start has accepted.
     const std::optional<bench::Task> &task() const { return task_; }
+    // The task file shown, if the task came from one.
+    const QString &taskFilePath() const { return filePath_; }
+
+    // «Открыть файл задания…» asks here for the file; Qt's file dialog in the
+    // program, a given path in tests. Empty when cancelled.
+    std::function<QString(QWidget *parent)> chooseTaskFile;
+    // Reads and shows a task file; a bad one leaves the dialog as it was and
+    // says why below the fields.
+    bool openTaskFile(const QString &path);
 
     void accept() override;
 
 private:
+    void showTaskFile(const classroom::ClassroomTask &file);
+    void pupilPicked(int index);
+
     std::unique_ptr<Ui::TaskDialog> ui_;
     std::optional<bench::Task> task_;
+    std::optional<classroom::ClassroomTask> file_;
+    QString filePath_;
 };
 
 // The task the command line asks for, through the dialog when something is
 // missing; empty for the ordinary exercise.
-std::optional<bench::Task> taskToStart(const TaskStart &start);
+// taskFile gets the class's task file the task came from, if any.
+std::optional<bench::Task> taskToStart(const TaskStart &start, QString *taskFile = nullptr);

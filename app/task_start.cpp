@@ -1,5 +1,8 @@
 #include "task_start.h"
 
+#include "classroom_texts.h"
+#include "pupil_start.h"
+#include "task_files.h"
 #include "task_texts.h"
 
 #include <array>
@@ -26,8 +29,48 @@ const std::array<TaskOption, 3> &taskOptions()
 
 } // namespace
 
+namespace {
+
+TaskStart readTaskFileStart(const CommandLine &line, QString *error)
+{
+    TaskStart start;
+    start.wanted = true;
+    if (line.options.has(u"task"_s)) {
+        *error = u"файл задания и --task нельзя задать вместе: код уже в файле"_s;
+        return {};
+    }
+    const classroom::TaskFileRead read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Pupils);
+    if (!read.ok()) {
+        *error = classroom::fileMessage(*line.file, classroom::TaskFileKind::Pupils, read.error);
+        return {};
+    }
+    start.file = read.task;
+    start.filePath = *line.file;
+    start.code = read.task.code;
+    start.pupil = line.options.value(u"pupil"_s);
+    start.variant = line.options.value(u"variant"_s);
+    if (read.task.hasList() && start.variant) {
+        *error = u"в этом задании вариант следует из списка класса: задайте --pupil ИМЯ, а не --variant"_s;
+        return {};
+    }
+    if (read.task.hasList() ? !start.pupil : !start.variant)
+        return start; // the dialog asks
+    const classroom::PupilStart pupil =
+        classroom::startFromTaskFile(read.task, start.pupil.value_or(QString()), start.variant.value_or(QString()));
+    if (!pupil.task) {
+        *error = u"%1: %2"_s.arg(read.task.hasList() ? u"--pupil"_s : u"--variant"_s, pupil.error);
+        return {};
+    }
+    start.task = pupil.task;
+    return start;
+}
+
+} // namespace
+
 TaskStart readTaskStart(const CommandLine &line, QString *error)
 {
+    if (line.file)
+        return readTaskFileStart(line, error);
     TaskStart start;
     start.wanted = line.options.has(u"task"_s);
     for (const TaskOption &o : taskOptions()) {

@@ -136,6 +136,8 @@ public:
     // then on the slider and the arrows do nothing, the wavelength field
     // takes no typing, and the check button judges by the task's rule.
     ActionResult startTask(const Task &task) noexcept;
+    // The task as a recovered journal left it: its checks counted, solved or not.
+    ActionResult resumeTask(const Task &task, unsigned checks, bool solved) noexcept;
     const std::optional<Task> &task() const { return task_; }
     bool taskSolved() const { return taskSolved_; } // a check was right
     unsigned taskChecks() const { return taskChecks_; } // judging presses

@@ -21,6 +21,14 @@ ActionResult BenchSession::startTask(const Task &task) noexcept
     return finish(setSliderLeft(sliderLeftForWavelength(task.lampLine().nm)));
 }
 
+ActionResult BenchSession::resumeTask(const Task &task, unsigned checks, bool solved) noexcept
+{
+    const ActionResult result = startTask(task);
+    taskChecks_ = checks;
+    taskSolved_ = solved;
+    return result;
+}
+
 Verdict BenchSession::judgeTask(const ShownReadouts &shown)
 {
     const TaskJudgement judgement = judgeTaskAnswer(text(TextField::Answer), task_->lampLine().nm, shown, format_);

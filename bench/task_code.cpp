@@ -3,11 +3,10 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 
+#include <array>
 #include <utility>
 
 namespace bench {
-
-namespace {
 
 bool hasControlCharacter(const QString &text)
 {
@@ -18,7 +17,6 @@ bool hasControlCharacter(const QString &text)
     return false;
 }
 
-// Characters as a reader counts them: a letter outside the BMP is one.
 qsizetype characterCount(const QString &text)
 {
     qsizetype count = 0;
@@ -28,8 +26,6 @@ qsizetype characterCount(const QString &text)
     }
     return count;
 }
-
-} // namespace
 
 std::optional<std::int64_t> decimalDigits(QStringView text)
 {
@@ -70,11 +66,34 @@ private:
     std::uint64_t state_;
 };
 
+// A code is copied from the board by eye, on whatever keyboard layout is on:
+// letters that look alike must be one letter. Latin capitals go to their
+// Cyrillic twins, and the Cyrillic О and З (the Latin O through О) to the
+// digits 0 and 3, which every layout types the same.
+QChar foldLookAlike(QChar c)
+{
+    static constexpr std::array<std::pair<char16_t, char16_t>, 14> kFolds{{
+        {u'A', u'А'}, {u'B', u'В'}, {u'C', u'С'}, {u'E', u'Е'}, {u'H', u'Н'}, {u'K', u'К'}, {u'M', u'М'},
+        {u'O', u'0'}, {u'P', u'Р'}, {u'T', u'Т'}, {u'X', u'Х'}, {u'Y', u'У'}, {u'О', u'0'}, {u'З', u'3'},
+    }};
+    for (const auto &[from, to] : kFolds) {
+        if (c == from)
+            return to;
+    }
+    return c;
+}
+
 } // namespace
 
 QString normaliseTaskCode(const QString &code)
 {
-    return code.trimmed().normalized(QString::NormalizationForm_C).toUpper();
+    QString normal = code.trimmed().normalized(QString::NormalizationForm_C).toUpper();
+    for (QChar &c : normal)
+        c = foldLookAlike(c);
+    // A folded letter may compose with the mark after it where the Latin one
+    // did not (У with a double acute is one letter, Y with it is not); the
+    // code must come out the same when normalised again, as a saved one is.
+    return normal.normalized(QString::NormalizationForm_C);
 }
 
 TaskInputError checkTaskCode(const QString &code)

@@ -35,7 +35,12 @@ enum class TaskInputError {
     PupilControlCharacter,
 };
 
-// Trimmed, NFC, upper case: "9б" and " 9Б " are the same task.
+// Characters as a reader counts them: a letter outside the BMP is one.
+qsizetype characterCount(const QString &text);
+bool hasControlCharacter(const QString &text);
+
+// Trimmed, NFC, upper case, look-alikes folded: «9а», « 9А » and the Latin
+// "9A" are one task, and so are «9О», "9O" and "90".
 QString normaliseTaskCode(const QString &code);
 TaskInputError checkTaskCode(const QString &code);
 TaskInputError checkVariant(const QString &variant);

@@ -31,6 +31,14 @@ void Journal::clear()
     lastBench_ = QImage();
 }
 
+void Journal::restore(const PupilData &pupil, const std::vector<JournalRow> &rows)
+{
+    clear();
+    for (const JournalRow &row : rows)
+        model_.append(row);
+    setPupil(pupil);
+}
+
 SetLight Journal::setLightOf(const bench::BenchSession &session)
 {
     if (const std::optional<bench::Task> &task = session.task()) {

@@ -35,8 +35,12 @@ public:
     const QImage &lastBench() const { return lastBench_; }
     // Every row goes, and the picture of their last check with them.
     void clear();
+    // The rows and pupil of a recovered copy, in place of what is here; they
+    // count as unsaved.
+    void restore(const PupilData &pupil, const std::vector<JournalRow> &rows);
 
     QDateTime now() const { return now_(); }
+    const bench::BenchSession &session() const { return session_; }
     void setNow(Now now) { now_ = std::move(now); }
     // What the bench was set to, as the journal may show it: in the ordinary
     // exercise the wavelength field; in a task the lamp's line, concealed

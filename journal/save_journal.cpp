@@ -2,6 +2,7 @@
 
 #include "csv_file.h"
 #include "journal.h"
+#include "journal_result.h"
 #include "report.h"
 
 #include <QDir>
@@ -48,18 +49,31 @@ SaveTarget resolveSaveTarget(const QString &chosenPath, FileType chosenType)
         return {chosenPath, FileType::Csv};
     if (suffix == u"pdf")
         return {chosenPath, FileType::Pdf};
+    if (u'.' + suffix == QStringView(classroom::kResultSuffix))
+        return {chosenPath, FileType::Result};
     if (!suffix.isEmpty())
         return {chosenPath, chosenType};
-    return {chosenPath + (chosenType == FileType::Csv ? u".csv"_s : u".pdf"_s), chosenType};
+    const QString extension = chosenType == FileType::Csv ? u".csv"_s
+        : chosenType == FileType::Pdf                     ? u".pdf"_s
+                                                          : QString::fromUtf16(classroom::kResultSuffix);
+    return {chosenPath + extension, chosenType};
 }
 
 std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target)
 {
+    std::optional<classroom::ResultFile> result;
+    if (target.type == FileType::Result) {
+        result = resultOfJournal(journal, journal.session(), journal.now().date());
+        if (!result)
+            return u"Файл результата бывает только у контрольного задания: сохраните журнал как отчёт PDF или таблицу CSV."_s;
+    }
     QSaveFile file(target.path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(target.path);
     if (target.type == FileType::Csv)
         file.write(csvBytes(journal.model()));
+    else if (result)
+        file.write(classroom::resultFileBytes(*result));
     else
         writePdf(journal, file);
     if (!file.commit())

@@ -8,14 +8,16 @@ namespace journal {
 
 class Journal;
 
-enum class FileType { Csv, Pdf };
+// The CSV table, the PDF report, or in a task the pupil's result file to
+// hand in by hand.
+enum class FileType { Csv, Pdf, Result };
 
 struct SaveTarget {
     QString path;
     FileType type;
 };
 
-// The type follows the name's extension (.csv or .pdf, any case); a name
+// The type follows the name's extension (.csv, .pdf or .gratinglab-result, any case); a name
 // without one takes the type chosen in the dialog, and its extension, so
 // that the file opens with a double click.
 SaveTarget resolveSaveTarget(const QString &chosenPath, FileType chosenType);

@@ -225,6 +225,10 @@ INSTANTIATE_TEST_SUITE_P(Names, SaveTargetTest,
                                            Chosen{"/tmp/a.PDF", FileType::Csv, "/tmp/a.PDF", FileType::Pdf},
                                            Chosen{"/tmp/a", FileType::Csv, "/tmp/a.csv", FileType::Csv},
                                            Chosen{"/tmp/v1.2/a", FileType::Pdf, "/tmp/v1.2/a.pdf", FileType::Pdf},
-                                           Chosen{"/tmp/a.txt", FileType::Pdf, "/tmp/a.txt", FileType::Pdf}));
+                                           Chosen{"/tmp/a.txt", FileType::Pdf, "/tmp/a.txt", FileType::Pdf},
+                                           Chosen{"/tmp/a.Gratinglab-Result", FileType::Csv,
+                                                  "/tmp/a.Gratinglab-Result", FileType::Result},
+                                           Chosen{"/tmp/9Б", FileType::Result, "/tmp/9Б.gratinglab-result",
+                                                  FileType::Result}));
 
 } // namespace

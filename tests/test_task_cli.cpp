@@ -18,10 +18,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// 9Б after normalisation, from the independently computed vectors.
-const QByteArray kKeyOf9B = "1\t410\tводород\tH\n2\t577\tртуть\tHg\n3\t579\tртуть\tHg\n4\t656\tводород\tH\n"
-                            "5\t703\tнеон\tNe\n6\t589\tнатрий\tNa\n";
-
 QByteArray tool(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -38,30 +34,99 @@ protected:
     bool dirEmpty() const { return QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
 };
 
-TEST_F(TaskCli, TheAnswerKeyOnStdoutAndAsAOnePageA4Pdf)
-{
-    const ProgramRun six = runProgram({u"--answer-key"_s, u" 9б "_s, u"--variants"_s, u"6"_s});
-    ASSERT_EQ(six.status, 0) << six.err.toStdString();
-    EXPECT_EQ(six.out, kKeyOf9B);
-    EXPECT_TRUE(six.err.isEmpty());
-    EXPECT_EQ(runProgram({u"--answer-key=9Б"_s}).out.count('\n'), 30); // the default
+// The class list and the code 4817-2593, whose variants 1..3 get 585, 577
+// and 436 nm (worked out by the separate script of the folding vectors).
+const QByteArray kList = "Иванов Пётр\tivanov@school.ru\r\nПетрова Анна;1042\r\nСидоров Илья\r\n";
+const QByteArray kKey = "1\tИванов Пётр\t585\tнеон\tNe\n2\tПетрова Анна\t577\tртуть\tHg\n"
+                        "3\tСидоров Илья\t436\tртуть\tHg\n";
 
-    const ProgramRun all = runProgram({u"--answer-key"_s, u"9Б"_s, u"--variants=99"_s, u"--pdf"_s, path("key.pdf")});
-    ASSERT_EQ(all.status, 0) << all.err.toStdString();
-    EXPECT_TRUE(all.out.startsWith(kKeyOf9B));
-    EXPECT_TRUE(all.out.endsWith("99\t535\tталлий\tTl\n"));
+TEST_F(TaskCli, ANewTaskAndItsKeyFromTheTeachersFileWithTheNames)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"class"_s));
+    QFile list(path("list.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write(kList) == kList.size());
+    list.close();
+    const ProgramRun made = runProgram({u"--new-task"_s, path("9b.gratinglab-teacher"), u"--class-folder"_s,
+                                        path("class"), u"--pupils"_s, path("list.txt"), u"--class"_s, u"9Б"_s,
+                                        u"--code"_s, u" 4817-2593 "_s});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, "4817-2593\n");
+    EXPECT_TRUE(QFile::exists(path("class/9b.gratinglab-task")));
+
+    const ProgramRun key = runProgram({u"--answer-key"_s, path("9b.gratinglab-teacher"), u"--pdf"_s, path("key.pdf"),
+                                       u"--moodle-xml"_s, path("quiz.xml")});
+    ASSERT_EQ(key.status, 0) << key.err.toStdString();
+    EXPECT_EQ(key.out, kKey);
+    EXPECT_TRUE(key.err.isEmpty());
     const QString info = QString::fromUtf8(tool(u"pdfinfo"_s, {path("key.pdf")}));
     EXPECT_TRUE(info.contains(QRegularExpression(u"Pages:\\s+1\\n"_s))) << info.toStdString();
     EXPECT_TRUE(info.contains(u"595 x 842 pts (A4)"_s)) << info.toStdString();
-    // Read back as text, each row is the same variant, nm, element and symbol.
-    const QString text = QString::fromUtf8(tool(u"pdftotext"_s, {u"-layout"_s, path("key.pdf"), u"-"_s}));
-    EXPECT_TRUE(text.contains(u"Ключ ответов: контрольное задание «9Б»"_s)) << text.toStdString();
-    const QString words = text.simplified();
-    for (const QString &row : QString::fromUtf8(all.out).split(u'\n', Qt::SkipEmptyParts)) {
-        const QString cells = row.split(u'\t').join(u' ');
-        EXPECT_TRUE(words.contains(QRegularExpression(u"(^| )"_s + QRegularExpression::escape(cells) + u"( |$)"_s)))
-            << cells.toStdString();
-    }
+    // Read back as text: the heading, then each row's cells in order.
+    const QString words = QString::fromUtf8(tool(u"pdftotext"_s, {u"-layout"_s, path("key.pdf"), u"-"_s})).simplified();
+    EXPECT_TRUE(words.contains(u"Ключ ответов: Измерение длины световой волны Класс 9Б Код задания 4817-2593 Дата "_s))
+        << words.toStdString();
+    for (const QString &row : QString::fromUtf8(kKey).split(u'\n', Qt::SkipEmptyParts))
+        EXPECT_TRUE(words.contains(row.split(u'\t').join(u' '))) << row.toStdString();
+    QFile quiz(path("quiz.xml"));
+    ASSERT_TRUE(quiz.open(QIODevice::ReadOnly));
+    const QByteArray xml = quiz.readAll();
+    EXPECT_EQ(xml.count("<question type=\"numerical\">"), 3);
+    EXPECT_TRUE(xml.contains("<text>Вариант 2 — Петрова Анна</text>"));
+
+    // The teacher's window as a picture takes the teacher's file only.
+    const ProgramRun shot = runProgram({u"--screenshot"_s, path("teacher.png"), u"--screen"_s, u"teacher"_s,
+                                        path("9b.gratinglab-teacher")});
+    ASSERT_EQ(shot.status, 0) << shot.err.toStdString();
+    EXPECT_FALSE(QImage(path("teacher.png")).isNull());
+    const ProgramRun wrong = runProgram({u"--screenshot"_s, path("pupils.png"), u"--screen"_s, u"teacher"_s,
+                                         path("class/9b.gratinglab-task")});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_FALSE(QFile::exists(path("pupils.png")));
+
+    // The pupils' copy names the class and the pupils, and nothing else.
+    QFile pupils(path("class/9b.gratinglab-task"));
+    ASSERT_TRUE(pupils.open(QIODevice::ReadOnly));
+    const QByteArray task = pupils.readAll();
+    for (const char *secret : {"585", "577", "436", "ivanov@", "1042", "неон", "ртуть"})
+        EXPECT_FALSE(task.contains(secret)) << secret;
+}
+
+// The pupil's start from the task file: the name picks the variant, and the
+// window is the one a typed code and variant give.
+TEST_F(TaskCli, ATaskFileAndANameStartThatNamesVariant)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"class"_s));
+    QFile list(path("list.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write(kList) == kList.size());
+    list.close();
+    ASSERT_EQ(runProgram({u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, path("class"),
+                          u"--pupils"_s, path("list.txt"), u"--code"_s, u"4817-2593"_s})
+                  .status,
+              0);
+    const QString file = path("class/t.gratinglab-task");
+    const ProgramRun fromFile = runProgram({u"--screenshot"_s, path("file.png"), u"--screen"_s, u"experiment"_s,
+                                            file, u"--pupil"_s, u" петрова  анна"_s});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err.toStdString();
+    const ProgramRun typed = runProgram({u"--screenshot"_s, path("typed.png"), u"--screen"_s, u"experiment"_s,
+                                         u"--task"_s, u"4817-2593"_s, u"--variant"_s, u"2"_s, u"--pupil"_s,
+                                         u"Петрова Анна"_s});
+    ASSERT_EQ(typed.status, 0) << typed.err.toStdString();
+    EXPECT_EQ(QImage(path("file.png")), QImage(path("typed.png")));
+
+    const ProgramRun stranger = runProgram({file, u"--pupil"_s, u"Петров Иван"_s});
+    EXPECT_EQ(stranger.status, 2);
+    EXPECT_EQ(stranger.err, "gratinglab: --pupil: «Петров Иван» нет в списке класса этого задания.\n");
+}
+
+// Without the teacher's file there is no key, whatever else is given.
+TEST_F(TaskCli, TheKeyNeedsTheTeachersFile)
+{
+    const ProgramRun code = runProgram({u"--answer-key"_s, u"9Б"_s});
+    EXPECT_EQ(code.status, 2);
+    EXPECT_TRUE(code.out.isEmpty());
+    EXPECT_EQ(code.err, "gratinglab: --answer-key: Не удалось прочитать файл «9Б»: такого файла нет. Ключ ответов "
+                        "выдаётся только по файлу учителя (.gratinglab-teacher), который записывают окно учителя и "
+                        "--new-task.\n");
 }
 
 TEST_F(TaskCli, TheRenderOfATaskIsTheBenchAtTheLineWithTheWavelengthLeftOut)
@@ -110,10 +175,23 @@ TEST_F(TaskCli, BadTaskArgumentsGiveOneLineExitTwoAndWriteNothing)
         {u"--render"_s, png, u"--task"_s, u"9Б"_s, u"--variant"_s, u"1"_s, u"--pupil"_s, u"Иванов"_s},
         {u"--screenshot"_s, png, u"--task"_s},
         {u"--answer-key"_s, u""_s},
-        {u"--answer-key"_s, u"9Б"_s, u"--variants"_s, u"100"_s, u"--pdf"_s, pdf},
-        {u"--answer-key"_s, u"9Б"_s, u"--variants"_s, u"0"_s},
+        {u"--answer-key"_s, u"9Б"_s, u"--variants"_s, u"6"_s, u"--pdf"_s, pdf},
+        {u"--answer-key"_s, u"9Б"_s, u"--pdf"_s, pdf},
+        {u"--answer-key"_s, dir.path(), u"--moodle-xml"_s, path("quiz.xml")},
         {u"--answer-key"_s, u"9Б"_s, u"--bogus"_s},
-        {u"--answer-key"_s, u"9Б"_s, u"--pdf"_s, path("missing/key.pdf")},
+        {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, path("missing"), u"--variants"_s, u"3"_s},
+        {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path()},
+        {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s, u"3"_s,
+         u"--pupils"_s, path("list.txt")},
+        {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--pupils"_s,
+         path("list.txt")},
+        {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s, u"100"_s},
+        {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s, u"3"_s,
+         u"--code"_s, QString(33, u'Ж')},
+        {u"--new-task"_s, path("missing/t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s,
+         u"3"_s},
+        {path("nothing.gratinglab-task")},
+        {path("nothing.gratinglab-task"), u"--teacher"_s},
     };
     for (const QStringList &args : cases) {
         const ProgramRun run = runProgram(args);
@@ -136,9 +214,11 @@ TEST_F(TaskCli, TheTaskWindowPrintsNothingAndTheHelpListsTheOptions)
 
     const ProgramRun help = runProgram({u"--help"_s});
     for (const char *line : {"gratinglab [--task [КОД] [--variant N] [--pupil ИМЯ]]",
-                             "gratinglab --answer-key КОД [--variants N] [--pdf ФАЙЛ]",
+                             "gratinglab ФАЙЛ.gratinglab-task [--pupil ИМЯ | --variant N]",
+                             "gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]",
                              "gratinglab --render ФАЙЛ.png --task КОД --variant N"})
         EXPECT_TRUE(help.out.contains(line)) << line;
+    EXPECT_FALSE(help.out.contains("--answer-key КОД"));
 }
 
 // The documentation's pictures were drawn before the task existed; a start

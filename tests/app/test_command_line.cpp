@@ -40,6 +40,14 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"GivenTwiceInBothForms", {u"--render"_s, u"a.png"_s, u"--order=1"_s, u"--order"_s, u"2"_s},
                 u"параметр --order задан дважды"_s},
         Refusal{"StrayArgument", {u"--render"_s, u"a.png"_s, u"extra"_s}, u"лишний аргумент «extra» (см. --help)"_s},
+        Refusal{"TwoFiles", {u"a.gratinglab-task"_s, u"b.gratinglab-task"_s},
+                u"лишний аргумент «b.gratinglab-task» (см. --help)"_s},
+        Refusal{"AFileWithTheKey", {u"--answer-key=k.gratinglab-teacher"_s, u"a.gratinglab-task"_s},
+                u"лишний аргумент «a.gratinglab-task» (см. --help)"_s},
+        Refusal{"VariantsWithTheKey", {u"--answer-key=k.gratinglab-teacher"_s, u"--variants=6"_s},
+                u"параметр --variants нельзя задать с --answer-key"_s},
+        Refusal{"ClassFolderWithoutANewTask", {u"--class-folder"_s, u"d"_s},
+                u"параметр --class-folder задаётся только с --new-task (см. --help)"_s},
         Refusal{"TwoModes", {u"--screenshot=a.png"_s, u"--render=b.png"_s},
                 u"--screenshot и --render нельзя задать вместе"_s},
         Refusal{"RenderOptionWithoutRender", {u"--state"_s, u"s.json"_s},
@@ -56,6 +64,12 @@ TEST(CommandLine, ChoosesTheModeAndKeepsEveryValue)
     EXPECT_EQ(parseCommandLine({}).mode, Mode::Window);
     EXPECT_EQ(parseCommandLine({u"--help"_s}).mode, Mode::Help);
     EXPECT_EQ(parseCommandLine({u"--answer-key=9Б"_s, u"--pdf"_s, u"k.pdf"_s}).mode, Mode::AnswerKey);
+    const CommandLine teacher = parseCommandLine({u"--teacher"_s, u"--"_s, u"-ключ.gratinglab-teacher"_s});
+    EXPECT_EQ(teacher.mode, Mode::Teacher);
+    EXPECT_EQ(teacher.file, u"-ключ.gratinglab-teacher"_s);
+    const CommandLine pupil = parseCommandLine({u"9Б.gratinglab-task"_s, u"--pupil"_s, u"Иванов"_s});
+    EXPECT_EQ(pupil.mode, Mode::Window);
+    EXPECT_EQ(pupil.file, u"9Б.gratinglab-task"_s);
 
     const CommandLine line = parseCommandLine(
         {u"--order"_s, u"-3"_s, u"--render=b.png"_s, u"--wavelength-text"_s, u"--x"_s, u"--state"_s, u"-"_s});

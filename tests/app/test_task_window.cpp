@@ -4,6 +4,8 @@
 #include "window_fixture.h"
 
 #include "journal.h"
+#include "save_file.h"
+#include "task_files.h"
 #include "task_dialog.h"
 #include "task_look.h"
 #include "task_texts.h"
@@ -12,6 +14,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 using namespace Qt::Literals::StringLiterals;
 using bench::TaskHint;
@@ -163,6 +166,74 @@ TEST(TaskDialog, RefusesWhatIsWrongKeepsWhatWasTypedAndCancelLeavesNoTask)
     cancelled.prefill(taskStartOf({u"--task"_s, u"9Б"_s, u"--variant"_s, u"6"_s}));
     cancelled.ui().Btn_cancel->click();
     EXPECT_FALSE(cancelled.task().has_value());
+}
+
+// The class's task file opened from the dialog: with a list the pupil picks
+// a name and its variant follows; a bad file changes nothing. 4817-2593's
+// variants 2 and 3 are 577 and 436 nm (the separate script's vectors).
+TEST(TaskDialog, ATaskFileGivesTheCodeAndTheNameGivesTheVariant)
+{
+    QTemporaryDir dir;
+    classroom::ClassroomTask listed;
+    listed.title = u"Контрольная"_s;
+    listed.form = u"9Б"_s;
+    listed.code = u"4817-2593"_s;
+    listed.variants = 3;
+    listed.pupils = {{1, u"Иванов Пётр"_s, {}}, {2, u"Петрова Анна"_s, {}}, {3, u"Сидоров Илья"_s, {}}};
+    classroom::ClassroomTask unlisted = listed;
+    unlisted.pupils.clear();
+    const QString withList = dir.filePath(u"список.gratinglab-task"_s);
+    const QString withoutList = dir.filePath(u"без списка.gratinglab-task"_s);
+    const QString teacher = dir.filePath(u"ключ.gratinglab-teacher"_s);
+    ASSERT_TRUE(classroom::saveFile(withList, classroom::taskFileBytes(listed, classroom::TaskFileKind::Pupils)).isEmpty());
+    ASSERT_TRUE(
+        classroom::saveFile(withoutList, classroom::taskFileBytes(unlisted, classroom::TaskFileKind::Pupils)).isEmpty());
+    ASSERT_TRUE(classroom::saveFile(teacher, classroom::taskFileBytes(listed, classroom::TaskFileKind::Teacher)).isEmpty());
+
+    TaskDialog dialog;
+    Ui::TaskDialog &f = dialog.ui();
+    QString answer = teacher;
+    dialog.chooseTaskFile = [&answer](QWidget *) { return answer; };
+    f.Ed_code->setText(u"9Б"_s);
+    f.Btn_openFile->click();
+    EXPECT_EQ(f.Lbl_message->text(),
+              u"«ключ.gratinglab-teacher» — файл учителя с ключом ответов, а не файл задания для учеников."_s);
+    EXPECT_EQ(f.Ed_code->text(), u"9Б"_s);
+    EXPECT_FALSE(f.Ed_code->isReadOnly());
+
+    answer = withList;
+    f.Btn_openFile->click();
+    EXPECT_EQ(f.Lbl_message->text(), QString());
+    EXPECT_EQ(f.Lbl_file->text(), u"«Контрольная», класс 9Б"_s);
+    EXPECT_EQ(f.Ed_code->text(), u"4817-2593"_s);
+    EXPECT_TRUE(f.Ed_code->isReadOnly());
+    EXPECT_TRUE(f.Cb_pupil->isVisibleTo(&dialog));
+    EXPECT_FALSE(f.Ed_pupil->isVisibleTo(&dialog));
+    ASSERT_EQ(f.Cb_pupil->count(), 4);
+    f.Btn_start->click();
+    EXPECT_EQ(f.Lbl_message->text(), u"Выберите свою фамилию и имя из списка класса."_s);
+    f.Cb_pupil->setCurrentIndex(2);
+    EXPECT_EQ(f.Ed_variant->text(), u"2"_s);
+    f.Btn_start->click();
+    ASSERT_TRUE(dialog.task().has_value());
+    EXPECT_EQ(dialog.task()->pupil, u"Петрова Анна"_s);
+    EXPECT_EQ(dialog.task()->variant, 2);
+    EXPECT_EQ(dialog.task()->lampLine().nm, 577);
+
+    TaskDialog typed;
+    typed.prefill(taskStartOf({withoutList}));
+    Ui::TaskDialog &t = typed.ui();
+    EXPECT_TRUE(t.Ed_pupil->isVisibleTo(&typed));
+    EXPECT_FALSE(t.Cb_pupil->isVisibleTo(&typed));
+    t.Ed_variant->setText(u"4"_s);
+    t.Btn_start->click();
+    EXPECT_EQ(t.Lbl_message->text(), u"Вариант — целое число от 1 до 3."_s);
+    t.Ed_variant->setText(u"3"_s);
+    t.Ed_pupil->setText(u"Новенький"_s);
+    t.Btn_start->click();
+    ASSERT_TRUE(typed.task().has_value());
+    EXPECT_EQ(typed.task()->lampLine().nm, 436);
+    EXPECT_EQ(typed.task()->pupil, u"Новенький"_s);
 }
 
 } // namespace

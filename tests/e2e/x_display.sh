@@ -29,6 +29,9 @@ fail() {
 begin_scratch() {
     work=$(mktemp -d)
     pids=()
+    # The program keeps its journal's recovery copy in the user's data folder:
+    # each run gets its own, so a killed run never leaves a question behind.
+    export XDG_DATA_HOME="$work/data"
     trap stop_all EXIT
 }
 stop_all() {

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the number-text fuzz targets with clang (libFuzzer + ASan + UBSan).
+# Builds the fuzz targets of the number texts and of the classroom's files and
+# class list with clang (libFuzzer + ASan + UBSan).
 # With 0 seconds (the gate in the test suite) it runs every kept input once,
 # the same inputs in every run; with more it fuzzes each target for that
 # long from the kept corpus. Any crash, sanitizer report or disagreement
-# with the slow reference parsers fails the run.
+# with the slow reference parsers (or a file read back differently) fails the run.
 #   tests/fuzz/run-fuzzers.sh [build-dir] [seconds-per-target] [--keep]
 # --keep merges the inputs that reached new code into the kept corpus.
 set -euo pipefail
@@ -14,7 +15,7 @@ seconds=${2:-0}
 keep=${3:-}
 [[ "$seconds" =~ ^[0-9]+$ ]] || { echo "seconds must be a whole number, not '$seconds'" >&2; exit 2; }
 [ -z "$keep" ] || [ "$keep" = --keep ] || { echo "unknown option '$keep'" >&2; exit 2; }
-targets=(fuzz_str_to_int fuzz_str_to_float fuzz_formatters)
+targets=(fuzz_str_to_int fuzz_str_to_float fuzz_formatters fuzz_task_file fuzz_teacher_file fuzz_pupil_list)
 
 cxx=${FUZZ_CXX:-clang++}
 mkdir -p "$out/obj"
@@ -23,11 +24,13 @@ read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
 flags=(-std=c++20 -O1 -g -fPIC -Wall -Wextra -Werror
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -DQT_NO_CAST_FROM_ASCII -DQT_NO_CAST_TO_ASCII
-       -I"$root/bench" -I"$root/tests" "${qt_cflags[@]}")
+       -I"$root/bench" -I"$root/classroom" -I"$root/tests" -DGRATINGLAB_VERSION='"fuzz"' "${qt_cflags[@]}")
 
 echo "== building fuzz targets into $out"
 objects=()
-for src in bench/extended.cpp bench/number_text.cpp bench/quantities.cpp tests/decimal_reference.cpp; do
+for src in bench/extended.cpp bench/number_text.cpp bench/quantities.cpp tests/decimal_reference.cpp \
+           bench/task_code.cpp classroom/text_fields.cpp classroom/file_read.cpp classroom/task_files.cpp \
+           classroom/pupil_list.cpp; do
   obj="$out/obj/$(basename "$src" .cpp).o"
   # Only the fuzzer's coverage hooks and sanitizers, no libFuzzer main.
   "$cxx" "${flags[@]/-fsanitize=fuzzer,/-fsanitize=fuzzer-no-link,}" -c "$root/$src" -o "$obj"
@@ -56,7 +59,9 @@ for t in "${targets[@]}"; do
     echo "== $t: ${seconds} s"
     work="$out/corpus/$name"
     rm -rf "$work" && mkdir -p "$work"
-    run=("$out/$t" "$work" "$kept" -max_total_time="$seconds" -max_len=128 "${common[@]}")
+    # Number texts are short; the classroom's files need room for a list.
+    case $t in fuzz_task_file|fuzz_teacher_file|fuzz_pupil_list) max_len=4096 ;; *) max_len=128 ;; esac
+    run=("$out/$t" "$work" "$kept" -max_total_time="$seconds" -max_len=$max_len "${common[@]}")
   fi
   if "${run[@]}" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")

@@ -34,6 +34,7 @@ for f in usr/bin/gratinglab \
          usr/share/man/man1/gratinglab.1.gz usr/share/man/ru/man1/gratinglab.1.gz \
          usr/share/applications/$app.desktop \
          usr/share/metainfo/$app.metainfo.xml \
+         usr/share/mime/packages/$app.xml \
          usr/share/icons/hicolor/16x16/apps/$app.png \
          usr/share/icons/hicolor/48x48/apps/$app.png \
          usr/share/icons/hicolor/256x256/apps/$app.png; do
@@ -53,8 +54,8 @@ grep -m1 '<release ' "$root/usr/share/metainfo/$app.metainfo.xml" | grep -q "ver
 identify_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"; }
 [ "$(identify_size "$root/usr/share/icons/hicolor/256x256/apps/$app.png")" = "256 256" ] || { echo "icon size wrong"; exit 1; }
 
-# The menu entry's command is the installed binary.
-exec_line=$(grep -m1 '^Exec=' "$root/usr/share/applications/$app.desktop" | cut -d= -f2)
+# The menu entry's command is the installed binary (before its %f).
+exec_line=$(grep -m1 '^Exec=' "$root/usr/share/applications/$app.desktop" | cut -d= -f2 | cut -d' ' -f1)
 [ -x "$root/usr/bin/$exec_line" ] || { echo "Exec=$exec_line is not the installed binary"; exit 1; }
 
 # A check whose tool is missing is passed over on a developer's machine, but
@@ -69,6 +70,12 @@ have() {
 if have desktop-file-validate; then
   desktop-file-validate "$root/usr/share/applications/$app.desktop" | grep -v '^.*hint:' || true
   ! desktop-file-validate "$root/usr/share/applications/$app.desktop" | grep -q 'error:'
+fi
+# The class folder's task files are of the type the menu entry opens.
+if have update-mime-database; then
+  update-mime-database "$root/usr/share/mime"
+  grep -q '<glob pattern="\*.gratinglab-task"/>' "$root/usr/share/mime/application/x-gratinglab-task.xml"
+  grep -q '^MimeType=application/x-gratinglab-task;$' "$root/usr/share/applications/$app.desktop"
 fi
 if have appstreamcli; then
   appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml"

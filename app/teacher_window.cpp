@@ -1,0 +1,215 @@
+#include "teacher_window.h"
+
+#include "answer_key_pdf.h"
+#include "classroom_texts.h"
+#include "key_rows.h"
+#include "moodle_xml.h"
+#include "new_task.h"
+#include "save_file.h"
+#include "task_code.h"
+#include "task_files.h"
+#include "ui_teacher_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kTeacherFilter = u"Файлы учителя (*.gratinglab-teacher)"_s;
+const QString kTaskFilter = u"Файлы задания (*.gratinglab-task)"_s;
+
+// A name typed without its suffix gets it: the desktop knows the files by it.
+QString withSuffix(const QString &path, const char16_t *suffix)
+{
+    const QString s = QString::fromUtf16(suffix);
+    return path.endsWith(s, Qt::CaseInsensitive) ? path : path + s;
+}
+
+QString suggestedName(const classroom::ClassroomTask &task)
+{
+    QString name = task.form.isEmpty() ? task.code : task.form + u' ' + task.code;
+    for (QChar &c : name) {
+        if (c == u'/' || c == u'\\' || c == u':')
+            c = u'-';
+    }
+    return name;
+}
+
+} // namespace
+
+TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, QWidget *parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::TeacherWindow>()), dialogs_(dialogs), random_(random)
+{
+    Ui::TeacherWindow &f = *ui_;
+    f.setupUi(this);
+    f.Ed_title->setText(classroom::defaultTaskTitle());
+    f.Ed_code->setText(classroom::proposeBoardCode(random_));
+    QFont big = f.Lbl_boardCode->font();
+    big.setPixelSize(56);
+    big.setBold(true);
+    f.Lbl_boardCode->setFont(big);
+    QPalette red = f.Lbl_message->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    f.Lbl_message->setPalette(red);
+    f.Tbl_key->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+
+    connect(f.Rb_list, &QRadioButton::toggled, this, [this](bool list) {
+        ui_->Te_pupils->setEnabled(list);
+        ui_->Sb_variants->setEnabled(!list);
+    });
+    f.Sb_variants->setEnabled(false);
+    connect(f.Btn_newCode, &QPushButton::clicked, this,
+            [this] { ui_->Ed_code->setText(classroom::proposeBoardCode(random_)); });
+    connect(f.Ed_code, &QLineEdit::textChanged, this, &TeacherWindow::showBoardCode);
+    connect(f.Btn_save, &QPushButton::clicked, this, &TeacherWindow::saveNewTask);
+    connect(f.Btn_open, &QPushButton::clicked, this, [this] {
+        if (const QString path = dialogs_.chooseOpenFile(this, u"Открыть файл учителя"_s, kTeacherFilter);
+            !path.isEmpty())
+            openTeacherFile(path);
+    });
+    connect(f.Btn_saveTask, &QPushButton::clicked, this, &TeacherWindow::saveTaskFile);
+    connect(f.Btn_print, &QPushButton::clicked, this, &TeacherWindow::printKey);
+    connect(f.Btn_pdf, &QPushButton::clicked, this, &TeacherWindow::saveKeyPdf);
+    connect(f.Btn_moodle, &QPushButton::clicked, this, &TeacherWindow::exportMoodle);
+    for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle})
+        b->setEnabled(false);
+    f.Lbl_task->setText(u"Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."_s);
+    showBoardCode();
+}
+
+TeacherWindow::~TeacherWindow() = default;
+
+void TeacherWindow::say(const QString &message)
+{
+    ui_->Lbl_message->setText(message);
+}
+
+void TeacherWindow::showBoardCode()
+{
+    ui_->Lbl_boardCode->setText(task_ ? task_->code : bench::normaliseTaskCode(ui_->Ed_code->text()));
+}
+
+bool TeacherWindow::openTeacherFile(const QString &path)
+{
+    const classroom::TaskFileRead read = classroom::readTaskFile(path, classroom::TaskFileKind::Teacher);
+    if (!read.ok()) {
+        say(classroom::fileMessage(QFileInfo(path).fileName(), classroom::TaskFileKind::Teacher, read.error));
+        return false;
+    }
+    say({});
+    showTask(read.task, path);
+    return true;
+}
+
+void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString &teacherFile)
+{
+    Ui::TeacherWindow &f = *ui_;
+    task_ = task;
+    teacherFile_ = teacherFile;
+    QString info = u"«%1»"_s.arg(task.title);
+    if (!task.form.isEmpty())
+        info += u", класс "_s + task.form;
+    info += u", %1 от %2. Файл учителя: %3"_s.arg(
+        task.hasList() ? u"учеников: %1"_s.arg(task.variants) : u"вариантов: %1"_s.arg(task.variants),
+        task.created.toString(u"dd.MM.yyyy"_s), QDir::toNativeSeparators(teacherFile));
+    f.Lbl_task->setText(info);
+    const auto rows = classroom::keyRows(task);
+    f.Tbl_key->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const classroom::KeyRow &row = rows[size_t(r)];
+        const QStringList cells{QString::number(row.variant), row.pupil, QString::number(row.line.nm),
+                                row.line.element.toString(), row.line.symbol.toString()};
+        for (int c = 0; c < cells.size(); ++c)
+            f.Tbl_key->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+    f.Tbl_key->setColumnHidden(1, !task.hasList());
+    for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle})
+        b->setEnabled(true);
+    showBoardCode();
+}
+
+void TeacherWindow::saveNewTask()
+{
+    Ui::TeacherWindow &f = *ui_;
+    classroom::NewTaskInput input;
+    input.title = f.Ed_title->text();
+    input.form = f.Ed_class->text();
+    if (f.Rb_list->isChecked())
+        input.pupils = f.Te_pupils->toPlainText();
+    input.variants = f.Sb_variants->value();
+    input.code = f.Ed_code->text();
+    input.created = today();
+    const classroom::NewTask made = classroom::makeNewTask(input);
+    if (!made.task) {
+        using Field = classroom::NewTask::Field;
+        say(made.error);
+        QWidget *wrong = made.field == Field::Title ? static_cast<QWidget *>(f.Ed_title)
+            : made.field == Field::Form             ? static_cast<QWidget *>(f.Ed_class)
+            : made.field == Field::Pupils           ? static_cast<QWidget *>(f.Te_pupils)
+            : made.field == Field::Variants         ? static_cast<QWidget *>(f.Sb_variants)
+                                                    : static_cast<QWidget *>(f.Ed_code);
+        wrong->setFocus();
+        return;
+    }
+    QString path = dialogs_.chooseSaveFile(this, u"Сохранить файл учителя — храните его там, где ученики его не прочтут"_s,
+                                           suggestedName(*made.task), kTeacherFilter);
+    if (path.isEmpty())
+        return;
+    path = withSuffix(path, classroom::kTeacherSuffix);
+    if (const QString error = classroom::saveFile(
+            path, classroom::taskFileBytes(*made.task, classroom::TaskFileKind::Teacher));
+        !error.isEmpty()) {
+        say(error);
+        return;
+    }
+    say({});
+    showTask(*made.task, path);
+    saveTaskFile();
+}
+
+void TeacherWindow::saveTaskFile()
+{
+    if (!task_)
+        return;
+    const QString suggested = QFileInfo(classroom::pupilsFilePath(teacherFile_, QString())).fileName();
+    QString path = dialogs_.chooseSaveFile(this, u"Сохранить файл задания в папку класса"_s, suggested, kTaskFilter);
+    if (path.isEmpty())
+        return;
+    path = withSuffix(path, classroom::kTaskSuffix);
+    const QString error =
+        classroom::saveFile(path, classroom::taskFileBytes(*task_, classroom::TaskFileKind::Pupils));
+    say(error.isEmpty() ? QString() : error + u" Файл учителя сохранён; запишите файл задания кнопкой «Файл задания…»."_s);
+}
+
+void TeacherWindow::printKey()
+{
+    if (!task_)
+        return;
+    const auto rows = classroom::keyRows(*task_);
+    dialogs_.print(this, [&](QPagedPaintDevice &device) { paintAnswerKey(device, *task_, rows); });
+}
+
+void TeacherWindow::saveKeyPdf()
+{
+    if (task_)
+        saveKeyAs(u"Сохранить ключ ответов в PDF"_s, u"Ключ "_s, u"PDF (*.pdf)"_s, u".pdf",
+                  [this] { return answerKeyPdf(*task_, classroom::keyRows(*task_)); });
+}
+
+void TeacherWindow::exportMoodle()
+{
+    if (task_)
+        saveKeyAs(u"Экспорт в Moodle (Moodle XML)"_s, u"Moodle "_s, u"Moodle XML (*.xml)"_s, u".xml",
+                  [this] { return classroom::moodleQuizXml(*task_); });
+}
+
+void TeacherWindow::saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter,
+                              const char16_t *suffix, const std::function<QByteArray()> &bytes)
+{
+    const QString chosen =
+        dialogs_.chooseSaveFile(this, caption, namePrefix + suggestedName(*task_) + QString::fromUtf16(suffix), filter);
+    if (!chosen.isEmpty())
+        say(classroom::saveFile(withSuffix(chosen, suffix), bytes()));
+}

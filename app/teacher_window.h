@@ -1,0 +1,58 @@
+#pragma once
+
+#include "board_code.h"
+#include "classroom_task.h"
+#include "teacher_dialogs.h"
+
+#include <QDate>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class TeacherWindow;
+}
+
+// The teacher's window: a new task (title, class, the class list pasted or
+// a number of variants, the board code), saved as the teacher's file and
+// the pupils' task file; the key of the task saved or opened, as a table,
+// printed, as a PDF and as a Moodle quiz; its board code shown large. A thin
+// view: the rules live in classroom/.
+class TeacherWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, QWidget *parent = nullptr);
+    ~TeacherWindow() override;
+
+    Ui::TeacherWindow &ui() { return *ui_; }
+    // The task whose key is shown: saved here or opened from its file.
+    const std::optional<classroom::ClassroomTask> &task() const { return task_; }
+    // Today, as new tasks are dated; tests set it.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+
+    // Opens a teacher's file; false, with the reason shown, for a bad one.
+    bool openTeacherFile(const QString &path);
+
+    void saveNewTask();
+    void saveTaskFile();
+    void printKey();
+    void saveKeyPdf();
+    void exportMoodle();
+
+private:
+    void showTask(const classroom::ClassroomTask &task, const QString &teacherFile);
+    void showBoardCode();
+    void say(const QString &message);
+    // The key written to a file the teacher names, the suffix added if missing.
+    void saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter, const char16_t *suffix,
+                   const std::function<QByteArray()> &bytes);
+
+    std::unique_ptr<Ui::TeacherWindow> ui_;
+    TeacherDialogs &dialogs_;
+    classroom::RandomSource &random_;
+    std::optional<classroom::ClassroomTask> task_;
+    QString teacherFile_;
+};

@@ -1,0 +1,193 @@
+#include "result_file.h"
+
+#include "bench_state.h"
+#include "task_code.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSysInfo>
+
+#ifndef GRATINGLAB_VERSION
+#define GRATINGLAB_VERSION "unknown"
+#endif
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace classroom {
+
+namespace {
+
+const QString kFormat = u"gratinglab-result"_s;
+const QString kChecksum = u"sha256"_s;
+const QString kTimeFormat = u"yyyy-MM-ddTHH:mm:ss"_s;
+
+// The checksum covers the compact form of every other field; Qt writes an
+// object's keys sorted, so the same content always gives the same bytes.
+QByteArray checksumOf(QJsonObject o)
+{
+    o.remove(kChecksum);
+    return QCryptographicHash::hash(QJsonDocument(o).toJson(QJsonDocument::Compact), QCryptographicHash::Sha256)
+        .toHex();
+}
+
+// Reads fields and keeps the first thing wrong.
+struct FieldReader {
+    QString wrongField;
+
+    QString text(const QJsonObject &o, const QString &key)
+    {
+        const QJsonValue v = o.value(key);
+        if (!v.isString() || v.toString().size() > kMaxResultText)
+            fail(key);
+        return v.toString();
+    }
+    int integer(const QJsonObject &o, const QString &key, int min, int max)
+    {
+        const double d = o.value(key).toDouble(double(min) - 1);
+        if (!o.value(key).isDouble() || d != double(int(d)) || d < min || d > max) {
+            fail(key);
+            return min;
+        }
+        return int(d);
+    }
+    void fail(const QString &key)
+    {
+        if (wrongField.isEmpty())
+            wrongField = key;
+    }
+};
+
+ResultFileRead refused(FileProblem problem, const QString &detail = {})
+{
+    ResultFileRead read;
+    read.error = {problem, detail};
+    return read;
+}
+
+} // namespace
+
+QByteArray resultFileBytes(const ResultFile &result)
+{
+    QJsonArray checks;
+    for (const ResultCheck &c : result.checks) {
+        checks.append(QJsonObject{{u"time"_s, c.time.toString(kTimeFormat)},
+                                  {u"grating"_s, c.grating},
+                                  {u"order"_s, c.order},
+                                  {u"distance"_s, c.distance},
+                                  {u"answer"_s, c.answer},
+                                  {u"verdict"_s, c.verdict},
+                                  {u"hint"_s, c.hint}});
+    }
+    QJsonObject o{{u"format"_s, kFormat},
+                  {u"version"_s, kResultFileFormatVersion},
+                  {u"program"_s, result.program.isEmpty() ? QStringLiteral(GRATINGLAB_VERSION) : result.program},
+                  {u"code"_s, result.code},
+                  {u"variant"_s, result.variant},
+                  {u"pupil"_s, result.pupil},
+                  {u"class"_s, result.form},
+                  {u"decimal_mark"_s, QString(result.decimalMark)},
+                  {u"checks"_s, checks}};
+    o.insert(kChecksum, QString::fromLatin1(checksumOf(o)));
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+ResultFileRead parseResultFile(const QByteArray &bytes)
+{
+    if (bytes.size() > kMaxResultFileBytes)
+        return refused(FileProblem::TooLarge);
+    QJsonParseError parse;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
+    if (parse.error != QJsonParseError::NoError || !document.isObject())
+        return refused(FileProblem::NotOurs);
+    const QJsonObject o = document.object();
+    if (o.value(u"format"_s).toString() != kFormat)
+        return refused(FileProblem::NotOurs);
+    const QJsonValue version = o.value(u"version"_s);
+    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != double(int(version.toDouble())))
+        return refused(FileProblem::Damaged, u"version"_s);
+    if (version.toDouble() > kResultFileFormatVersion)
+        return refused(FileProblem::Newer);
+
+    FieldReader f;
+    ResultFileRead read;
+    ResultFile &r = read.result;
+    r.program = f.text(o, u"program"_s);
+    r.code = f.text(o, u"code"_s);
+    if (f.wrongField.isEmpty() && (bench::checkTaskCode(r.code) != bench::TaskInputError::None
+                                   || bench::normaliseTaskCode(r.code) != r.code))
+        f.fail(u"code"_s);
+    r.variant = f.integer(o, u"variant"_s, 1, bench::kMaxVariant);
+    r.pupil = f.text(o, u"pupil"_s);
+    r.form = f.text(o, u"class"_s);
+    const QString mark = f.text(o, u"decimal_mark"_s);
+    if (mark != u"," && mark != u".")
+        f.fail(u"decimal_mark"_s);
+    r.decimalMark = mark.isEmpty() ? QChar(u',') : mark.front();
+    const QJsonValue checks = o.value(u"checks"_s);
+    if (!checks.isArray() || std::size_t(checks.toArray().size()) > kMaxResultChecks)
+        f.fail(u"checks"_s);
+    for (const QJsonValue &value : checks.toArray()) {
+        if (!f.wrongField.isEmpty())
+            break;
+        if (!value.isObject()) {
+            f.fail(u"checks"_s);
+            break;
+        }
+        const QJsonObject c = value.toObject();
+        ResultCheck check;
+        check.time = QDateTime::fromString(f.text(c, u"time"_s), kTimeFormat);
+        if (!check.time.isValid())
+            f.fail(u"time"_s);
+        check.grating = f.text(c, u"grating"_s);
+        check.order = f.integer(c, u"order"_s, -bench::kMaxOrder, bench::kMaxOrder);
+        check.distance = f.text(c, u"distance"_s);
+        check.answer = f.text(c, u"answer"_s);
+        check.verdict = f.text(c, u"verdict"_s);
+        check.hint = f.text(c, u"hint"_s);
+        r.checks.push_back(check);
+    }
+    const QJsonValue checksum = o.value(kChecksum);
+    if (!checksum.isString())
+        f.fail(kChecksum);
+    if (!f.wrongField.isEmpty())
+        return refused(FileProblem::Damaged, f.wrongField);
+    read.checksumOk = checksum.toString().toLatin1() == checksumOf(o);
+    return read;
+}
+
+ResultFileRead readResultFile(const QString &path)
+{
+    FileError error;
+    const auto bytes = readLimited(path, kMaxResultFileBytes, &error);
+    if (!bytes)
+        return refused(error.problem, error.detail);
+    return parseResultFile(*bytes);
+}
+
+QString resultFileName(const ResultFile &result, const QString &computerMark)
+{
+    // Letters (Cyrillic too) and digits stay; everything a share or a shell
+    // might read otherwise becomes "_". The fixed parts keep the name short
+    // of every reserved device name (CON, NUL, ...).
+    const auto safe = [](const QString &text, qsizetype length) {
+        QString out;
+        for (const QChar c : text.left(length))
+            out += c.isLetterOrNumber() && c.unicode() < 0x0500 ? c : u'_';
+        return out;
+    };
+    QString name = safe(result.code, 32) + u'-' + QString::number(result.variant).rightJustified(2, u'0');
+    if (!result.pupil.trimmed().isEmpty())
+        name += u'-' + safe(result.pupil.trimmed(), 40);
+    return name + u'-' + safe(computerMark, 16) + QString::fromUtf16(kResultSuffix);
+}
+
+QString thisComputerMark()
+{
+    const QByteArray seed = QSysInfo::machineUniqueId() + '/' + QSysInfo::machineHostName().toUtf8() + '/'
+        + qgetenv("USER") + qgetenv("USERNAME");
+    return QString::fromLatin1(QCryptographicHash::hash(seed, QCryptographicHash::Sha256).toHex().left(6));
+}
+
+} // namespace classroom

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "classroom_task.h"
+#include "file_read.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace classroom {
+
+// The two files of a task, both JSON. The teacher's file
+// (*.gratinglab-teacher) is everything the key needs; the pupils' task file
+// (*.gratinglab-task) goes to the class folder and holds the title, class,
+// code and list, never a pupil's ID and never a wavelength.
+enum class TaskFileKind { Teacher, Pupils };
+
+inline constexpr char16_t kTeacherSuffix[] = u".gratinglab-teacher";
+inline constexpr char16_t kTaskSuffix[] = u".gratinglab-task";
+
+// Files written by this version; a reader refuses anything later.
+constexpr int kTaskFileFormatVersion = 1;
+// Far above 99 pupils with the longest names and IDs, far below harm.
+constexpr qint64 kMaxTaskFileBytes = 256 * 1024;
+
+QByteArray taskFileBytes(const ClassroomTask &task, TaskFileKind kind);
+
+struct TaskFileRead {
+    ClassroomTask task;
+    FileError error;
+    bool ok() const { return error.problem == FileProblem::None; }
+};
+
+// Checks every field: a file from a pupil's folder is hostile input.
+TaskFileRead parseTaskFile(const QByteArray &bytes, TaskFileKind kind);
+TaskFileRead readTaskFile(const QString &path, TaskFileKind kind);
+
+// The pupils' file that goes with a teacher's file: the same name with the
+// other suffix, in the class folder.
+QString pupilsFilePath(const QString &teacherFile, const QString &classFolder);
+
+} // namespace classroom

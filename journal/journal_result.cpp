@@ -1,0 +1,36 @@
+#include "journal_result.h"
+
+#include "bench_session.h"
+#include "journal.h"
+#include "task_texts.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace journal {
+
+std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, const bench::BenchSession &session,
+                                                     const QDate &lessonDate)
+{
+    const std::optional<bench::Task> &task = session.task();
+    if (!task)
+        return std::nullopt;
+    classroom::ResultFile result;
+    result.code = task->code;
+    result.variant = task->variant;
+    result.pupil = journal.pupil().pupil.isEmpty() ? task->pupil : journal.pupil().pupil;
+    result.form = journal.pupil().form;
+    result.decimalMark = session.format().decimalSeparator;
+    const bench::LampLine &line = task->lampLine();
+    for (const JournalRow &row : journal.model().rows()) {
+        // The hint the screen showed beside the verdict: the same rule on the
+        // same texts gives it again.
+        const bench::ShownReadouts shown{u"?"_s, row.grating, row.distance, row.order};
+        const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, line.nm, shown, session.format());
+        result.checks.push_back({QDateTime(lessonDate, row.time), row.grating, row.order, row.distance, row.answer,
+                                 row.right ? u"Верно !"_s : u"Неверно !"_s,
+                                 row.right ? bench::lineName(line) : bench::hintText(judged.hint)});
+    }
+    return result;
+}
+
+} // namespace journal

@@ -1,0 +1,158 @@
+// The teacher's window is wired to the classroom's rules: the form makes
+// the two files, the key of the task saved or opened fills the table and
+// goes to the printer, a PDF and a Moodle quiz; every refusal is said in
+// the window. The rules themselves are tested in tests/classroom.
+#include "board_code.h"
+#include "task_files.h"
+#include "teacher_window.h"
+#include "ui_teacher_window.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The dialogs answer from a script, as a teacher would.
+class ScriptedDialogs final : public TeacherDialogs {
+public:
+    std::deque<QString> answers;
+    QStringList captions, suggestions;
+    int printed = 0;
+    QByteArray printedPdf;
+
+    QString chooseSaveFile(QWidget *, const QString &caption, const QString &suggested, const QString &) override
+    {
+        captions << caption;
+        suggestions << suggested;
+        return next();
+    }
+    QString chooseOpenFile(QWidget *, const QString &caption, const QString &) override
+    {
+        captions << caption;
+        return next();
+    }
+    bool print(QWidget *, const std::function<void(QPagedPaintDevice &)> &paint) override
+    {
+        ++printed;
+        QBuffer buffer(&printedPdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        paint(writer);
+        return true;
+    }
+
+private:
+    QString next()
+    {
+        const QString a = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return a;
+    }
+};
+
+class Digits final : public classroom::RandomSource {
+public:
+    std::uint32_t below(std::uint32_t) override { return digits_[i_++ % 8]; }
+
+private:
+    std::array<std::uint32_t, 8> digits_{4, 8, 1, 7, 2, 5, 9, 3};
+    size_t i_ = 0;
+};
+
+class TeacherWindowTest : public ::testing::Test {
+protected:
+    QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    Digits digits;
+    TeacherWindow window{dialogs, digits};
+    Ui::TeacherWindow &f = window.ui();
+};
+
+// 4817-2593: variants 1..3 get 585, 577 and 436 nm (the separate script of
+// the folding vectors).
+TEST_F(TeacherWindowTest, ANewTaskIsSavedAsBothFilesAndItsKeyShown)
+{
+    EXPECT_EQ(f.Ed_title->text(), u"Измерение длины световой волны"_s);
+    EXPECT_EQ(f.Ed_code->text(), u"4817-2593"_s);
+    EXPECT_EQ(f.Lbl_boardCode->text(), u"4817-2593"_s);
+    EXPECT_FALSE(f.Btn_pdf->isEnabled());
+    window.today = [] { return QDate(2025, 3, 14); };
+    f.Ed_class->setText(u"9Б"_s);
+    f.Te_pupils->setPlainText(u"Иванов Пётр\tivanov@school.ru\nПетрова Анна\nСидоров Илья\n"_s);
+    dialogs.answers = {path("9b"), path("class-9b")};
+    f.Btn_save->click();
+
+    EXPECT_EQ(f.Lbl_message->text(), QString());
+    EXPECT_EQ(dialogs.suggestions, (QStringList{u"9Б 4817-2593"_s, u"9b.gratinglab-task"_s}));
+    const auto teacher = classroom::readTaskFile(path("9b.gratinglab-teacher"), classroom::TaskFileKind::Teacher);
+    ASSERT_TRUE(teacher.ok());
+    EXPECT_EQ(teacher.task.created, QDate(2025, 3, 14));
+    EXPECT_EQ(teacher.task.pupils[0].id, u"ivanov@school.ru"_s);
+    const auto pupils = classroom::readTaskFile(path("class-9b.gratinglab-task"), classroom::TaskFileKind::Pupils);
+    ASSERT_TRUE(pupils.ok());
+    EXPECT_EQ(pupils.task.pupils.size(), 3u);
+
+    ASSERT_EQ(f.Tbl_key->rowCount(), 3);
+    const QStringList second{u"2"_s, u"Петрова Анна"_s, u"577"_s, u"ртуть"_s, u"Hg"_s};
+    for (int c = 0; c < 5; ++c)
+        EXPECT_EQ(f.Tbl_key->item(1, c)->text(), second[c]);
+    EXPECT_EQ(f.Tbl_key->item(2, 2)->text(), u"436"_s);
+
+    dialogs.answers = {path("key")};
+    f.Btn_pdf->click();
+    dialogs.answers = {path("quiz")};
+    f.Btn_moodle->click();
+    f.Btn_print->click();
+    QFile pdf(path("key.pdf")), quiz(path("quiz.xml"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly) && quiz.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(quiz.readAll().contains("<text>Вариант 3 — Сидоров Илья</text>"));
+    EXPECT_EQ(dialogs.printed, 1);
+    EXPECT_TRUE(dialogs.printedPdf.startsWith("%PDF"));
+}
+
+TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
+{
+    f.Te_pupils->setPlainText(u"Иванов Пётр\nПетрова Анна\nиванов пётр\n"_s);
+    f.Btn_save->click();
+    EXPECT_EQ(f.Lbl_message->text(),
+              u"Строка 3: этот ученик уже есть в строке 1. Допишите к одинаковым именам что-нибудь отличающее."_s);
+    EXPECT_TRUE(dialogs.captions.isEmpty());
+
+    f.Rb_count->setChecked(true);
+    f.Sb_variants->setValue(25);
+    f.Ed_code->setText(u"  "_s);
+    f.Btn_save->click();
+    EXPECT_EQ(f.Lbl_message->text(), u"Введите код задания, который дал учитель."_s);
+    f.Ed_code->setText(u"9a"_s);
+    EXPECT_EQ(f.Lbl_boardCode->text(), u"9\u0410"_s);
+
+    dialogs.answers = {path("missing/t")};
+    f.Btn_save->click();
+    EXPECT_TRUE(f.Lbl_message->text().startsWith(u"Не удалось записать файл «"_s)) << f.Lbl_message->text().toStdString();
+    EXPECT_FALSE(window.task().has_value());
+
+    QFile task(path("pupils.gratinglab-task"));
+    ASSERT_TRUE(task.open(QIODevice::WriteOnly));
+    task.write(R"({"format": "gratinglab-task", "format_version": 1})");
+    task.close();
+    dialogs.answers = {path("pupils.gratinglab-task")};
+    f.Btn_open->click();
+    EXPECT_EQ(f.Lbl_message->text(), u"«pupils.gratinglab-task» — файл задания для учеников; ключ ответов есть только "
+                                     u"в файле учителя (.gratinglab-teacher)."_s);
+    EXPECT_EQ(f.Tbl_key->rowCount(), 0);
+    EXPECT_FALSE(f.Btn_print->isEnabled());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"pupils.gratinglab-task"_s});
+}
+
+} // namespace
