@@ -147,7 +147,8 @@ public:
     // With a lamp or white light the slider and the arrows do nothing, the
     // maxima cannot be selected, the cursor is always shown and its read-out
     // is the distance field; the wavelength field names the lamp, and the
-    // pupil types the order into the order field. Not in a task.
+    // pupil types the order into the order field. Not in a task. A new
+    // source resets a shown verdict, as the check button's second press does.
     ActionResult setSource(LightSource source) noexcept;
     LightSource source() const { return source_; }
     // With mono light the cursor is off until the pupil turns it on.

@@ -16,6 +16,14 @@ ActionResult BenchSession::setSource(LightSource source) noexcept
     state_.fl_drag = false;
     state_.fl_stop = 0;
     source_ = source;
+    // A verdict and its hint speak of the light they judged: a new light
+    // starts a new check, as the button's reset does.
+    if (checkButton_ == CheckButton::Reset) {
+        write(TextField::Answer, QString());
+        checkButton_ = CheckButton::Check;
+        verdict_ = Verdict::None;
+    }
+    sourceJudgement_ = {};
     if (source == LightSource::Mono) {
         // The slider never moved meanwhile: its wavelength comes back, and
         // the render writes the distance and order of the selected maximum.

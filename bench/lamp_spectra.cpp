@@ -43,13 +43,15 @@ constexpr bool sameText(QStringView a, QStringView b)
     return true;
 }
 
-constexpr const LampLine *findLampLine(QStringView symbol, int nm)
+// An index rather than a pointer: a sanitizer build does not take a
+// pointer's comparison with null as a constant expression.
+constexpr int lampLineIndex(QStringView symbol, int nm)
 {
-    for (const LampLine &line : kLampLines) {
-        if (line.nm == nm && sameText(line.symbol, symbol))
-            return &line;
+    for (int i = 0; i < kLampLineCount; ++i) {
+        if (kLampLines[size_t(i)].nm == nm && sameText(kLampLines[size_t(i)].symbol, symbol))
+            return i;
     }
-    return nullptr;
+    return -1;
 }
 
 // Every line drawn is a classroom line of its element, and a lamp shows all
@@ -64,7 +66,7 @@ static_assert([] {
         if (count != int(s.lines.size()))
             return false;
         for (size_t i = 0; i < s.lines.size(); ++i) {
-            if (!findLampLine(s.symbol, s.lines[i].nm) || s.lines[i].intensity <= 0)
+            if (lampLineIndex(s.symbol, s.lines[i].nm) < 0 || s.lines[i].intensity <= 0)
                 return false;
             if (i > 0 && s.lines[i].intensity > s.lines[i - 1].intensity)
                 return false;
@@ -86,8 +88,8 @@ std::span<const SpectrumLine> lampSpectrum(LightSource source)
 
 const LampLine &lampLineOf(LightSource source, int nm)
 {
-    const LampLine *line = findLampLine(sourceInfo(source).symbol, nm);
-    return line ? *line : kLampLines[0];
+    const int index = lampLineIndex(sourceInfo(source).symbol, nm);
+    return kLampLines[size_t(index < 0 ? 0 : index)];
 }
 
 int lineLength(int intensity, int brightest)

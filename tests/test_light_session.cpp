@@ -206,6 +206,12 @@ TEST_F(LightSession, TheJournalRecordsSourceCursorAndTypedOrder)
     session_.setSource(LightSource::White);
     session_.moveCursorTo(152);
     check(u"1"_s, u"760"_s);
+    // A new light starts a new check: the verdict of white light is gone.
+    session_.setSource(LightSource::Cadmium);
+    EXPECT_EQ(session_.verdict(), Verdict::None);
+    EXPECT_EQ(session_.checkButton(), bench::CheckButton::Check);
+    EXPECT_EQ(session_.text(TextField::Answer), QString());
+    EXPECT_FALSE(session_.sourceJudgement().feature.has_value());
 
     const journal::JournalModel &m = log.model();
     ASSERT_EQ(m.rowCount(), 3);
