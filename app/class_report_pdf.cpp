@@ -24,12 +24,36 @@ bool onPaper(ResultColumn column, bool withMarks)
     return column != ResultColumn::Id && (withMarks || column != ResultColumn::Mark);
 }
 
+// Parts of the page's width in per cent: the names get the room, numbers little.
+int widthOf(ResultColumn column)
+{
+    switch (column) {
+    case ResultColumn::Pupil:
+        return 18;
+    case ResultColumn::Note:
+        return 15;
+    case ResultColumn::Checks:
+    case ResultColumn::ChecksToRight:
+    case ResultColumn::Hints:
+        return 10;
+    case ResultColumn::FirstRight:
+        return 9;
+    case ResultColumn::Variant:
+        return 8;
+    case ResultColumn::Line:
+        return 6;
+    default:
+        return 7;
+    }
+}
+
 QString tableHtml(const classroom::ClassResults &results, bool withMarks)
 {
     QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>"_s;
     for (int c = 0; c < classroom::kResultColumnCount; ++c) {
         if (onPaper(ResultColumn(c), withMarks))
-            html += u"<th>"_s + classroom::resultColumnTitle(ResultColumn(c)).toHtmlEscaped() + u"</th>"_s;
+            html += u"<th width=\"%1%\" style=\"font-size: 7pt\">"_s.arg(widthOf(ResultColumn(c)))
+                + classroom::resultColumnTitle(ResultColumn(c)).toHtmlEscaped() + u"</th>"_s;
     }
     html += u"</tr>"_s;
     for (const classroom::PupilRow &row : results.rows) {
