@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QSysInfo>
 
+#include <cmath>
+
 #ifndef GRATINGLAB_VERSION
 #define GRATINGLAB_VERSION "unknown"
 #endif
@@ -45,8 +47,9 @@ struct FieldReader {
     }
     int integer(const QJsonObject &o, const QString &key, int min, int max)
     {
+        // In range before the cast: a double beyond int is undefined as one.
         const double d = o.value(key).toDouble(double(min) - 1);
-        if (!o.value(key).isDouble() || d != double(int(d)) || d < min || d > max) {
+        if (!o.value(key).isDouble() || d < min || d > max || d != std::floor(d)) {
             fail(key);
             return min;
         }
@@ -105,7 +108,7 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
     if (o.value(u"format"_s).toString() != kFormat)
         return refused(FileProblem::NotOurs);
     const QJsonValue version = o.value(u"version"_s);
-    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != double(int(version.toDouble())))
+    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
         return refused(FileProblem::Damaged, u"version"_s);
     if (version.toDouble() > kResultFileFormatVersion)
         return refused(FileProblem::Newer);
