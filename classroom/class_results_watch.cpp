@@ -34,14 +34,15 @@ void ClassResultsWatch::setPlaces(const QStringList &places)
 
 void ClassResultsWatch::rescan()
 {
-    if (!task_ || places_.isEmpty()) {
+    // Without places the task's list still shows, every pupil without a result.
+    const bool watching = task_ && !places_.isEmpty();
+    if (!watching)
         periodic_->stop();
-        return;
-    }
-    if (!periodic_->isActive())
+    else if (!periodic_->isActive())
         periodic_->start(kRescanMs);
     watchFolders();
-    ClassResults fresh = readClassResults(*task_, places_, cache_);
+    ClassResults fresh = !task_ ? ClassResults() : watching ? readClassResults(*task_, places_, cache_)
+                                                            : buildClassResults(*task_, {});
     if (fresh == results_)
         return;
     results_ = std::move(fresh);

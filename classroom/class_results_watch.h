@@ -26,7 +26,8 @@ public:
     explicit ClassResultsWatch(bench::Clock &clock, QObject *parent = nullptr);
     ~ClassResultsWatch() override;
 
-    // Nothing is watched until both are set.
+    // Nothing is watched until both are set; a task alone gives its list's
+    // rows, each without a result.
     void setTask(const ClassroomTask &task);
     void setPlaces(const QStringList &places);
     const QStringList &places() const { return places_; }

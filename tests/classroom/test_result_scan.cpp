@@ -135,10 +135,12 @@ TEST_F(ResultFolders, TheWatchShowsAPupilsCheckAtTheNextRescan)
     int changes = 0;
     QObject::connect(&watch, &classroom::ClassResultsWatch::changed, [&] { ++changes; });
     watch.setTask(samples::task9B());
-    watch.setPlaces({dir.path()});
     EXPECT_EQ(changes, 1);
     ASSERT_EQ(watch.results().rows.size(), 6u);
     EXPECT_EQ(watch.results().rows[5].status, classroom::PupilStatus::NoResult);
+    // An empty folder changes nothing.
+    watch.setPlaces({dir.path()});
+    EXPECT_EQ(changes, 1);
 
     // The class folder gets «Результаты» and the first check; no
     // notification is delivered here, as on a network share.
