@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cmath>
 
 #ifndef GRATINGLAB_VERSION
@@ -50,9 +51,11 @@ QDateTime timeOf(QStringView text)
     if (text.size() != 19 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' || text[13] != u':'
         || text[16] != u':')
         return {};
-    const QDate date(number(0, 4), number(5, 2), number(8, 2));
-    const int h = number(11, 2), m = number(14, 2), s = number(17, 2);
-    if (!date.isValid() || !QTime::isValid(h, m, s))
+    const int y = number(0, 4), mo = number(5, 2), d = number(8, 2), h = number(11, 2), m = number(14, 2),
+              s = number(17, 2);
+    // A year of -1 is a valid QDate: every part must have been digits.
+    const QDate date(y, mo, d);
+    if (std::min({y, mo, d, h, m, s}) < 0 || !date.isValid() || !QTime::isValid(h, m, s))
         return {};
     return QDateTime(date, QTime(h, m, s));
 }

@@ -96,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
                 u"time"_s},
         Refusal{"TimeWithASign", withField("2026-12-09T10:17:03", "2026-12-09T10:+7:03"), FileProblem::Damaged,
                 u"time"_s},
+        Refusal{"TimeOfAYearNotDigits", withField("2026-12-09T10:17:03", "2$26-12-09T10:17:03"), FileProblem::Damaged,
+                u"time"_s},
         Refusal{"AnswerTooLong", withField("\"answer\": \"589\"", ("\"answer\": \"" + std::string(201, '5') + "\"").c_str()),
                 FileProblem::Damaged, u"answer"_s},
         Refusal{"DecimalMarkNotAMark", withField("\"decimal_mark\": \",\"", "\"decimal_mark\": \";\""),
