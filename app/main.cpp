@@ -1,6 +1,7 @@
 #include "answer_key_mode.h"
 #include "class_report_mode.h"
 #include "application.h"
+#include "classroom_texts.h"
 #include "command_line.h"
 #include "display_check.h"
 #include "journal_recovery.h"
@@ -11,10 +12,9 @@
 #include "render_mode.h"
 #include "screenshot_mode.h"
 #include "task_dialog.h"
+#include "task_files.h"
 #include "task_start.h"
 #include "teacher_window.h"
-#include "classroom_texts.h"
-#include "task_files.h"
 
 #include <QCoreApplication>
 #include <QDir>

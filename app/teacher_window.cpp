@@ -205,24 +205,23 @@ void TeacherWindow::printKey()
 
 void TeacherWindow::saveKeyPdf()
 {
-    if (!task_)
-        return;
-    QString path = dialogs_.chooseSaveFile(this, u"Сохранить ключ ответов в PDF"_s,
-                                           u"Ключ "_s + suggestedName(*task_) + u".pdf"_s, u"PDF (*.pdf)"_s);
-    if (path.isEmpty())
-        return;
-    path = withSuffix(path, u".pdf");
-    say(classroom::saveFile(path, answerKeyPdf(*task_, classroom::keyRows(*task_))));
+    if (task_)
+        saveKeyAs(u"Сохранить ключ ответов в PDF"_s, u"Ключ "_s, u"PDF (*.pdf)"_s, u".pdf",
+                  [this] { return answerKeyPdf(*task_, classroom::keyRows(*task_)); });
 }
 
 void TeacherWindow::exportMoodle()
 {
-    if (!task_)
-        return;
-    QString path = dialogs_.chooseSaveFile(this, u"Экспорт в Moodle (Moodle XML)"_s,
-                                           u"Moodle "_s + suggestedName(*task_) + u".xml"_s, u"Moodle XML (*.xml)"_s);
-    if (path.isEmpty())
-        return;
-    path = withSuffix(path, u".xml");
-    say(classroom::saveFile(path, classroom::moodleQuizXml(*task_)));
+    if (task_)
+        saveKeyAs(u"Экспорт в Moodle (Moodle XML)"_s, u"Moodle "_s, u"Moodle XML (*.xml)"_s, u".xml",
+                  [this] { return classroom::moodleQuizXml(*task_); });
+}
+
+void TeacherWindow::saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter,
+                              const char16_t *suffix, const std::function<QByteArray()> &bytes)
+{
+    const QString chosen =
+        dialogs_.chooseSaveFile(this, caption, namePrefix + suggestedName(*task_) + QString::fromUtf16(suffix), filter);
+    if (!chosen.isEmpty())
+        say(classroom::saveFile(withSuffix(chosen, suffix), bytes()));
 }

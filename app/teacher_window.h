@@ -52,6 +52,9 @@ private:
     void showTask(const classroom::ClassroomTask &task, const QString &teacherFile);
     void showBoardCode();
     void say(const QString &message);
+    // The key written to a file the teacher names, the suffix added if missing.
+    void saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter, const char16_t *suffix,
+                   const std::function<QByteArray()> &bytes);
 
     std::unique_ptr<Ui::TeacherWindow> ui_;
     TeacherDialogs &dialogs_;

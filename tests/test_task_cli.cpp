@@ -73,6 +73,16 @@ TEST_F(TaskCli, ANewTaskAndItsKeyFromTheTeachersFileWithTheNames)
     EXPECT_EQ(xml.count("<question type=\"numerical\">"), 3);
     EXPECT_TRUE(xml.contains("<text>Вариант 2 — Петрова Анна</text>"));
 
+    // The teacher's window as a picture takes the teacher's file only.
+    const ProgramRun shot = runProgram({u"--screenshot"_s, path("teacher.png"), u"--screen"_s, u"teacher"_s,
+                                        path("9b.gratinglab-teacher")});
+    ASSERT_EQ(shot.status, 0) << shot.err.toStdString();
+    EXPECT_FALSE(QImage(path("teacher.png")).isNull());
+    const ProgramRun wrong = runProgram({u"--screenshot"_s, path("pupils.png"), u"--screen"_s, u"teacher"_s,
+                                         path("class/9b.gratinglab-task")});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_FALSE(QFile::exists(path("pupils.png")));
+
     // The pupils' copy names the class and the pupils, and nothing else.
     QFile pupils(path("class/9b.gratinglab-task"));
     ASSERT_TRUE(pupils.open(QIODevice::ReadOnly));
