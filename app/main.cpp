@@ -1,6 +1,6 @@
 #include "answer_key_mode.h"
-#include "class_report_mode.h"
 #include "application.h"
+#include "class_report_mode.h"
 #include "classroom_texts.h"
 #include "command_line.h"
 #include "display_check.h"
