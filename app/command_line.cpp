@@ -24,6 +24,7 @@ enum Where : unsigned {
     InAnswerKey = 1u << unsigned(Mode::AnswerKey),
     InNewTask = 1u << unsigned(Mode::NewTask),
     InTeacher = 1u << unsigned(Mode::Teacher),
+    InClassReport = 1u << unsigned(Mode::ClassReport),
 };
 
 // The modes that take one file without an option before it.
@@ -35,6 +36,7 @@ struct OptionSpec {
     QStringView help;      // lines after the first are indented under it
     unsigned where;        // where it may be given; the mode it selects is always allowed
     std::optional<Mode> selects;
+    bool repeats = false;  // may be given more than once
 };
 
 // The one table of options. Groups are separated in --help by the mode
@@ -102,8 +104,22 @@ constexpr std::array kOptions{
                                       u"вариант (вариант, ученик, длина волны в нм, элемент, символ\n"
                                       u"через табуляцию)",
                InAnswerKey, Mode::AnswerKey},
-    OptionSpec{u"pdf", u"ФАЙЛ", u"записать ключ и в PDF (A4)", InAnswerKey, std::nullopt},
+    OptionSpec{u"pdf", u"ФАЙЛ", u"записать ключ или отчёт о классе и в PDF (A4)", InAnswerKey | InClassReport,
+               std::nullopt},
     OptionSpec{u"moodle-xml", u"ФАЙЛ", u"записать ключ как тест для Moodle (Moodle XML)", InAnswerKey,
+               std::nullopt},
+
+    OptionSpec{u"class-report", u"ФАЙЛ", u"результаты класса по ФАЙЛУ учителя: по строке на ученика\n"
+                                        u"(ученик, вариант, длина волны в нм, проверок, решено 1/0,\n"
+                                        u"проверок до верного ответа, оценка через табуляцию); файлы,\n"
+                                        u"которые не учтены, — в поток ошибок с причиной",
+               InClassReport, Mode::ClassReport},
+    OptionSpec{u"results", u"ПАПКА|ФАЙЛ", u"папка класса (с её подпапкой «Результаты») или файл\n"
+                                         u"результата ученика; можно повторять",
+               InClassReport, std::nullopt, true},
+    OptionSpec{u"csv", u"ФАЙЛ", u"записать таблицу и в CSV для Excel или LibreOffice", InClassReport,
+               std::nullopt},
+    OptionSpec{u"moodle-csv", u"ФАЙЛ", u"записать оценки в CSV для импорта оценок в Moodle", InClassReport,
                std::nullopt},
 
     OptionSpec{u"help", u"", u"показать эту справку", 0, Mode::Help},
@@ -196,7 +212,7 @@ CommandLine failed(const QString &error)
 std::optional<QString> GivenOptions::value(const QString &name) const
 {
     const auto it = values_.constFind(name);
-    return it == values_.cend() ? std::nullopt : std::optional<QString>(*it);
+    return it == values_.cend() || it->isEmpty() ? std::nullopt : std::optional<QString>(it->first());
 }
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -224,9 +240,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const OptionSpec *selector = nullptr;
     for (const QString &name : parser.optionNames()) {
         const OptionSpec *o = findOption(name);
-        if (line.options.has(name))
+        if (line.options.has(name)) {
+            if (o->repeats)
+                continue;
             return failed(u"параметр %1 задан дважды"_s.arg(dashed(name)));
-        line.options.insert(name, o->valueName.isEmpty() ? QString() : parser.value(name));
+        }
+        line.options.insert(name, o->valueName.isEmpty() ? QStringList{QString()} : parser.values(name));
         if (!o->selects || selector == o)
             continue;
         if (selector)
@@ -272,6 +291,8 @@ QString usageText()
              (--pupils СПИСОК | --variants N) [--title ТЕКСТ] [--class КЛАСС]
              [--code КОД]
   gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]
+  gratinglab --class-report ФАЙЛ.gratinglab-teacher [--results ПАПКА|ФАЙЛ]...
+             [--csv ФАЙЛ] [--moodle-csv ФАЙЛ] [--pdf ФАЙЛ]
   gratinglab --help | --version
 
 Без параметров программа открывает своё окно. С файлом задания из папки
@@ -314,6 +335,7 @@ QString usageText()
 Код выхода: 0 — готово; 1 — ТЕКСТ не целое число (картина и показания всё
 равно записаны, насколько нарисованы); 2 — неверные параметры, файл, который
 нельзя прочитать, или файл, который нельзя записать (тогда не записано ничего).
+С --class-report файлы результатов, которые не учтены, кода выхода не меняют.
 )"_s;
     return text;
 }

@@ -10,18 +10,21 @@
 // the parser, the --help text and the mode each option belongs to. Every
 // message is Russian and goes through printMessage().
 
-enum class Mode { Window, Render, Screenshot, AnswerKey, NewTask, Teacher, Help, Version };
+enum class Mode { Window, Render, Screenshot, AnswerKey, NewTask, Teacher, Help, Version, ClassReport };
 
-// The options a command line gave, each at most once, without their dashes.
-// A mode reads and checks its own values from here.
+// The options a command line gave, without their dashes: each at most once,
+// except those the table lets repeat. A mode reads and checks its own values
+// from here.
 class GivenOptions {
 public:
     bool has(const QString &name) const { return values_.contains(name); }
     std::optional<QString> value(const QString &name) const;
-    void insert(const QString &name, const QString &value) { values_.insert(name, value); }
+    // Every value of an option that may repeat, in the order given.
+    QStringList values(const QString &name) const { return values_.value(name); }
+    void insert(const QString &name, const QStringList &values) { values_.insert(name, values); }
 
 private:
-    QHash<QString, QString> values_;
+    QHash<QString, QStringList> values_;
 };
 
 struct CommandLine {

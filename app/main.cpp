@@ -1,5 +1,6 @@
 #include "answer_key_mode.h"
 #include "application.h"
+#include "class_report_mode.h"
 #include "classroom_texts.h"
 #include "command_line.h"
 #include "display_check.h"
@@ -58,6 +59,14 @@ int main(int argc, char **argv)
         prepareRenderMode();
         QGuiApplication app(argc, argv);
         return runAnswerKeyMode(*options);
+    }
+    case Mode::ClassReport: {
+        const auto options = readClassReportOptions(line, &error);
+        if (!options)
+            return refuse(error);
+        prepareRenderMode();
+        QGuiApplication app(argc, argv);
+        return runClassReportMode(*options);
     }
     case Mode::NewTask: {
         classroom::SystemRandom random;

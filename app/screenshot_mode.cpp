@@ -102,6 +102,8 @@ class NoDialogs final : public TeacherDialogs {
 public:
     QString chooseSaveFile(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     QString chooseOpenFile(QWidget *, const QString &, const QString &) override { return {}; }
+    QString chooseFolder(QWidget *, const QString &) override { return {}; }
+    QStringList chooseOpenFiles(QWidget *, const QString &, const QString &) override { return {}; }
     bool print(QWidget *, const std::function<void(QPagedPaintDevice &)> &) override { return false; }
 };
 

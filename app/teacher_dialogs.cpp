@@ -15,6 +15,16 @@ QString QtTeacherDialogs::chooseOpenFile(QWidget *parent, const QString &caption
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
+QString QtTeacherDialogs::chooseFolder(QWidget *parent, const QString &caption)
+{
+    return QFileDialog::getExistingDirectory(parent, caption);
+}
+
+QStringList QtTeacherDialogs::chooseOpenFiles(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);
+}
+
 bool QtTeacherDialogs::print(QWidget *parent, const std::function<void(QPagedPaintDevice &)> &paint)
 {
     QPrinter printer(QPrinter::HighResolution);

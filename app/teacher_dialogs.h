@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -16,6 +17,9 @@ public:
     virtual QString chooseSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
                                    const QString &filter) = 0;
     virtual QString chooseOpenFile(QWidget *parent, const QString &caption, const QString &filter) = 0;
+    // Folders and files to read the pupils' results from; empty when cancelled.
+    virtual QString chooseFolder(QWidget *parent, const QString &caption) = 0;
+    virtual QStringList chooseOpenFiles(QWidget *parent, const QString &caption, const QString &filter) = 0;
     // The print dialog, then paint on the chosen printer; false when cancelled.
     virtual bool print(QWidget *parent, const std::function<void(QPagedPaintDevice &)> &paint) = 0;
 };
@@ -25,5 +29,7 @@ public:
     QString chooseSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
                            const QString &filter) override;
     QString chooseOpenFile(QWidget *parent, const QString &caption, const QString &filter) override;
+    QString chooseFolder(QWidget *parent, const QString &caption) override;
+    QStringList chooseOpenFiles(QWidget *parent, const QString &caption, const QString &filter) override;
     bool print(QWidget *parent, const std::function<void(QPagedPaintDevice &)> &paint) override;
 };

@@ -1,6 +1,7 @@
 #include "teacher_window.h"
 
 #include "answer_key_pdf.h"
+#include "class_results_panel.h"
 #include "classroom_texts.h"
 #include "key_rows.h"
 #include "moodle_xml.h"
@@ -39,11 +40,18 @@ QString suggestedName(const classroom::ClassroomTask &task)
 
 } // namespace
 
-TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, QWidget *parent)
+TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, bench::Clock *clock,
+                             QWidget *parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TeacherWindow>()), dialogs_(dialogs), random_(random)
 {
     Ui::TeacherWindow &f = *ui_;
     f.setupUi(this);
+    if (!clock) {
+        ownClock_ = std::make_unique<bench::QtClock>();
+        clock = ownClock_.get();
+    }
+    results_ = new ClassResultsPanel(dialogs_, *clock, f.Tab_results);
+    f.resultsColumn->addWidget(results_);
     f.Ed_title->setText(classroom::defaultTaskTitle());
     f.Ed_code->setText(classroom::proposeBoardCode(random_));
     QFont big = f.Lbl_boardCode->font();
@@ -125,6 +133,7 @@ void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString
             f.Tbl_key->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
     f.Tbl_key->setColumnHidden(1, !task.hasList());
+    results_->setTask(task, suggestedName(task));
     for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle})
         b->setEnabled(true);
     showBoardCode();
@@ -180,6 +189,9 @@ void TeacherWindow::saveTaskFile()
     path = withSuffix(path, classroom::kTaskSuffix);
     const QString error =
         classroom::saveFile(path, classroom::taskFileBytes(*task_, classroom::TaskFileKind::Pupils));
+    // The pupils' results come back into «Результаты» beside it.
+    if (error.isEmpty())
+        results_->addPlaces({QFileInfo(path).absolutePath()});
     say(error.isEmpty() ? QString() : error + u" Файл учителя сохранён; запишите файл задания кнопкой «Файл задания…»."_s);
 }
 

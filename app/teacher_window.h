@@ -2,6 +2,7 @@
 
 #include "board_code.h"
 #include "classroom_task.h"
+#include "clock.h"
 #include "teacher_dialogs.h"
 
 #include <QDate>
@@ -14,20 +15,25 @@
 namespace Ui {
 class TeacherWindow;
 }
+class ClassResultsPanel;
 
 // The teacher's window: a new task (title, class, the class list pasted or
 // a number of variants, the board code), saved as the teacher's file and
 // the pupils' task file; the key of the task saved or opened, as a table,
-// printed, as a PDF and as a Moodle quiz; its board code shown large. A thin
-// view: the rules live in classroom/.
+// printed, as a PDF and as a Moodle quiz; its board code shown large; and
+// the class's results under «Результаты». A thin view: the rules live in
+// classroom/.
 class TeacherWindow : public QWidget {
     Q_OBJECT
 
 public:
-    TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, QWidget *parent = nullptr);
+    // clock drives the results' rescan; Qt's timers when none is given.
+    TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, bench::Clock *clock = nullptr,
+                  QWidget *parent = nullptr);
     ~TeacherWindow() override;
 
     Ui::TeacherWindow &ui() { return *ui_; }
+    ClassResultsPanel &results() { return *results_; }
     // The task whose key is shown: saved here or opened from its file.
     const std::optional<classroom::ClassroomTask> &task() const { return task_; }
     // Today, as new tasks are dated; tests set it.
@@ -55,4 +61,6 @@ private:
     classroom::RandomSource &random_;
     std::optional<classroom::ClassroomTask> task_;
     QString teacherFile_;
+    std::unique_ptr<bench::Clock> ownClock_;
+    ClassResultsPanel *results_;
 };

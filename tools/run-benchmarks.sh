@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in an optimised build and runs them: the redraw
-# against one fill of the bench raster, the slider drag, and the start-up
-# and peak memory of the render mode.
+# against one fill of the bench raster, the slider drag, the class table of
+# 40 result files, and the start-up and peak memory of the render mode.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -9,4 +9,5 @@ cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGL_BUILD_TESTS=O
 cmake --build build/bench -j "$(nproc)"
 build/bench/benchmarks/bench_paint --benchmark_repetitions=9 --benchmark_report_aggregates_only=true "$@"
 build/bench/benchmarks/bench_drag --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"
+build/bench/benchmarks/bench_class_results --benchmark_repetitions=9 --benchmark_report_aggregates_only=true "$@"
 benchmarks/measure_startup.py build/bench/app/gratinglab 21

@@ -54,6 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
                 u"параметр --state задаётся только с --render (см. --help)"_s},
         Refusal{"OptionOfAnotherMode", {u"--answer-key"_s, u"9Б"_s, u"--order"_s, u"2"_s},
                 u"параметр --order нельзя задать с --answer-key"_s},
+        Refusal{"OnlyResultsMayRepeat",
+                {u"--class-report=k"_s, u"--results=a"_s, u"--csv=a.csv"_s, u"--results=b"_s, u"--csv=b.csv"_s},
+                u"параметр --csv задан дважды"_s},
+        Refusal{"ResultsWithoutTheClassReport", {u"--answer-key=k"_s, u"--results=a"_s},
+                u"параметр --results нельзя задать с --answer-key"_s},
         Refusal{"PupilInRenderMode",
                 {u"--render=a.png"_s, u"--task=9Б"_s, u"--variant=1"_s, u"--pupil"_s, u"Иванов"_s},
                 u"параметр --pupil нельзя задать с --render"_s}),
@@ -70,6 +75,10 @@ TEST(CommandLine, ChoosesTheModeAndKeepsEveryValue)
     const CommandLine pupil = parseCommandLine({u"9Б.gratinglab-task"_s, u"--pupil"_s, u"Иванов"_s});
     EXPECT_EQ(pupil.mode, Mode::Window);
     EXPECT_EQ(pupil.file, u"9Б.gratinglab-task"_s);
+    const CommandLine report = parseCommandLine({u"--results"_s, u"Результаты"_s, u"--class-report=k"_s,
+                                                 u"--results=/media/usb"_s, u"--pdf=r.pdf"_s});
+    EXPECT_EQ(report.mode, Mode::ClassReport);
+    EXPECT_EQ(report.options.values(u"results"_s), (QStringList{u"Результаты"_s, u"/media/usb"_s}));
 
     const CommandLine line = parseCommandLine(
         {u"--order"_s, u"-3"_s, u"--render=b.png"_s, u"--wavelength-text"_s, u"--x"_s, u"--state"_s, u"-"_s});

@@ -1,10 +1,15 @@
 // The teacher's window is wired to the classroom's rules: the form makes
 // the two files, the key of the task saved or opened fills the table and
 // goes to the printer, a PDF and a Moodle quiz; every refusal is said in
-// the window. The rules themselves are tested in tests/classroom.
+// the window; «Результаты» follows the class folder on a hand-driven clock
+// and exports. The rules themselves are tested in tests/classroom.
 #include "board_code.h"
+#include "class_results_panel.h"
+#include "manual_clock.h"
+#include "result_samples.h"
 #include "task_files.h"
 #include "teacher_window.h"
+#include "ui_class_results_panel.h"
 #include "ui_teacher_window.h"
 
 #include <QBuffer>
@@ -38,6 +43,16 @@ public:
     {
         captions << caption;
         return next();
+    }
+    QString chooseFolder(QWidget *, const QString &caption) override
+    {
+        captions << caption;
+        return next();
+    }
+    QStringList chooseOpenFiles(QWidget *, const QString &caption, const QString &) override
+    {
+        captions << caption;
+        return {next()};
     }
     bool print(QWidget *, const std::function<void(QPagedPaintDevice &)> &paint) override
     {
@@ -74,7 +89,8 @@ protected:
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     Digits digits;
-    TeacherWindow window{dialogs, digits};
+    ManualClock clock;
+    TeacherWindow window{dialogs, digits, &clock};
     Ui::TeacherWindow &f = window.ui();
 };
 
@@ -101,6 +117,8 @@ TEST_F(TeacherWindowTest, ANewTaskIsSavedAsBothFilesAndItsKeyShown)
     const auto pupils = classroom::readTaskFile(path("class-9b.gratinglab-task"), classroom::TaskFileKind::Pupils);
     ASSERT_TRUE(pupils.ok());
     EXPECT_EQ(pupils.task.pupils.size(), 3u);
+    // The class folder the pupils' file went to is where results are read.
+    EXPECT_EQ(window.results().watch().places(), QStringList{dir.path()});
 
     ASSERT_EQ(f.Tbl_key->rowCount(), 3);
     const QStringList second{u"2"_s, u"Петрова Анна"_s, u"577"_s, u"ртуть"_s, u"Hg"_s};
@@ -153,6 +171,50 @@ TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
     EXPECT_EQ(f.Tbl_key->rowCount(), 0);
     EXPECT_FALSE(f.Btn_print->isEnabled());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"pupils.gratinglab-task"_s});
+}
+
+TEST_F(TeacherWindowTest, ResultsFollowTheClassFolderAndAreExported)
+{
+    QFile teacher(path("9b.gratinglab-teacher"));
+    ASSERT_TRUE(teacher.open(QIODevice::WriteOnly));
+    teacher.write(classroom::taskFileBytes(samples::task9B(), classroom::TaskFileKind::Teacher));
+    teacher.close();
+    ASSERT_TRUE(window.openTeacherFile(path("9b.gratinglab-teacher")));
+    ClassResultsPanel &panel = window.results();
+    Ui::ClassResultsPanel &r = panel.ui();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Результаты"_s));
+    dialogs.answers = {dir.path()};
+    r.Btn_addFolder->click();
+    ASSERT_EQ(r.Tbl_results->rowCount(), 6);
+    EXPECT_EQ(r.Tbl_results->item(5, 10)->text(), u"нет результата"_s);
+    EXPECT_TRUE(r.Lst_misfits->isHidden());
+
+    // A pupil's check lands in the folder; the next rescan shows it.
+    QByteArray edited = classroom::resultFileBytes(samples::result(5, u"Дмитриев Олег"_s, {samples::Sodium::NoHint}));
+    edited.replace("\"Неверно !\"", "\"Верно !\"");
+    samples::write(path("Результаты/d.gratinglab-result"), edited);
+    samples::write(path("Результаты/i.gratinglab-result"),
+                   classroom::resultFileBytes(samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::Right})));
+    clock.advance(classroom::ClassResultsWatch::kRescanMs);
+    EXPECT_EQ(r.Tbl_results->item(5, 9)->text(), u"5"_s);
+    EXPECT_EQ(r.Tbl_results->item(4, 10)->text(), u"файл изменён"_s);
+    ASSERT_EQ(r.Lst_misfits->count(), 1);
+    EXPECT_EQ(r.Lst_misfits->item(0)->text(), u"d.gratinglab-result — файл изменён: контрольная сумма не сходится"_s);
+
+    r.Chk_marks->setChecked(false);
+    EXPECT_TRUE(r.Tbl_results->isColumnHidden(9));
+    dialogs.answers = {path("9b"), path("moodle"), path("report")};
+    r.Btn_csv->click();
+    r.Btn_moodle->click();
+    EXPECT_TRUE(r.Lbl_message->text().startsWith(u"В файл не вошли"_s)) << r.Lbl_message->text().toStdString();
+    r.Btn_pdf->click();
+    r.Btn_print->click();
+    QFile csv(path("9b.csv")), moodle(path("moodle.csv")), pdf(path("report.pdf"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly) && moodle.open(QIODevice::ReadOnly) && pdf.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(csv.readAll().contains("Оценка"));
+    EXPECT_TRUE(moodle.readAll().endsWith("Иванов Пётр,ivanov@school.ru,5\r\n"));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_EQ(dialogs.printed, 1);
 }
 
 } // namespace

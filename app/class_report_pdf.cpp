@@ -1,0 +1,127 @@
+#include "class_report_pdf.h"
+
+#include "class_results_texts.h"
+#include "mark_rule.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+using classroom::ResultColumn;
+
+namespace {
+
+// The address column stays in the window and the CSV: eleven columns do
+// not fit across an A4 page.
+bool onPaper(ResultColumn column, bool withMarks)
+{
+    return column != ResultColumn::Id && (withMarks || column != ResultColumn::Mark);
+}
+
+// Parts of the page's width in per cent: the names get the room, numbers little.
+int widthOf(ResultColumn column)
+{
+    switch (column) {
+    case ResultColumn::Pupil:
+        return 18;
+    case ResultColumn::Note:
+        return 15;
+    case ResultColumn::Checks:
+    case ResultColumn::ChecksToRight:
+    case ResultColumn::Hints:
+        return 10;
+    case ResultColumn::FirstRight:
+        return 9;
+    case ResultColumn::Variant:
+        return 8;
+    case ResultColumn::Line:
+        return 6;
+    default:
+        return 7;
+    }
+}
+
+QString tableHtml(const classroom::ClassResults &results, bool withMarks)
+{
+    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>"_s;
+    for (int c = 0; c < classroom::kResultColumnCount; ++c) {
+        if (onPaper(ResultColumn(c), withMarks))
+            html += u"<th width=\"%1%\" style=\"font-size: 7pt\">"_s.arg(widthOf(ResultColumn(c)))
+                + classroom::resultColumnTitle(ResultColumn(c)).toHtmlEscaped() + u"</th>"_s;
+    }
+    html += u"</tr>"_s;
+    for (const classroom::PupilRow &row : results.rows) {
+        html += u"<tr>"_s;
+        for (int c = 0; c < classroom::kResultColumnCount; ++c) {
+            const auto column = ResultColumn(c);
+            if (!onPaper(column, withMarks))
+                continue;
+            const QString align = column == ResultColumn::Pupil || column == ResultColumn::Note ? u"left"_s : u"center"_s;
+            html += u"<td align=\""_s + align + u"\">"_s + classroom::resultCellText(row, column).toHtmlEscaped()
+                + u"</td>"_s;
+        }
+        html += u"</tr>"_s;
+    }
+    return html + u"</table>"_s;
+}
+
+QString misfitsHtml(const classroom::ClassResults &results)
+{
+    if (results.misfits.empty())
+        return {};
+    QString html = u"<h3>Файлы, которые не учтены</h3><ul>"_s;
+    for (const classroom::MisfitFile &m : results.misfits) {
+        html += u"<li>"_s + QFileInfo(m.path).fileName().toHtmlEscaped() + u" — "_s + m.reason.toHtmlEscaped()
+            + u"<br><small>"_s + QDir::toNativeSeparators(QFileInfo(m.path).path()).toHtmlEscaped()
+            + u"</small></li>"_s;
+    }
+    return html + u"</ul>"_s;
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> classReportDocument(const classroom::ClassroomTask &task,
+                                                   const classroom::ClassResults &results, bool withMarks,
+                                                   const QDate &date)
+{
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(QFont(u"Arial"_s, 9));
+    QString heading = task.form.isEmpty() ? QString() : u"Класс: "_s + task.form.toHtmlEscaped() + u"<br>"_s;
+    heading += u"Код задания: "_s + task.code.toHtmlEscaped() + u"<br>Дата: "_s + date.toString(u"dd.MM.yyyy"_s);
+    const auto solved = std::count_if(results.rows.begin(), results.rows.end(),
+                                      [](const classroom::PupilRow &r) { return r.solved(); });
+    QString html = u"<h2 align=\"center\">Результаты класса: "_s + task.title.toHtmlEscaped() + u"</h2><p>"_s
+        + heading + u"</p>"_s + tableHtml(results, withMarks)
+        + u"<p>Решили верно: %1 из %2.</p>"_s.arg(solved).arg(results.rows.size());
+    if (withMarks)
+        html += u"<p>"_s + classroom::markRuleText().toHtmlEscaped() + u"</p>"_s;
+    document->setHtml(html + misfitsHtml(results));
+    return document;
+}
+
+QByteArray classReportPdf(const classroom::ClassroomTask &task, const classroom::ClassResults &results,
+                          bool withMarks, const QDate &date)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    writer.setTitle(u"Результаты класса: %1, код %2"_s.arg(task.title, task.code));
+    writer.setCreator(u"gratinglab"_s);
+    printClassReport(task, results, withMarks, date, writer);
+    return bytes;
+}
+
+void printClassReport(const classroom::ClassroomTask &task, const classroom::ClassResults &results, bool withMarks,
+                      const QDate &date, QPagedPaintDevice &device)
+{
+    classReportDocument(task, results, withMarks, date)->print(&device);
+}

@@ -1,0 +1,187 @@
+#include "class_results_panel.h"
+
+#include "class_report_pdf.h"
+#include "class_results_csv.h"
+#include "class_results_texts.h"
+#include "mark_rule.h"
+#include "save_file.h"
+#include "ui_class_results_panel.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+using classroom::ResultColumn;
+
+ClassResultsPanel::ClassResultsPanel(TeacherDialogs &dialogs, bench::Clock &clock, QWidget *parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::ClassResultsPanel>()), dialogs_(dialogs), watch_(clock)
+{
+    Ui::ClassResultsPanel &f = *ui_;
+    f.setupUi(this);
+    f.Tbl_results->setColumnCount(classroom::kResultColumnCount);
+    QStringList titles;
+    for (int c = 0; c < classroom::kResultColumnCount; ++c) {
+        // Long titles take two lines, so that the numbers' columns stay narrow.
+        QString title = classroom::resultColumnTitle(ResultColumn(c));
+        if (const qsizetype space = title.indexOf(u' ', title.size() / 2 - 2); title.size() > 14 && space > 0)
+            title[space] = u'\n';
+        titles << title;
+    }
+    f.Tbl_results->setHorizontalHeaderLabels(titles);
+    f.Tbl_results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    f.Tbl_results->horizontalHeader()->setSectionResizeMode(int(ResultColumn::Pupil), QHeaderView::Stretch);
+    f.Lbl_rule->setText(classroom::markRuleText());
+    QPalette red = f.Lbl_message->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    f.Lbl_message->setPalette(red);
+
+    connect(&watch_, &classroom::ClassResultsWatch::changed, this, &ClassResultsPanel::showResults);
+    connect(f.Chk_marks, &QCheckBox::toggled, this, &ClassResultsPanel::showMarks);
+    connect(f.Btn_addFolder, &QPushButton::clicked, this, [this] {
+        if (const QString folder = dialogs_.chooseFolder(this, u"Папка с результатами учеников"_s); !folder.isEmpty())
+            addPlaces({folder});
+    });
+    connect(f.Btn_addFiles, &QPushButton::clicked, this, [this] {
+        addPlaces(dialogs_.chooseOpenFiles(this, u"Файлы результатов учеников"_s,
+                                           u"Файлы результатов (*.gratinglab-result)"_s));
+    });
+    connect(f.Btn_csv, &QPushButton::clicked, this, &ClassResultsPanel::saveCsv);
+    connect(f.Btn_moodle, &QPushButton::clicked, this, &ClassResultsPanel::exportMoodle);
+    connect(f.Btn_pdf, &QPushButton::clicked, this, &ClassResultsPanel::savePdf);
+    connect(f.Btn_print, &QPushButton::clicked, this, &ClassResultsPanel::print);
+    setEnabled(false);
+    showPlaces();
+}
+
+ClassResultsPanel::~ClassResultsPanel() = default;
+
+void ClassResultsPanel::setTask(const classroom::ClassroomTask &task, const QString &fileName)
+{
+    task_ = task;
+    fileName_ = fileName;
+    setEnabled(true);
+    watch_.setPlaces({});
+    watch_.setTask(task);
+    showPlaces();
+    showResults();
+}
+
+void ClassResultsPanel::addPlaces(const QStringList &places)
+{
+    QStringList all = watch_.places();
+    for (const QString &place : places) {
+        if (!place.isEmpty() && !all.contains(place))
+            all.append(place);
+    }
+    watch_.setPlaces(all);
+    showPlaces();
+}
+
+void ClassResultsPanel::showPlaces()
+{
+    QStringList shown;
+    for (const QString &place : watch_.places())
+        shown << QDir::toNativeSeparators(place);
+    ui_->Lbl_places->setText(!task_ ? u"Откройте файл учителя или сохраните задание — здесь появятся результаты класса."_s
+                             : shown.isEmpty()
+                                 ? u"Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), "
+                                   u"флешку или файлы из почты."_s
+                                 : u"Читается: "_s + shown.join(u"; "_s));
+}
+
+void ClassResultsPanel::showResults()
+{
+    Ui::ClassResultsPanel &f = *ui_;
+    const classroom::ClassResults &results = watch_.results();
+    QTableWidget &table = *f.Tbl_results;
+    table.setRowCount(int(results.rows.size()));
+    // Cells change in place, so the teacher's selection and scrolling stay.
+    for (int r = 0; r < int(results.rows.size()); ++r) {
+        const classroom::PupilRow &row = results.rows[size_t(r)];
+        for (int c = 0; c < classroom::kResultColumnCount; ++c) {
+            const QString text = classroom::resultCellText(row, ResultColumn(c));
+            QTableWidgetItem *item = table.item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                table.setItem(r, c, item);
+            }
+            if (item->text() != text)
+                item->setText(text);
+            item->setForeground(row.status == classroom::PupilStatus::Edited ? QColor(200, 0, 0)
+                                : row.status == classroom::PupilStatus::NoResult ? QColor(128, 128, 128)
+                                                                                 : table.palette().color(QPalette::Text));
+        }
+    }
+    f.Lst_misfits->clear();
+    for (const classroom::MisfitFile &m : results.misfits) {
+        auto *item = new QListWidgetItem(QFileInfo(m.path).fileName() + u" — "_s + m.reason, f.Lst_misfits);
+        item->setToolTip(QDir::toNativeSeparators(m.path));
+    }
+    f.Lbl_misfits->setVisible(!results.misfits.empty());
+    f.Lst_misfits->setVisible(!results.misfits.empty());
+}
+
+void ClassResultsPanel::showMarks(bool shown)
+{
+    ui_->Tbl_results->setColumnHidden(int(ResultColumn::Mark), !shown);
+    ui_->Lbl_rule->setVisible(shown);
+}
+
+void ClassResultsPanel::say(const QString &message)
+{
+    ui_->Lbl_message->setText(message);
+}
+
+QString ClassResultsPanel::chooseTarget(const QString &caption, const QString &name, const QString &suffix,
+                                        const QString &filter)
+{
+    QString path = dialogs_.chooseSaveFile(this, caption, name + suffix, filter);
+    if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    return path;
+}
+
+void ClassResultsPanel::saveCsv()
+{
+    if (!task_)
+        return;
+    const QString path = chooseTarget(u"Сохранить результаты класса в CSV"_s, u"Результаты "_s + fileName_, u".csv"_s,
+                                      u"CSV для Excel и LibreOffice (*.csv)"_s);
+    if (!path.isEmpty())
+        say(classroom::saveFile(path, classroom::classResultsCsv(watch_.results(), ui_->Chk_marks->isChecked())));
+}
+
+void ClassResultsPanel::exportMoodle()
+{
+    if (!task_)
+        return;
+    const QString path = chooseTarget(u"Экспорт оценок в Moodle (импорт оценок из CSV-файла)"_s,
+                                      u"Оценки Moodle "_s + fileName_, u".csv"_s, u"CSV (*.csv)"_s);
+    if (path.isEmpty())
+        return;
+    const classroom::MoodleGrades grades = classroom::moodleGradesCsv(*task_, watch_.results());
+    QString message = classroom::saveFile(path, grades.bytes);
+    if (message.isEmpty() && !grades.leftOut.isEmpty())
+        message = u"В файл не вошли (нет адреса или номера в файле учителя либо нет оценки): "_s
+            + grades.leftOut.join(u", "_s) + u'.';
+    say(message);
+}
+
+void ClassResultsPanel::savePdf()
+{
+    if (!task_)
+        return;
+    const QString path = chooseTarget(u"Сохранить отчёт о классе в PDF"_s, u"Результаты "_s + fileName_, u".pdf"_s,
+                                      u"PDF (*.pdf)"_s);
+    if (!path.isEmpty())
+        say(classroom::saveFile(path, classReportPdf(*task_, watch_.results(), ui_->Chk_marks->isChecked(), today())));
+}
+
+void ClassResultsPanel::print()
+{
+    if (!task_)
+        return;
+    dialogs_.print(this, [this](QPagedPaintDevice &device) {
+        printClassReport(*task_, watch_.results(), ui_->Chk_marks->isChecked(), today(), device);
+    });
+}

@@ -1,0 +1,81 @@
+#include "class_results_csv.h"
+
+#include "class_results_texts.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace classroom {
+
+namespace {
+
+QString quoted(const QString &text, QChar separator)
+{
+    if (!text.contains(separator) && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString q = text;
+    q.replace(u'"', u"\"\""_s);
+    return u'"' + q + u'"';
+}
+
+QByteArray line(const QStringList &cells, QChar separator)
+{
+    QStringList fields;
+    for (const QString &cell : cells)
+        fields.append(quoted(cell, separator));
+    return fields.join(separator).toUtf8() + "\r\n";
+}
+
+// A spreadsheet takes a cell starting with = + - @ for a formula; a name
+// typed in a pupil's program must stay text.
+QString asText(const QString &text)
+{
+    static const QString kFormulaStarts = u"=+-@\t\r"_s;
+    return !text.isEmpty() && kFormulaStarts.contains(text.front()) ? u'\'' + text : text;
+}
+
+} // namespace
+
+QByteArray classResultsCsv(const ClassResults &results, bool withMarks)
+{
+    constexpr QChar kSeparator = u';';
+    QStringList header;
+    for (int c = 0; c < kResultColumnCount; ++c) {
+        if (withMarks || ResultColumn(c) != ResultColumn::Mark)
+            header.append(resultColumnTitle(ResultColumn(c)));
+    }
+    QByteArray bytes = "\xEF\xBB\xBF" + line(header, kSeparator);
+    for (const PupilRow &row : results.rows) {
+        QStringList cells;
+        for (int c = 0; c < kResultColumnCount; ++c) {
+            const auto column = ResultColumn(c);
+            if (withMarks || column != ResultColumn::Mark)
+                cells.append(asText(resultCellText(row, column)));
+        }
+        bytes += line(cells, kSeparator);
+    }
+    return bytes;
+}
+
+QString moodleGradeItemName(const ClassroomTask &task)
+{
+    return u"%1 (код %2)"_s.arg(task.title, task.code);
+}
+
+MoodleGrades moodleGradesCsv(const ClassroomTask &task, const ClassResults &results)
+{
+    constexpr QChar kSeparator = u',';
+    MoodleGrades grades;
+    grades.bytes = line({resultColumnTitle(ResultColumn::Pupil), resultColumnTitle(ResultColumn::Id),
+                         moodleGradeItemName(task)},
+                        kSeparator);
+    for (const PupilRow &row : results.rows) {
+        if (row.id.trimmed().isEmpty() || !row.mark) {
+            grades.leftOut.append(row.name.isEmpty() ? u"вариант %1"_s.arg(row.variant) : row.name);
+            continue;
+        }
+        grades.bytes += line({row.name, row.id.trimmed(), QString::number(*row.mark)}, kSeparator);
+    }
+    return grades;
+}
+
+} // namespace classroom

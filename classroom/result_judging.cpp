@@ -1,0 +1,39 @@
+#include "result_judging.h"
+
+#include "task_check.h"
+#include "task_texts.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace classroom {
+
+QString verdictText(bool right)
+{
+    return right ? u"Верно !"_s : u"Неверно !"_s;
+}
+
+JudgedResult judgeResult(const ResultFile &result, const bench::LampLine &line)
+{
+    // The texts are judged as the pupil's computer wrote them.
+    const bench::NumberFormat format{result.decimalMark};
+    JudgedResult judged;
+    for (const ResultCheck &check : result.checks) {
+        ++judged.checks;
+        // The field of the wavelength showed «?»; the rule puts the lamp's line there.
+        const bench::ShownReadouts shown{u"?"_s, check.grating, check.distance, check.order};
+        const bench::TaskJudgement j = bench::judgeTaskAnswer(check.answer, line.nm, shown, format);
+        // Beside a right verdict the screen names the line, beside a wrong one the hint.
+        const QString hint = j.right ? bench::lineName(line) : bench::hintText(j.hint);
+        if (check.verdict != verdictText(j.right) || check.hint != hint)
+            judged.agrees = false;
+        if (j.right && !judged.firstRight) {
+            judged.firstRight = judged.checks;
+            judged.firstRightAnswer = check.answer;
+        }
+        if (!j.right && j.hint != bench::TaskHint::None)
+            ++judged.hintsSeen;
+    }
+    return judged;
+}
+
+} // namespace classroom
