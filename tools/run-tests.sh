@@ -31,6 +31,9 @@ test_suite() {
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  # Formatting first: it takes a second, the builds take minutes.
+  echo "== format"
+  tools/check-format.sh
   for dir in "${suites[@]}"; do
     build_suite "$dir"
     echo "== $dir: tests (${SECONDS}s)"
