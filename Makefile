@@ -2,9 +2,9 @@
 # whatever packages are missing, then configures and builds.
 BUILD_DIR ?= build/release
 PACKAGE_DIR ?= build/package
-# The same configuration as the README's install steps, so both may share
-# the directory.
-CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGL_BUILD_TESTS=OFF
+# The release preset of CMakePresets.json, as in the README's install steps,
+# so both may share the directory.
+CONFIGURE = cmake --preset release -B $(BUILD_DIR)
 
 .PHONY: all deps build run test bench fuzz deb clean
 

@@ -13,6 +13,7 @@ packages=(
   imagemagick poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
+  clang-format clang-tidy
   appstream desktop-file-utils shared-mime-info
   poppler-utils
   dpkg-dev file python3

@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DGL_BUILD_TESTS=OFF -DGL_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build build/bench -j "$(nproc)"
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$(nproc)"
 build/bench/benchmarks/bench_paint --benchmark_repetitions=9 --benchmark_report_aggregates_only=true "$@"
 build/bench/benchmarks/bench_drag --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@"
 build/bench/benchmarks/bench_class_results --benchmark_repetitions=9 --benchmark_report_aggregates_only=true "$@"

@@ -5,38 +5,35 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# The sanitizers' options and the offscreen platform are set by the test
+# presets (CMakePresets.json), for this script and for a bare ctest --preset.
 jobs=$(nproc)
 # Compiler cache hits across clones of the project (CI builds a fresh clone),
 # also for the files compiled with a precompiled header.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 
+# Each suite is the configure, build and test preset of its folder's name
+# (CMakePresets.json): build/test is optimised, with the benchmarks built so
+# that they keep compiling; build/asan runs under the sanitizers.
 suites=(build/test build/asan)
-declare -A suite_args=(
-  # Benchmarks are off by default; building them here keeps them compiling.
-  [build/test]="-DCMAKE_BUILD_TYPE=Release -DGL_BUILD_BENCHMARKS=ON"
-  # Line tables are all the sanitizers' reports need, and they build faster.
-  [build/asan]="-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DGL_SANITIZE=ON -DGL_BUILD_BENCHMARKS=OFF"
-)
 
 build_suite() {
   local dir=$1
-  local -a args
-  read -r -a args <<<"${suite_args[$dir]}"
   echo "== $dir: configure and build (${SECONDS}s)"
-  cmake -S . -B "$dir" -G Ninja -DGL_WERROR=ON "${args[@]}" >/dev/null
-  cmake --build "$dir" -j "$jobs"
+  cmake --preset "${dir#build/}" >/dev/null
+  cmake --build --preset "${dir#build/}" -j "$jobs"
 }
 
 test_suite() {
   local dir=$1
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
+  ctest --preset "${dir#build/}" -j "$jobs"
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  # Formatting first: it takes a second, the builds take minutes.
+  echo "== format"
+  tools/check-format.sh
   for dir in "${suites[@]}"; do
     build_suite "$dir"
     echo "== $dir: tests (${SECONDS}s)"
