@@ -17,8 +17,8 @@ std::optional<AnswerKeyOptions> readAnswerKeyOptions(const CommandLine &line, QS
 {
     AnswerKeyOptions options;
     options.teacherFile = line.options.value(u"answer-key"_s).value_or(QString());
-    for (const auto &[name, target] : {std::pair{u"pdf"_s, &options.pdfPath},
-                                       std::pair{u"moodle-xml"_s, &options.moodlePath}}) {
+    for (const auto &[name, target] :
+        {std::pair{u"pdf"_s, &options.pdfPath}, std::pair{u"moodle-xml"_s, &options.moodlePath}}) {
         if (const auto path = line.options.value(name)) {
             if (path->isEmpty()) {
                 *error = u"параметру --%1 нужно имя файла"_s.arg(name);

@@ -22,7 +22,7 @@ constexpr int kTitleBaseline = 64;
 constexpr int kHeaderBaseline = 86;
 constexpr int kTableTop = 104;
 constexpr int kRowHeight = 20;
-constexpr int kRowsPerColumn = 33; // 99 variants fit in three columns
+constexpr int kRowsPerColumn = 33;   // 99 variants fit in three columns
 constexpr int kMaxColumnWidth = 200; // a short key keeps its cells together
 constexpr int kRowsPerPage = (kPageHeight - kMargin - kTableTop) / kRowHeight - 1;
 
@@ -33,7 +33,7 @@ struct Layout {
 
 const Layout kWithoutNames{{u"Вариант"_s, u"λ, нм"_s, u"Элемент"_s, u"Символ"_s}, {0.0, 0.25, 0.44, 0.78}};
 const Layout kWithNames{{u"Вариант"_s, u"Ученик"_s, u"λ, нм"_s, u"Элемент"_s, u"Символ"_s},
-                        {0.0, 0.11, 0.62, 0.73, 0.9}};
+    {0.0, 0.11, 0.62, 0.73, 0.9}};
 
 std::vector<QString> cells(const classroom::KeyRow &row, bool withNames)
 {
@@ -50,7 +50,7 @@ void drawRow(QPainter &painter, const Layout &layout, int left, int width, int t
         const int x = left + int(layout.starts[i] * width);
         const int end = i + 1 < texts.size() ? left + int(layout.starts[i + 1] * width) - 4 : left + width;
         painter.drawText(QRect(x, top, end - x, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         painter.fontMetrics().elidedText(texts[i], Qt::ElideRight, end - x));
+            painter.fontMetrics().elidedText(texts[i], Qt::ElideRight, end - x));
     }
 }
 
@@ -70,7 +70,7 @@ void drawHeader(QPainter &painter, QFont font, const classroom::ClassroomTask &t
 
 // The rows from first on, in columns of rowsPerColumn side by side.
 void drawTable(QPainter &painter, QFont font, const Layout &layout, const std::vector<classroom::KeyRow> &rows,
-               size_t first, size_t count, int columns, int width, int rowsPerColumn)
+    size_t first, size_t count, int columns, int width, int rowsPerColumn)
 {
     const bool withNames = layout.headings.size() == 5;
     for (int c = 0; c < columns; ++c) {
@@ -85,7 +85,8 @@ void drawTable(QPainter &painter, QFont font, const Layout &layout, const std::v
         painter.setFont(font);
         const size_t from = first + size_t(c * rowsPerColumn);
         for (size_t i = from; i < std::min(first + count, from + size_t(rowsPerColumn)); ++i)
-            drawRow(painter, layout, left, width, kTableTop + kRowHeight * int(i - from + 1), cells(rows[i], withNames));
+            drawRow(painter, layout, left, width, kTableTop + kRowHeight * int(i - from + 1),
+                cells(rows[i], withNames));
     }
 }
 
@@ -105,7 +106,7 @@ QByteArray answerKeyPdf(const classroom::ClassroomTask &task, const std::vector<
 }
 
 void paintAnswerKey(QPagedPaintDevice &device, const classroom::ClassroomTask &task,
-                    const std::vector<classroom::KeyRow> &rows)
+    const std::vector<classroom::KeyRow> &rows)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     QPainter painter(&device);
@@ -124,7 +125,7 @@ void paintAnswerKey(QPagedPaintDevice &device, const classroom::ClassroomTask &t
                 device.newPage();
             drawHeader(painter, font, task);
             drawTable(painter, font, kWithNames, rows, first, std::min<size_t>(kRowsPerPage, rows.size() - first), 1,
-                      kPageWidth - 2 * kMargin, kRowsPerPage);
+                kPageWidth - 2 * kMargin, kRowsPerPage);
         }
     }
 }

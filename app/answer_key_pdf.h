@@ -18,4 +18,4 @@ QByteArray answerKeyPdf(const classroom::ClassroomTask &task, const std::vector<
 // The same pages on any paged device, a printer included; the device is set
 // to A4 portrait first.
 void paintAnswerKey(QPagedPaintDevice &device, const classroom::ClassroomTask &task,
-                    const std::vector<classroom::KeyRow> &rows);
+    const std::vector<classroom::KeyRow> &rows);

@@ -8,8 +8,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv),
-      title_(titleFromProgramPath(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()))
+    : QApplication(argc, argv), title_(titleFromProgramPath(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()))
 {
     installQtRussianTranslation(*this);
 }

@@ -14,8 +14,12 @@ namespace calculator {
 const QStringList &candidates()
 {
     static const QStringList names{
-        QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),        QStringLiteral("mate-calc"),
-        QStringLiteral("galculator"),       QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc"),
+        QStringLiteral("gnome-calculator"),
+        QStringLiteral("kcalc"),
+        QStringLiteral("mate-calc"),
+        QStringLiteral("galculator"),
+        QStringLiteral("qalculate-gtk"),
+        QStringLiteral("xcalc"),
     };
     return names;
 }

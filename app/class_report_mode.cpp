@@ -33,9 +33,9 @@ QString tableLine(const classroom::PupilRow &row)
 {
     const bool read = row.status != classroom::PupilStatus::NoResult;
     return QStringList{cell(row.name), QString::number(row.variant), QString::number(row.lineNm),
-                       QString::number(read ? row.judged.checks : 0), row.solved() ? u"1"_s : u"0"_s,
-                       row.solved() ? QString::number(*row.judged.firstRight) : QString(),
-                       row.mark ? QString::number(*row.mark) : QString()}
+               QString::number(read ? row.judged.checks : 0), row.solved() ? u"1"_s : u"0"_s,
+               row.solved() ? QString::number(*row.judged.firstRight) : QString(),
+               row.mark ? QString::number(*row.mark) : QString()}
                .join(u'\t')
         + u'\n';
 }
@@ -54,8 +54,7 @@ std::optional<ClassReportOptions> readClassReportOptions(const CommandLine &line
         }
     }
     for (const auto &[name, target] : {std::pair{u"csv"_s, &options.csvPath},
-                                       std::pair{u"moodle-csv"_s, &options.moodlePath},
-                                       std::pair{u"pdf"_s, &options.pdfPath}}) {
+             std::pair{u"moodle-csv"_s, &options.moodlePath}, std::pair{u"pdf"_s, &options.pdfPath}}) {
         if (const auto path = line.options.value(name)) {
             if (path->isEmpty()) {
                 *error = u"параметру --%1 нужно имя файла"_s.arg(name);
@@ -72,7 +71,7 @@ int runClassReportMode(const ClassReportOptions &options)
     const classroom::TaskFileRead read = classroom::readTaskFile(options.teacherFile, classroom::TaskFileKind::Teacher);
     if (!read.ok())
         return refuse(u"--class-report: "_s
-                      + classroom::fileMessage(options.teacherFile, classroom::TaskFileKind::Teacher, read.error));
+            + classroom::fileMessage(options.teacherFile, classroom::TaskFileKind::Teacher, read.error));
     // The teacher's file names no class folder: the places come from here only.
     if (options.places.isEmpty())
         return refuse(classroom::resultsPlaceMissingMessage());
@@ -113,6 +112,6 @@ int runClassReportMode(const ClassReportOptions &options)
         printMessage(QDir::toNativeSeparators(m.path) + u": "_s + m.reason, Prefix::None);
     if (!leftOut.isEmpty())
         printMessage(u"в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет оценки): "_s
-                     + leftOut.join(u", "_s));
+            + leftOut.join(u", "_s));
     return 0;
 }

@@ -62,7 +62,9 @@ QString tableHtml(const classroom::ClassResults &results, bool withMarks)
             const auto column = ResultColumn(c);
             if (!onPaper(column, withMarks))
                 continue;
-            const QString align = column == ResultColumn::Pupil || column == ResultColumn::Note ? u"left"_s : u"center"_s;
+            const QString align = column == ResultColumn::Pupil || column == ResultColumn::Note
+                ? u"left"_s
+                : u"center"_s;
             html += u"<td align=\""_s + align + u"\">"_s + classroom::resultCellText(row, column).toHtmlEscaped()
                 + u"</td>"_s;
         }
@@ -87,17 +89,16 @@ QString misfitsHtml(const classroom::ClassResults &results)
 } // namespace
 
 std::unique_ptr<QTextDocument> classReportDocument(const classroom::ClassroomTask &task,
-                                                   const classroom::ClassResults &results, bool withMarks,
-                                                   const QDate &date)
+    const classroom::ClassResults &results, bool withMarks, const QDate &date)
 {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(QFont(u"Arial"_s, 9));
     QString heading = task.form.isEmpty() ? QString() : u"Класс: "_s + task.form.toHtmlEscaped() + u"<br>"_s;
     heading += u"Код задания: "_s + task.code.toHtmlEscaped() + u"<br>Дата: "_s + date.toString(u"dd.MM.yyyy"_s);
     const auto solved = std::count_if(results.rows.begin(), results.rows.end(),
-                                      [](const classroom::PupilRow &r) { return r.solved(); });
-    QString html = u"<h2 align=\"center\">Результаты класса: "_s + task.title.toHtmlEscaped() + u"</h2><p>"_s
-        + heading + u"</p>"_s + tableHtml(results, withMarks)
+        [](const classroom::PupilRow &r) { return r.solved(); });
+    QString html = u"<h2 align=\"center\">Результаты класса: "_s + task.title.toHtmlEscaped() + u"</h2><p>"_s + heading
+        + u"</p>"_s + tableHtml(results, withMarks)
         + u"<p>Решили верно: %1 из %2.</p>"_s.arg(solved).arg(results.rows.size());
     if (withMarks)
         html += u"<p>"_s + classroom::markRuleText().toHtmlEscaped() + u"</p>"_s;
@@ -105,8 +106,8 @@ std::unique_ptr<QTextDocument> classReportDocument(const classroom::ClassroomTas
     return document;
 }
 
-QByteArray classReportPdf(const classroom::ClassroomTask &task, const classroom::ClassResults &results,
-                          bool withMarks, const QDate &date)
+QByteArray classReportPdf(const classroom::ClassroomTask &task, const classroom::ClassResults &results, bool withMarks,
+    const QDate &date)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -121,7 +122,7 @@ QByteArray classReportPdf(const classroom::ClassroomTask &task, const classroom:
 }
 
 void printClassReport(const classroom::ClassroomTask &task, const classroom::ClassResults &results, bool withMarks,
-                      const QDate &date, QPagedPaintDevice &device)
+    const QDate &date, QPagedPaintDevice &device)
 {
     classReportDocument(task, results, withMarks, date)->print(&device);
 }

@@ -16,9 +16,8 @@ class QTextDocument;
 // rule, and the files that were not counted with their reason. The PDF
 // file (A4) and the printer get the same document.
 std::unique_ptr<QTextDocument> classReportDocument(const classroom::ClassroomTask &task,
-                                                   const classroom::ClassResults &results, bool withMarks,
-                                                   const QDate &date);
-QByteArray classReportPdf(const classroom::ClassroomTask &task, const classroom::ClassResults &results,
-                          bool withMarks, const QDate &date);
+    const classroom::ClassResults &results, bool withMarks, const QDate &date);
+QByteArray classReportPdf(const classroom::ClassroomTask &task, const classroom::ClassResults &results, bool withMarks,
+    const QDate &date);
 void printClassReport(const classroom::ClassroomTask &task, const classroom::ClassResults &results, bool withMarks,
-                      const QDate &date, QPagedPaintDevice &device);
+    const QDate &date, QPagedPaintDevice &device);

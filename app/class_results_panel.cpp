@@ -43,7 +43,7 @@ ClassResultsPanel::ClassResultsPanel(TeacherDialogs &dialogs, bench::Clock &cloc
     });
     connect(f.Btn_addFiles, &QPushButton::clicked, this, [this] {
         addPlaces(dialogs_.chooseOpenFiles(this, u"Файлы результатов учеников"_s,
-                                           u"Файлы результатов (*.gratinglab-result)"_s));
+            u"Файлы результатов (*.gratinglab-result)"_s));
     });
     connect(f.Btn_csv, &QPushButton::clicked, this, &ClassResultsPanel::saveCsv);
     connect(f.Btn_moodle, &QPushButton::clicked, this, &ClassResultsPanel::exportMoodle);
@@ -82,11 +82,11 @@ void ClassResultsPanel::showPlaces()
     QStringList shown;
     for (const QString &place : watch_.places())
         shown << QDir::toNativeSeparators(place);
-    ui_->Lbl_places->setText(!task_ ? u"Откройте файл учителя или сохраните задание — здесь появятся результаты класса."_s
-                             : shown.isEmpty()
-                                 ? u"Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), "
-                                   u"флешку или файлы из почты."_s
-                                 : u"Читается: "_s + shown.join(u"; "_s));
+    ui_->Lbl_places->setText(!task_
+            ? u"Откройте файл учителя или сохраните задание — здесь появятся результаты класса."_s
+            : shown.isEmpty() ? u"Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), "
+                                u"флешку или файлы из почты."_s
+                              : u"Читается: "_s + shown.join(u"; "_s));
 }
 
 void ClassResultsPanel::showResults()
@@ -108,8 +108,8 @@ void ClassResultsPanel::showResults()
             if (item->text() != text)
                 item->setText(text);
             item->setForeground(row.status == classroom::PupilStatus::Edited ? QColor(200, 0, 0)
-                                : row.status == classroom::PupilStatus::NoResult ? QColor(128, 128, 128)
-                                                                                 : table.palette().color(QPalette::Text));
+                    : row.status == classroom::PupilStatus::NoResult         ? QColor(128, 128, 128)
+                                                                             : table.palette().color(QPalette::Text));
         }
     }
     f.Lst_misfits->clear();
@@ -133,7 +133,7 @@ void ClassResultsPanel::say(const QString &message)
 }
 
 QString ClassResultsPanel::chooseTarget(const QString &caption, const QString &name, const QString &suffix,
-                                        const QString &filter)
+    const QString &filter)
 {
     QString path = dialogs_.chooseSaveFile(this, caption, name + suffix, filter);
     if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive))
@@ -146,7 +146,7 @@ void ClassResultsPanel::saveCsv()
     if (!task_)
         return;
     const QString path = chooseTarget(u"Сохранить результаты класса в CSV"_s, u"Результаты "_s + fileName_, u".csv"_s,
-                                      u"CSV для Excel и LibreOffice (*.csv)"_s);
+        u"CSV для Excel и LibreOffice (*.csv)"_s);
     if (!path.isEmpty())
         say(classroom::saveFile(path, classroom::classResultsCsv(watch_.results(), ui_->Chk_marks->isChecked())));
 }
@@ -156,7 +156,7 @@ void ClassResultsPanel::exportMoodle()
     if (!task_)
         return;
     const QString path = chooseTarget(u"Экспорт оценок в Moodle (импорт оценок из CSV-файла)"_s,
-                                      u"Оценки Moodle "_s + fileName_, u".csv"_s, u"CSV (*.csv)"_s);
+        u"Оценки Moodle "_s + fileName_, u".csv"_s, u"CSV (*.csv)"_s);
     if (path.isEmpty())
         return;
     const classroom::MoodleGrades grades = classroom::moodleGradesCsv(*task_, watch_.results());
@@ -172,7 +172,7 @@ void ClassResultsPanel::savePdf()
     if (!task_)
         return;
     const QString path = chooseTarget(u"Сохранить отчёт о классе в PDF"_s, u"Результаты "_s + fileName_, u".pdf"_s,
-                                      u"PDF (*.pdf)"_s);
+        u"PDF (*.pdf)"_s);
     if (!path.isEmpty())
         say(classroom::saveFile(path, classReportPdf(*task_, watch_.results(), ui_->Chk_marks->isChecked(), today())));
 }

@@ -36,91 +36,103 @@ struct OptionSpec {
     QStringView help;      // lines after the first are indented under it
     unsigned where;        // where it may be given; the mode it selects is always allowed
     std::optional<Mode> selects;
-    bool repeats = false;  // may be given more than once
+    bool repeats = false; // may be given more than once
 };
 
 // The one table of options. Groups are separated in --help by the mode
 // they select or belong to, in this order.
 constexpr std::array kOptions{
-    OptionSpec{u"task", u"КОД", u"открыть окно как контрольное задание: лампа с неизвестной\n"
-                               u"длиной волны по коду учителя (от 1 до 32 знаков); без КОДА\n"
-                               u"или без --variant их спрашивает окно «Контрольное задание»",
-               InWindow | InRender | InScreenshot, std::nullopt},
+    OptionSpec{u"task", u"КОД",
+        u"открыть окно как контрольное задание: лампа с неизвестной\n"
+        u"длиной волны по коду учителя (от 1 до 32 знаков); без КОДА\n"
+        u"или без --variant их спрашивает окно «Контрольное задание»",
+        InWindow | InRender | InScreenshot, std::nullopt},
     OptionSpec{u"variant", u"N", u"вариант ученика, от 1 до 99", InWindow | InRender | InScreenshot, std::nullopt},
-    OptionSpec{u"pupil", u"ИМЯ", u"имя ученика, до 60 знаков (необязательно); с файлом\n"
-                                 u"задания, где есть список класса, — имя из этого списка",
-               InWindow | InScreenshot, std::nullopt},
+    OptionSpec{u"pupil", u"ИМЯ",
+        u"имя ученика, до 60 знаков (необязательно); с файлом\n"
+        u"задания, где есть список класса, — имя из этого списка",
+        InWindow | InScreenshot, std::nullopt},
 
     OptionSpec{u"render", u"ФАЙЛ.png", u"записать картину стенда 945 × 445 в PNG, не открывая окна", InRender,
-               Mode::Render},
+        Mode::Render},
     OptionSpec{u"wavelength", u"НМ", u"длина волны на шкале, от 380 до 760 нм", InRender, std::nullopt},
-    OptionSpec{u"wavelength-text", u"ТЕКСТ", u"текст, набранный в поле длины волны (рисуется,\n"
-                                            u"когда выбран порядок)",
-               InRender, std::nullopt},
-    OptionSpec{u"grating", u"D", u"постоянная решетки от 1,0 до 3,0 с шагом 0,1\n"
-                                 u"(десятичный знак «,» или «.»)",
-               InRender, std::nullopt},
-    OptionSpec{u"order", u"K", u"выбранный порядок, от -8 до 8 (по умолчанию 1); с лампой\n"
-                               u"или белым светом — порядок, набранный в поле k",
-               InRender, std::nullopt},
-    OptionSpec{u"source", u"ИСТОЧНИК", u"источник света: mono — одна длина волны (по умолчанию),\n"
-                                       u"white — белый свет, или лампа: hg — ртутная,\n"
-                                       u"na — натриевая, h — водородная, he — гелиевая,\n"
-                                       u"ne — неоновая, cd — кадмиевая",
-               InRender | InScreenshot, std::nullopt},
-    OptionSpec{u"cursor", u"Y", u"визир на Y см от оси (от -5 до 5, «,» или «.»),\n"
-                                u"на ближайшей строке пикселей; с mono он иначе скрыт",
-               InRender | InScreenshot, std::nullopt},
+    OptionSpec{u"wavelength-text", u"ТЕКСТ",
+        u"текст, набранный в поле длины волны (рисуется,\n"
+        u"когда выбран порядок)",
+        InRender, std::nullopt},
+    OptionSpec{u"grating", u"D",
+        u"постоянная решетки от 1,0 до 3,0 с шагом 0,1\n"
+        u"(десятичный знак «,» или «.»)",
+        InRender, std::nullopt},
+    OptionSpec{u"order", u"K",
+        u"выбранный порядок, от -8 до 8 (по умолчанию 1); с лампой\n"
+        u"или белым светом — порядок, набранный в поле k",
+        InRender, std::nullopt},
+    OptionSpec{u"source", u"ИСТОЧНИК",
+        u"источник света: mono — одна длина волны (по умолчанию),\n"
+        u"white — белый свет, или лампа: hg — ртутная,\n"
+        u"na — натриевая, h — водородная, he — гелиевая,\n"
+        u"ne — неоновая, cd — кадмиевая",
+        InRender | InScreenshot, std::nullopt},
+    OptionSpec{u"cursor", u"Y",
+        u"визир на Y см от оси (от -5 до 5, «,» или «.»),\n"
+        u"на ближайшей строке пикселей; с mono он иначе скрыт",
+        InRender | InScreenshot, std::nullopt},
     OptionSpec{u"state", u"ФАЙЛ", u"записать и показания в JSON («-» — стандартный вывод)", InRender, std::nullopt},
 
-    OptionSpec{u"screenshot", u"ФАЙЛ.png", u"записать всё окно %1 с открытым экраном,\n"
-                                          u"нарисованное вне экрана",
-               InScreenshot, Mode::Screenshot},
-    OptionSpec{u"screen", u"ЭКРАН", u"title, procedure, experiment, journal или teacher — окно\n"
-                                    u"учителя с заданием из ФАЙЛА учителя (по умолчанию title)",
-               InScreenshot, std::nullopt},
+    OptionSpec{u"screenshot", u"ФАЙЛ.png",
+        u"записать всё окно %1 с открытым экраном,\n"
+        u"нарисованное вне экрана",
+        InScreenshot, Mode::Screenshot},
+    OptionSpec{u"screen", u"ЭКРАН",
+        u"title, procedure, experiment, journal или teacher — окно\n"
+        u"учителя с заданием из ФАЙЛА учителя (по умолчанию title)",
+        InScreenshot, std::nullopt},
 
-    OptionSpec{u"teacher", u"", u"открыть окно учителя: новое задание, ключ ответов, печать,\n"
-                               u"PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это задание",
-               InTeacher, Mode::Teacher},
+    OptionSpec{u"teacher", u"",
+        u"открыть окно учителя: новое задание, ключ ответов, печать,\n"
+        u"PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это задание",
+        InTeacher, Mode::Teacher},
 
-    OptionSpec{u"new-task", u"ФАЙЛ", u"без окна записать новое задание: ФАЙЛ учителя\n"
-                                    u"(.gratinglab-teacher) и файл задания для учеников в папке\n"
-                                    u"класса; код для доски — на стандартный вывод",
-               InNewTask, Mode::NewTask},
+    OptionSpec{u"new-task", u"ФАЙЛ",
+        u"без окна записать новое задание: ФАЙЛ учителя\n"
+        u"(.gratinglab-teacher) и файл задания для учеников в папке\n"
+        u"класса; код для доски — на стандартный вывод",
+        InNewTask, Mode::NewTask},
     OptionSpec{u"class-folder", u"ПАПКА", u"папка класса для файла задания (.gratinglab-task)", InNewTask,
-               std::nullopt},
-    OptionSpec{u"pupils", u"СПИСОК", u"список учеников, UTF-8: по одному в строке, после табуляции\n"
-                                    u"или «;» можно адрес или номер; не больше 99",
-               InNewTask, std::nullopt},
+        std::nullopt},
+    OptionSpec{u"pupils", u"СПИСОК",
+        u"список учеников, UTF-8: по одному в строке, после табуляции\n"
+        u"или «;» можно адрес или номер; не больше 99",
+        InNewTask, std::nullopt},
     OptionSpec{u"variants", u"N", u"вместо списка: число вариантов, от 1 до 99", InNewTask, std::nullopt},
     OptionSpec{u"title", u"ТЕКСТ", u"название (по умолчанию «Измерение длины световой волны»)", InNewTask,
-               std::nullopt},
+        std::nullopt},
     OptionSpec{u"class", u"КЛАСС", u"класс, например 9Б", InNewTask, std::nullopt},
-    OptionSpec{u"code", u"КОД", u"код для доски (по умолчанию случайный, вида 4817-2593)", InNewTask,
-               std::nullopt},
+    OptionSpec{u"code", u"КОД", u"код для доски (по умолчанию случайный, вида 4817-2593)", InNewTask, std::nullopt},
 
-    OptionSpec{u"answer-key", u"ФАЙЛ", u"напечатать ключ ответов по ФАЙЛУ учителя: по строке на\n"
-                                      u"вариант (вариант, ученик, длина волны в нм, элемент, символ\n"
-                                      u"через табуляцию)",
-               InAnswerKey, Mode::AnswerKey},
+    OptionSpec{u"answer-key", u"ФАЙЛ",
+        u"напечатать ключ ответов по ФАЙЛУ учителя: по строке на\n"
+        u"вариант (вариант, ученик, длина волны в нм, элемент, символ\n"
+        u"через табуляцию)",
+        InAnswerKey, Mode::AnswerKey},
     OptionSpec{u"pdf", u"ФАЙЛ", u"записать ключ или отчёт о классе и в PDF (A4)", InAnswerKey | InClassReport,
-               std::nullopt},
-    OptionSpec{u"moodle-xml", u"ФАЙЛ", u"записать ключ как тест для Moodle (Moodle XML)", InAnswerKey,
-               std::nullopt},
+        std::nullopt},
+    OptionSpec{u"moodle-xml", u"ФАЙЛ", u"записать ключ как тест для Moodle (Moodle XML)", InAnswerKey, std::nullopt},
 
-    OptionSpec{u"class-report", u"ФАЙЛ", u"результаты класса по ФАЙЛУ учителя: по строке на ученика\n"
-                                        u"(ученик, вариант, длина волны в нм, проверок, решено 1/0,\n"
-                                        u"проверок до верного ответа, оценка через табуляцию); файлы,\n"
-                                        u"которые не учтены, — в поток ошибок с причиной",
-               InClassReport, Mode::ClassReport},
-    OptionSpec{u"results", u"ПАПКА|ФАЙЛ", u"папка класса (с её подпапкой «Результаты») или файл\n"
-                                         u"результата ученика; можно повторять",
-               InClassReport, std::nullopt, true},
-    OptionSpec{u"csv", u"ФАЙЛ", u"записать таблицу и в CSV для Excel или LibreOffice", InClassReport,
-               std::nullopt},
+    OptionSpec{u"class-report", u"ФАЙЛ",
+        u"результаты класса по ФАЙЛУ учителя: по строке на ученика\n"
+        u"(ученик, вариант, длина волны в нм, проверок, решено 1/0,\n"
+        u"проверок до верного ответа, оценка через табуляцию); файлы,\n"
+        u"которые не учтены, — в поток ошибок с причиной",
+        InClassReport, Mode::ClassReport},
+    OptionSpec{u"results", u"ПАПКА|ФАЙЛ",
+        u"папка класса (с её подпапкой «Результаты») или файл\n"
+        u"результата ученика; можно повторять",
+        InClassReport, std::nullopt, true},
+    OptionSpec{u"csv", u"ФАЙЛ", u"записать таблицу и в CSV для Excel или LibreOffice", InClassReport, std::nullopt},
     OptionSpec{u"moodle-csv", u"ФАЙЛ", u"записать оценки в CSV для импорта оценок в Moodle", InClassReport,
-               std::nullopt},
+        std::nullopt},
 
     OptionSpec{u"help", u"", u"показать эту справку", 0, Mode::Help},
     OptionSpec{u"version", u"", u"показать версию программы", 0, Mode::Version},
@@ -323,8 +335,8 @@ QString usageText()
         const QString help = o.help.contains(u"%1") ? o.help.toString().arg(windowSizeText()) : o.help.toString();
         const QStringList lines = help.split(u'\n');
         constexpr int kColumn = 26;
-        text += head.size() < kColumn ? head.leftJustified(kColumn) + lines.first() : head + u'\n'
-                + QString(kColumn, u' ') + lines.first();
+        text += head.size() < kColumn ? head.leftJustified(kColumn) + lines.first()
+                                      : head + u'\n' + QString(kColumn, u' ') + lines.first();
         text += u'\n';
         for (qsizetype i = 1; i < lines.size(); ++i)
             text += QString(kColumn, u' ') + lines[i] + u'\n';

@@ -34,7 +34,7 @@ struct CommandLine {
     // The one argument that is not an option: the pupils' task file in the
     // window, the teacher's file with --teacher or --screen teacher.
     std::optional<QString> file;
-    QString error;                // one line without the program's name; exit status 2
+    QString error; // one line without the program's name; exit status 2
 };
 
 // arguments without the program name.

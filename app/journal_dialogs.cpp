@@ -21,9 +21,9 @@ std::optional<journal::SaveTarget> QtJournalDialogs::chooseSaveFile(QWidget *par
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog.selectedNameFilter();
-    const auto type = chosen == csv  ? journal::FileType::Csv
-        : chosen == result           ? journal::FileType::Result
-                                     : journal::FileType::Pdf;
+    const auto type = chosen == csv ? journal::FileType::Csv
+        : chosen == result          ? journal::FileType::Result
+                                    : journal::FileType::Pdf;
     return journal::SaveTarget{dialog.selectedFiles().constFirst(), type};
 }
 

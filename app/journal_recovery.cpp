@@ -10,9 +10,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 JournalRecovery::JournalRecovery(TForm1 &form, const QString &directory, Ask ask)
-    : form_(form),
-      store_(directory),
-      ask_(std::move(ask))
+    : form_(form), store_(directory), ask_(std::move(ask))
 {
     journal::Journal &j = form_.journal();
     const auto keep = [this] { this->keep(); };
@@ -50,7 +48,7 @@ void JournalRecovery::finish()
 bool JournalRecovery::askWithBox(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Question, TForm1::caption().trimmed(), u"Восстановить журнал прошлого занятия?"_s,
-                    QMessageBox::NoButton, parent);
+        QMessageBox::NoButton, parent);
     QPushButton *restore = box.addButton(u"Восстановить"_s, QMessageBox::AcceptRole);
     box.addButton(u"Удалить"_s, QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);

@@ -21,10 +21,10 @@ namespace {
 // A question in the program's own box, with answers in its own words: Qt's
 // standard Discard reads «Отклонить», not «Не сохранять».
 QMessageBox::StandardButton ask(QWidget *parent, const QString &text,
-                                std::initializer_list<std::pair<QMessageBox::StandardButton, QString>> buttons)
+    std::initializer_list<std::pair<QMessageBox::StandardButton, QString>> buttons)
 {
     QMessageBox box(QMessageBox::Question, Application::titleFromProgramPath(QCoreApplication::arguments().value(0)),
-                    text, QMessageBox::NoButton, parent);
+        text, QMessageBox::NoButton, parent);
     for (const auto &[button, caption] : buttons)
         box.addButton(button)->setText(caption);
     box.setDefaultButton(buttons.begin()->first);
@@ -128,7 +128,7 @@ void JournalScreen::clearAsked()
     if (journal_.model().rows().empty())
         return;
     const auto answer = ask(window(), u"Очистить журнал? Все записи будут удалены."_s,
-                            {{QMessageBox::Yes, u"Очистить"_s}, {QMessageBox::Cancel, u"Отмена"_s}});
+        {{QMessageBox::Yes, u"Очистить"_s}, {QMessageBox::Cancel, u"Отмена"_s}});
     if (answer == QMessageBox::Yes)
         journal_.clear();
 }
@@ -144,9 +144,8 @@ bool JournalScreen::mayClose()
     if (!journal_.model().hasUnsavedRows())
         return true;
     const auto answer = ask(window(), u"Сохранить журнал измерений?"_s,
-                            {{QMessageBox::Save, u"Сохранить"_s},
-                             {QMessageBox::Discard, u"Не сохранять"_s},
-                             {QMessageBox::Cancel, u"Отмена"_s}});
+        {{QMessageBox::Save, u"Сохранить"_s}, {QMessageBox::Discard, u"Не сохранять"_s},
+            {QMessageBox::Cancel, u"Отмена"_s}});
     if (answer == QMessageBox::Save)
         return save();
     return answer == QMessageBox::Discard;

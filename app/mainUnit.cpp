@@ -39,7 +39,7 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
     // The box waits for the event loop: the action that failed has returned
     // and nothing of it is still being delivered.
     connect(session_.get(), &bench::BenchSession::conversionFailed, this, &Application::showError,
-            Qt::QueuedConnection);
+        Qt::QueuedConnection);
 
     ui_->setupUi(this);
     applyPixelFonts(this);

@@ -4,8 +4,8 @@
 #include "file_read.h"
 #include "new_task.h"
 #include "save_file.h"
-#include "task_files.h"
 #include "task_code.h"
+#include "task_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,7 @@ bool readList(const QString &path, QString *text, QString *error)
 } // namespace
 
 std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classroom::RandomSource &random,
-                                                 QString *error)
+    QString *error)
 {
     NewTaskOptions options;
     options.teacherFile = line.options.value(u"new-task"_s).value_or(QString());
@@ -88,8 +88,9 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
         using Field = classroom::NewTask::Field;
         const QString option = made.field == Field::Title ? u"--title"_s
             : made.field == Field::Form                   ? u"--class"_s
-            : made.field == Field::Code                   ? u"--code «%1»"_s.arg(input.code)
-                                                          : u"--pupils «%1»"_s.arg(list.value_or(QString()));
+            : made.field == Field::Code
+            ? u"--code «%1»"_s.arg(input.code)
+            : u"--pupils «%1»"_s.arg(list.value_or(QString()));
         *error = option + u": "_s + made.error;
         return std::nullopt;
     }
@@ -110,11 +111,11 @@ int runNewTaskMode(const NewTaskOptions &options)
 {
     using classroom::TaskFileKind;
     if (const QString error = classroom::saveFile(options.teacherFile,
-                                                  classroom::taskFileBytes(options.task, TaskFileKind::Teacher));
+            classroom::taskFileBytes(options.task, TaskFileKind::Teacher));
         !error.isEmpty())
         return refuse(error);
     if (const QString error = classroom::saveFile(options.taskFile,
-                                                  classroom::taskFileBytes(options.task, TaskFileKind::Pupils));
+            classroom::taskFileBytes(options.task, TaskFileKind::Pupils));
         !error.isEmpty()) {
         QFile::remove(options.teacherFile);
         return refuse(error);

@@ -22,7 +22,7 @@ struct NewTaskOptions {
 // Reads and checks every value, the class list included; the code is
 // proposed from random when not given.
 std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classroom::RandomSource &random,
-                                                 QString *error);
+    QString *error);
 
 // 0 both files written and the code printed; 2 a file that cannot be written
 // or that is there already (then neither file is left behind).

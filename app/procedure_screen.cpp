@@ -3,8 +3,7 @@
 #include "form_fonts.h"
 #include "ui_procedure_screen.h"
 
-ProcedureScreen::ProcedureScreen(QWidget *parent)
-    : QFrame(parent), ui_(std::make_unique<Ui::ProcedureScreen>())
+ProcedureScreen::ProcedureScreen(QWidget *parent) : QFrame(parent), ui_(std::make_unique<Ui::ProcedureScreen>())
 {
     ui_->setupUi(this);
     applyPixelFonts(this);

@@ -49,8 +49,7 @@ QByteArray pngBytes(const QImage &image)
 
 // Both files or neither: a state file that cannot be written must not leave
 // a fresh picture behind.
-std::optional<QString> writeOutputs(const RenderOptions &options, const QByteArray &png,
-                                    const QByteArray &json)
+std::optional<QString> writeOutputs(const RenderOptions &options, const QByteArray &png, const QByteArray &json)
 {
     QSaveFile image(options.imagePath);
     if (!image.open(QIODevice::WriteOnly))
@@ -142,11 +141,11 @@ std::optional<RenderOptions> readRenderOptions(const CommandLine &line, QString 
         return std::nullopt;
     if (options.light.source != bench::LightSource::Mono) {
         if (options.wavelength || options.wavelengthText)
-            return fail(u"--wavelength и --wavelength-text нельзя задать с --source %1: длины волн даёт источник"_s
-                            .arg(bench::sourceInfo(options.light.source).key));
+            return fail(u"--wavelength и --wavelength-text нельзя задать с --source %1: длины волн даёт источник"_s.arg(
+                bench::sourceInfo(options.light.source).key));
         if (options.task)
-            return fail(u"--source %1 нельзя задать с --task: в задании свет даёт лампа задания"_s
-                            .arg(bench::sourceInfo(options.light.source).key));
+            return fail(u"--source %1 нельзя задать с --task: в задании свет даёт лампа задания"_s.arg(
+                bench::sourceInfo(options.light.source).key));
     }
     if (options.task && (options.wavelength || options.wavelengthText))
         return fail(u"--wavelength и --wavelength-text нельзя задать с --task: длину волны задаёт лампа"_s);
@@ -172,8 +171,8 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
         // The picture is for a task sheet: the key gives the wavelength.
         o.insert(QStringLiteral("wavelength"), QJsonValue::Null);
         o.insert(QStringLiteral("wavelength_text"), QJsonValue::Null);
-        o.insert(QStringLiteral("task"), QJsonObject{{QStringLiteral("code"), task->code},
-                                                     {QStringLiteral("variant"), task->variant}});
+        o.insert(QStringLiteral("task"),
+            QJsonObject{{QStringLiteral("code"), task->code}, {QStringLiteral("variant"), task->variant}});
     }
     if (session.source() != bench::LightSource::Mono) {
         // Many wavelengths at once; the field names the lamp.
@@ -181,7 +180,7 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
     }
     o.insert(QStringLiteral("source"), bench::sourceInfo(session.source()).key.toString());
     o.insert(QStringLiteral("cursor_y_text"),
-             session.cursorShown() ? QJsonValue(session.cursorText()) : QJsonValue(QJsonValue::Null));
+        session.cursorShown() ? QJsonValue(session.cursorText()) : QJsonValue(QJsonValue::Null));
     o.insert(QStringLiteral("grating"), state.d_gr);
     o.insert(QStringLiteral("grating_text"), session.text(bench::TextField::Grating));
     o.insert(QStringLiteral("order"), state.k_sel);
@@ -193,7 +192,7 @@ QByteArray benchStateJson(const bench::BenchSession &session, const std::optiona
     o.insert(QStringLiteral("arc_down_visible"), session.arcDownVisible());
     o.insert(QStringLiteral("phi_top"), session.phiTop());
     o.insert(QStringLiteral("light_colour"),
-             QJsonArray{bench::redOf(light), bench::greenOf(light), bench::blueOf(light)});
+        QJsonArray{bench::redOf(light), bench::greenOf(light), bench::blueOf(light)});
     o.insert(QStringLiteral("error"), error ? QJsonValue(*error) : QJsonValue(QJsonValue::Null));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }

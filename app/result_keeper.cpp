@@ -10,9 +10,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-ResultKeeper::ResultKeeper(TForm1 &form, const QString &localResults)
-    : form_(form),
-      localResults_(localResults)
+ResultKeeper::ResultKeeper(TForm1 &form, const QString &localResults) : form_(form), localResults_(localResults)
 {
     connect(&form_.journal().model(), &QAbstractItemModel::rowsInserted, this, &ResultKeeper::keep);
     connect(&form_.journal(), &journal::Journal::pupilChanged, this, &ResultKeeper::keep);
@@ -42,13 +40,14 @@ void ResultKeeper::keep()
         return;
     const QString folder = resultsBeside(form_.taskFile());
     const QString path = QDir(folder).filePath(name);
-    const QString error = QDir().mkpath(folder) ? classroom::saveFile(path, bytes)
-                                                : u"папку «Результаты» нельзя создать"_s;
+    const QString error = QDir().mkpath(folder)
+        ? classroom::saveFile(path, bytes)
+        : u"папку «Результаты» нельзя создать"_s;
     if (error.isEmpty()) {
         lastClassFile_ = path;
     } else if (!told_) {
         told_ = true;
-        emit classFolderFailed(u"В папку класса результаты не записываются; все проверки сохранены на этом компьютере."_s,
-                               error);
+        emit classFolderFailed(
+            u"В папку класса результаты не записываются; все проверки сохранены на этом компьютере."_s, error);
     }
 }

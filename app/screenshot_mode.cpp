@@ -20,7 +20,8 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
     if (line.options.value(u"screen"_s) == u"teacher"_s) {
         options.screen = ScreenshotOptions::Teacher;
         options.imagePath = line.options.value(u"screenshot"_s).value_or(QString());
-        if (!line.file || line.options.has(u"task"_s) || line.options.has(u"pupil"_s) || line.options.has(u"variant"_s)) {
+        if (!line.file || line.options.has(u"task"_s) || line.options.has(u"pupil"_s)
+            || line.options.has(u"variant"_s)) {
             *error = u"--screen teacher принимает только файл учителя (.gratinglab-teacher)"_s;
             return std::nullopt;
         }
@@ -79,8 +80,9 @@ QImage screenshot(TForm1 &form, ScreenshotOptions::Screen screen)
     Ui::TForm1 &ui = form.ui();
     QPushButton *button = screen == ScreenshotOptions::Procedure ? ui.Button1
         : screen == ScreenshotOptions::Experiment                ? ui.Button2
-        : screen == ScreenshotOptions::Journal                   ? ui.Button7
-                                                                 : ui.Button4;
+        : screen == ScreenshotOptions::Journal
+        ? ui.Button7
+        : ui.Button4;
     button->click();
     QApplication::processEvents();
     return form.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -17,7 +17,7 @@ namespace {
 QString askForTaskFile(QWidget *parent)
 {
     return QFileDialog::getOpenFileName(parent, u"Открыть файл задания"_s, QString(),
-                                        u"Файлы задания (*.gratinglab-task);;Все файлы (*)"_s);
+        u"Файлы задания (*.gratinglab-task);;Все файлы (*)"_s);
 }
 
 } // namespace
@@ -45,8 +45,7 @@ void TaskDialog::prefill(const TaskStart &start)
     if (start.file) {
         showTaskFile(*start.file);
         filePath_ = start.filePath;
-    }
-    else
+    } else
         ui_->Ed_code->setText(start.code.value_or(QString()));
     ui_->Ed_variant->setText(start.variant.value_or(ui_->Ed_variant->text()));
     ui_->Ed_pupil->setText(start.pupil.value_or(QString()));
@@ -70,8 +69,8 @@ void TaskDialog::showTaskFile(const classroom::ClassroomTask &file)
 {
     Ui::TaskDialog &f = *ui_;
     file_ = file;
-    f.Lbl_file->setText(file.form.isEmpty() ? u"«%1»"_s.arg(file.title)
-                                            : u"«%1», класс %2"_s.arg(file.title, file.form));
+    f.Lbl_file->setText(
+        file.form.isEmpty() ? u"«%1»"_s.arg(file.title) : u"«%1», класс %2"_s.arg(file.title, file.form));
     f.Ed_code->setText(file.code);
     f.Ed_code->setReadOnly(true);
     f.Ed_variant->clear();
@@ -99,8 +98,9 @@ void TaskDialog::accept()
 {
     Ui::TaskDialog &f = *ui_;
     if (file_) {
-        const QString pupil = file_->hasList() ? (f.Cb_pupil->currentIndex() > 0 ? f.Cb_pupil->currentText() : QString())
-                                               : f.Ed_pupil->text();
+        const QString pupil = file_->hasList()
+            ? (f.Cb_pupil->currentIndex() > 0 ? f.Cb_pupil->currentText() : QString())
+            : f.Ed_pupil->text();
         const classroom::PupilStart start = classroom::startFromTaskFile(*file_, pupil, f.Ed_variant->text());
         if (start.task) {
             task_ = start.task;
@@ -120,7 +120,8 @@ void TaskDialog::accept()
     }
     f.Lbl_message->setText(bench::taskInputMessage(parse.error));
     QLineEdit *wrong = parse.error == bench::TaskInputError::VariantInvalid ? f.Ed_variant
-        : parse.error == bench::TaskInputError::PupilTooLong || parse.error == bench::TaskInputError::PupilControlCharacter
+        : parse.error == bench::TaskInputError::PupilTooLong
+            || parse.error == bench::TaskInputError::PupilControlCharacter
         ? f.Ed_pupil
         : f.Ed_code;
     wrong->setFocus();

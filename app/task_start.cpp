@@ -55,8 +55,8 @@ TaskStart readTaskFileStart(const CommandLine &line, QString *error)
     }
     if (read.task.hasList() ? !start.pupil : !start.variant)
         return start; // the dialog asks
-    const classroom::PupilStart pupil =
-        classroom::startFromTaskFile(read.task, start.pupil.value_or(QString()), start.variant.value_or(QString()));
+    const classroom::PupilStart pupil = classroom::startFromTaskFile(read.task, start.pupil.value_or(QString()),
+        start.variant.value_or(QString()));
     if (!pupil.task) {
         *error = u"%1: %2"_s.arg(read.task.hasList() ? u"--pupil"_s : u"--variant"_s, pupil.error);
         return {};

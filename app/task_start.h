@@ -16,8 +16,8 @@ struct TaskStart {
     bool wanted = false; // --task or a task file given
     std::optional<QString> code, variant, pupil;
     std::optional<classroom::ClassroomTask> file; // the task file, read and checked
-    QString filePath;                              // and where it lies
-    std::optional<bench::Task> task; // code and variant both given, or the pupil found
+    QString filePath;                             // and where it lies
+    std::optional<bench::Task> task;              // code and variant both given, or the pupil found
 };
 
 // The task of a parsed command line, or the first thing wrong with it (one

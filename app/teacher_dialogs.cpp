@@ -5,7 +5,7 @@
 #include <QPrinter>
 
 QString QtTeacherDialogs::chooseSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
-                                         const QString &filter)
+    const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }

@@ -15,7 +15,7 @@ public:
     virtual ~TeacherDialogs() = default;
     // A name to write to, suggested name given; empty when cancelled.
     virtual QString chooseSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
-                                   const QString &filter) = 0;
+        const QString &filter) = 0;
     virtual QString chooseOpenFile(QWidget *parent, const QString &caption, const QString &filter) = 0;
     // Folders and files to read the pupils' results from; empty when cancelled.
     virtual QString chooseFolder(QWidget *parent, const QString &caption) = 0;
@@ -27,7 +27,7 @@ public:
 class QtTeacherDialogs final : public TeacherDialogs {
 public:
     QString chooseSaveFile(QWidget *parent, const QString &caption, const QString &suggested,
-                           const QString &filter) override;
+        const QString &filter) override;
     QString chooseOpenFile(QWidget *parent, const QString &caption, const QString &filter) override;
     QString chooseFolder(QWidget *parent, const QString &caption) override;
     QStringList chooseOpenFiles(QWidget *parent, const QString &caption, const QString &filter) override;

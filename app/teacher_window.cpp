@@ -41,7 +41,7 @@ QString suggestedName(const classroom::ClassroomTask &task)
 } // namespace
 
 TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, bench::Clock *clock,
-                             QWidget *parent)
+    QWidget *parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TeacherWindow>()), dialogs_(dialogs), random_(random)
 {
     Ui::TeacherWindow &f = *ui_;
@@ -69,7 +69,7 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &r
     });
     f.Sb_variants->setEnabled(false);
     connect(f.Btn_newCode, &QPushButton::clicked, this,
-            [this] { ui_->Ed_code->setText(classroom::proposeBoardCode(random_)); });
+        [this] { ui_->Ed_code->setText(classroom::proposeBoardCode(random_)); });
     connect(f.Ed_code, &QLineEdit::textChanged, this, &TeacherWindow::showBoardCode);
     connect(f.Btn_save, &QPushButton::clicked, this, &TeacherWindow::saveNewTask);
     connect(f.Btn_open, &QPushButton::clicked, this, [this] {
@@ -128,7 +128,7 @@ void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString
     for (int r = 0; r < int(rows.size()); ++r) {
         const classroom::KeyRow &row = rows[size_t(r)];
         const QStringList cells{QString::number(row.variant), row.pupil, QString::number(row.line.nm),
-                                row.line.element.toString(), row.line.symbol.toString()};
+            row.line.element.toString(), row.line.symbol.toString()};
         for (int c = 0; c < cells.size(); ++c)
             f.Tbl_key->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
@@ -157,18 +157,20 @@ void TeacherWindow::saveNewTask()
         QWidget *wrong = made.field == Field::Title ? static_cast<QWidget *>(f.Ed_title)
             : made.field == Field::Form             ? static_cast<QWidget *>(f.Ed_class)
             : made.field == Field::Pupils           ? static_cast<QWidget *>(f.Te_pupils)
-            : made.field == Field::Variants         ? static_cast<QWidget *>(f.Sb_variants)
-                                                    : static_cast<QWidget *>(f.Ed_code);
+            : made.field == Field::Variants
+            ? static_cast<QWidget *>(f.Sb_variants)
+            : static_cast<QWidget *>(f.Ed_code);
         wrong->setFocus();
         return;
     }
-    QString path = dialogs_.chooseSaveFile(this, u"Сохранить файл учителя — храните его там, где ученики его не прочтут"_s,
-                                           suggestedName(*made.task), kTeacherFilter);
+    QString path = dialogs_.chooseSaveFile(this,
+        u"Сохранить файл учителя — храните его там, где ученики его не прочтут"_s, suggestedName(*made.task),
+        kTeacherFilter);
     if (path.isEmpty())
         return;
     path = withSuffix(path, classroom::kTeacherSuffix);
-    if (const QString error = classroom::saveFile(
-            path, classroom::taskFileBytes(*made.task, classroom::TaskFileKind::Teacher));
+    if (const QString error = classroom::saveFile(path,
+            classroom::taskFileBytes(*made.task, classroom::TaskFileKind::Teacher));
         !error.isEmpty()) {
         say(error);
         return;
@@ -187,12 +189,12 @@ void TeacherWindow::saveTaskFile()
     if (path.isEmpty())
         return;
     path = withSuffix(path, classroom::kTaskSuffix);
-    const QString error =
-        classroom::saveFile(path, classroom::taskFileBytes(*task_, classroom::TaskFileKind::Pupils));
+    const QString error = classroom::saveFile(path, classroom::taskFileBytes(*task_, classroom::TaskFileKind::Pupils));
     // The pupils' results come back into «Результаты» beside it.
     if (error.isEmpty())
         results_->addPlaces({QFileInfo(path).absolutePath()});
-    say(error.isEmpty() ? QString() : error + u" Файл учителя сохранён; запишите файл задания кнопкой «Файл задания…»."_s);
+    say(error.isEmpty() ? QString()
+                        : error + u" Файл учителя сохранён; запишите файл задания кнопкой «Файл задания…»."_s);
 }
 
 void TeacherWindow::printKey()
@@ -207,21 +209,21 @@ void TeacherWindow::saveKeyPdf()
 {
     if (task_)
         saveKeyAs(u"Сохранить ключ ответов в PDF"_s, u"Ключ "_s, u"PDF (*.pdf)"_s, u".pdf",
-                  [this] { return answerKeyPdf(*task_, classroom::keyRows(*task_)); });
+            [this] { return answerKeyPdf(*task_, classroom::keyRows(*task_)); });
 }
 
 void TeacherWindow::exportMoodle()
 {
     if (task_)
         saveKeyAs(u"Экспорт в Moodle (Moodle XML)"_s, u"Moodle "_s, u"Moodle XML (*.xml)"_s, u".xml",
-                  [this] { return classroom::moodleQuizXml(*task_); });
+            [this] { return classroom::moodleQuizXml(*task_); });
 }
 
 void TeacherWindow::saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter,
-                              const char16_t *suffix, const std::function<QByteArray()> &bytes)
+    const char16_t *suffix, const std::function<QByteArray()> &bytes)
 {
-    const QString chosen =
-        dialogs_.chooseSaveFile(this, caption, namePrefix + suggestedName(*task_) + QString::fromUtf16(suffix), filter);
+    const QString chosen = dialogs_.chooseSaveFile(this, caption,
+        namePrefix + suggestedName(*task_) + QString::fromUtf16(suffix), filter);
     if (!chosen.isEmpty())
         say(classroom::saveFile(withSuffix(chosen, suffix), bytes()));
 }

@@ -29,7 +29,7 @@ class TeacherWindow : public QWidget {
 public:
     // clock drives the results' rescan; Qt's timers when none is given.
     TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &random, bench::Clock *clock = nullptr,
-                  QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
     ~TeacherWindow() override;
 
     Ui::TeacherWindow &ui() { return *ui_; }
@@ -54,7 +54,7 @@ private:
     void say(const QString &message);
     // The key written to a file the teacher names, the suffix added if missing.
     void saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter, const char16_t *suffix,
-                   const std::function<QByteArray()> &bytes);
+        const std::function<QByteArray()> &bytes);
 
     std::unique_ptr<Ui::TeacherWindow> ui_;
     TeacherDialogs &dialogs_;

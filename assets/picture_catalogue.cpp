@@ -87,8 +87,7 @@ std::optional<PictureId> pictureByName(std::string_view name)
 
 QString resourcePath(PictureId id)
 {
-    return QStringLiteral(":/pictures/") + QLatin1StringView(pictureInfo(id).name)
-        + QStringLiteral(".png");
+    return QStringLiteral(":/pictures/") + QLatin1StringView(pictureInfo(id).name) + QStringLiteral(".png");
 }
 
 QImage picture(PictureId id)

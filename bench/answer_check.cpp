@@ -67,7 +67,7 @@ std::optional<ExactWavelength> formulaWavelength(const ShownReadouts &shown, con
     // a whole result is never split into two neighbours.
     const std::uint32_t k = std::uint32_t(shown.order < 0 ? -std::int64_t(shown.order) : shown.order);
     return ExactWavelength{Wide(d->mantissa) * y->mantissa * kNanometresPerGratingUnit,
-                           powerOfTen(d->scale + y->scale) * k * kFocalLengthCm};
+        powerOfTen(d->scale + y->scale) * k * kFocalLengthCm};
 }
 
 bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format)

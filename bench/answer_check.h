@@ -11,10 +11,10 @@ namespace bench {
 
 // The read-outs of the bench as the pupil sees them when checking an answer.
 struct ShownReadouts {
-    QString wavelength;   // Ed_mkm
-    QString grating;      // Ed_d, in 1e-5 m
-    QString distance;     // Ed_ym, in cm
-    std::int32_t order;   // the selected order, k_sel
+    QString wavelength; // Ed_mkm
+    QString grating;    // Ed_d, in 1e-5 m
+    QString distance;   // Ed_ym, in cm
+    std::int32_t order; // the selected order, k_sel
 };
 
 // The answer is right when it is exactly the wavelength text, or (for an

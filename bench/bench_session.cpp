@@ -366,7 +366,7 @@ void BenchSession::Button6Click() noexcept
         return;
     }
     const ShownReadouts shown{text(TextField::Wavelength), text(TextField::Grating), text(TextField::Distance),
-                              state_.k_sel};
+        state_.k_sel};
     if (task_)
         verdict_ = judgeTask(shown);
     else if (source_ != LightSource::Mono)

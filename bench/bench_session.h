@@ -34,8 +34,8 @@ enum class TextField {
 };
 constexpr int kTextFieldCount = 5;
 
-enum class Arrow { Left, Right };          // Img_dl_dn, Img_dl_up
-enum class SpinPart { None, Up, Down };    // the spinner's two buttons
+enum class Arrow { Left, Right };       // Img_dl_dn, Img_dl_up
+enum class SpinPart { None, Up, Down }; // the spinner's two buttons
 
 // What the next press of the answer button does.
 enum class CheckButton { Check, Reset };
@@ -139,9 +139,9 @@ public:
     // The task as a recovered journal left it: its checks counted, solved or not.
     ActionResult resumeTask(const Task &task, unsigned checks, bool solved) noexcept;
     const std::optional<Task> &task() const { return task_; }
-    bool taskSolved() const { return taskSolved_; } // a check was right
+    bool taskSolved() const { return taskSolved_; }     // a check was right
     unsigned taskChecks() const { return taskChecks_; } // judging presses
-    TaskHint taskHint() const { return taskHint_; } // of the last check
+    TaskHint taskHint() const { return taskHint_; }     // of the last check
 
     // Light sources and the measuring cursor (bench_session_source.cpp).
     // With a lamp or white light the slider and the arrows do nothing, the

@@ -63,7 +63,7 @@ QString BenchSession::cursorText() const
 Verdict BenchSession::judgeSource()
 {
     const CursorReadouts shown{text(TextField::Grating), text(TextField::Distance), text(TextField::Order), cursor_,
-                               state_.d_gr};
+        state_.d_gr};
     sourceJudgement_ = judgeSourceAnswer(text(TextField::Answer), shown, source_, format_);
     return sourceJudgement_.right ? Verdict::Right : Verdict::Wrong;
 }

@@ -10,7 +10,7 @@ std::int64_t Round(Extended x)
     // Renderer values stay far inside the range; anything outside it (only
     // reachable from absurd typed wavelengths) saturates instead of being UB.
     constexpr Extended kLimit = 9223372036854775808.0L; // 2^63
-    x += 0.0L; // unsupported x87 encodings become NaN here, not in the cast
+    x += 0.0L;                                          // unsupported x87 encodings become NaN here, not in the cast
     if (std::isnan(x))
         return 0;
     if (x >= kLimit)

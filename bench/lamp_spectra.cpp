@@ -14,8 +14,7 @@ namespace {
 constexpr SpectrumLine kMercury[] = {{436, 4000}, {405, 1800}, {546, 1100}, {579, 280}, {577, 240}};
 constexpr SpectrumLine kSodium[] = {{589, 80000}, {590, 40000}};
 constexpr SpectrumLine kHydrogen[] = {{656, 180000}, {486, 80000}, {434, 30000}, {410, 15000}};
-constexpr SpectrumLine kHelium[] = {{588, 500}, {447, 200}, {502, 100}, {668, 100},
-                                    {707, 50},  {471, 30},  {492, 20}};
+constexpr SpectrumLine kHelium[] = {{588, 500}, {447, 200}, {502, 100}, {668, 100}, {707, 50}, {471, 30}, {492, 20}};
 constexpr SpectrumLine kNeon[] = {{703, 85000}, {585, 20000}, {640, 20000}};
 constexpr SpectrumLine kCadmium[] = {{644, 2000}, {509, 1000}, {480, 300}};
 
@@ -26,9 +25,12 @@ struct Spectrum {
 };
 
 constexpr Spectrum kSpectra[] = {
-    {LightSource::Mercury, kMercury, u"Hg"}, {LightSource::Sodium, kSodium, u"Na"},
-    {LightSource::Hydrogen, kHydrogen, u"H"}, {LightSource::Helium, kHelium, u"He"},
-    {LightSource::Neon, kNeon, u"Ne"},         {LightSource::Cadmium, kCadmium, u"Cd"},
+    {LightSource::Mercury, kMercury, u"Hg"},
+    {LightSource::Sodium, kSodium, u"Na"},
+    {LightSource::Hydrogen, kHydrogen, u"H"},
+    {LightSource::Helium, kHelium, u"He"},
+    {LightSource::Neon, kNeon, u"Ne"},
+    {LightSource::Cadmium, kCadmium, u"Cd"},
 };
 
 // QStringView's own comparison is not constexpr in Qt 6.4.

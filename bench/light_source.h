@@ -31,8 +31,14 @@ inline constexpr std::array<LightSourceInfo, 8> kLightSources{{
     {LightSource::White, u"white", u"Белый свет", u""},
 }};
 
-constexpr const LightSourceInfo &sourceInfo(LightSource source) { return kLightSources[size_t(source)]; }
-constexpr bool isLamp(LightSource source) { return source != LightSource::Mono && source != LightSource::White; }
+constexpr const LightSourceInfo &sourceInfo(LightSource source)
+{
+    return kLightSources[size_t(source)];
+}
+constexpr bool isLamp(LightSource source)
+{
+    return source != LightSource::Mono && source != LightSource::White;
+}
 
 static_assert([] {
     for (size_t i = 0; i < kLightSources.size(); ++i) {

@@ -16,7 +16,7 @@ namespace bench {
 // number of pixel rows above the axis (negative below it), on the scale.
 constexpr int kCursorLimit = int(kScaleRows);
 constexpr int kCursorRowsPerCm = 40;
-constexpr int kCursorStep = 1;              // Up, Down
+constexpr int kCursorStep = 1;                // Up, Down
 constexpr int kCursorPage = kCursorRowsPerCm; // PageUp, PageDown: 1 cm
 
 constexpr int clampCursor(std::int64_t offset)

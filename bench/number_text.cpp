@@ -14,9 +14,7 @@ namespace bench {
 
 using namespace Qt::Literals::StringLiterals;
 
-EConvertError::EConvertError(const QString &message)
-    : std::runtime_error(message.toStdString())
-    , m_message(message)
+EConvertError::EConvertError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message)
 {
 }
 
@@ -258,8 +256,7 @@ QString FloatToStrGeneral(double value, const NumberFormat &format)
         text += QLatin1Char(digitAt(d, p));
     if (static_cast<std::size_t>(d.exponent) < d.digits.size()) {
         text += format.decimalSeparator;
-        text += QLatin1StringView(d.digits.data() + d.exponent,
-                                  qsizetype(d.digits.size()) - d.exponent);
+        text += QLatin1StringView(d.digits.data() + d.exponent, qsizetype(d.digits.size()) - d.exponent);
     }
     return text;
 }

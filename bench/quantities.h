@@ -11,7 +11,10 @@
 namespace bench {
 
 // Wavelength that sets the light colour and the intensity curve, in nm.
-inline std::int32_t wavelength(const TBenchState &state) { return kMinWavelength + state.dl_ofs; }
+inline std::int32_t wavelength(const TBenchState &state)
+{
+    return kMinWavelength + state.dl_ofs;
+}
 
 // Distance of order k from the centre of the screen, in cm:
 // y = k * lambdaT * 50 * 1e-4 / d_gr in extended precision. The integer

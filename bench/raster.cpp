@@ -31,8 +31,7 @@ QFont qtFont(const TFont &font)
 
 } // namespace
 
-TBitmap::TBitmap(int width, int height)
-    : image_(width, height, QImage::Format_RGB32), canvas_(&image_)
+TBitmap::TBitmap(int width, int height) : image_(width, height, QImage::Format_RGB32), canvas_(&image_)
 {
     image_.fill(qRgb(255, 255, 255));
 }

@@ -17,11 +17,26 @@ constexpr TColor RGB(int r, int g, int b)
     return TColor(r & 0xff) | (TColor(g & 0xff) << 8) | (TColor(b & 0xff) << 16);
 }
 constexpr TColor kNoColor = 0xFFFFFFFFu;
-constexpr int redOf(TColor c) { return int(c & 0xff); }
-constexpr int greenOf(TColor c) { return int((c >> 8) & 0xff); }
-constexpr int blueOf(TColor c) { return int((c >> 16) & 0xff); }
-constexpr QRgb toQRgb(TColor c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
-constexpr TColor fromQRgb(QRgb c) { return RGB(qRed(c), qGreen(c), qBlue(c)); }
+constexpr int redOf(TColor c)
+{
+    return int(c & 0xff);
+}
+constexpr int greenOf(TColor c)
+{
+    return int((c >> 8) & 0xff);
+}
+constexpr int blueOf(TColor c)
+{
+    return int((c >> 16) & 0xff);
+}
+constexpr QRgb toQRgb(TColor c)
+{
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
+}
+constexpr TColor fromQRgb(QRgb c)
+{
+    return RGB(qRed(c), qGreen(c), qBlue(c));
+}
 
 // Font sizes are points on a fixed 96-dpi grid, whatever the screen says:
 // the scene's coordinates are fixed pixels, so 14 pt is always 19 px.
@@ -34,7 +49,11 @@ struct TRect {
 struct TPen {
     TColor Color = RGB(0, 0, 0);
     int width() const { return width_; }
-    void setWidth(int w) { if (w >= 0) width_ = w; } // negative widths are ignored
+    void setWidth(int w)
+    {
+        if (w >= 0)
+            width_ = w;
+    } // negative widths are ignored
 private:
     int width_ = 1;
 };

@@ -18,7 +18,10 @@ std::int64_t shownRowOffset(const QString &distanceText, const NumberFormat &for
 // The screen's scale reaches 5 cm either side of the axis; a selected
 // maximum beyond it makes the renderer fall back to order 1.
 constexpr std::int64_t kScaleRows = 200;
-constexpr bool onTheScale(std::int64_t rowOffset) { return rowOffset >= -kScaleRows && rowOffset <= kScaleRows; }
+constexpr bool onTheScale(std::int64_t rowOffset)
+{
+    return rowOffset >= -kScaleRows && rowOffset <= kScaleRows;
+}
 
 // Whether the next render keeps order k selected, for the wavelength text it
 // will read. A text that is not an integer stops that render before the rule

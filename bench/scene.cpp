@@ -38,9 +38,7 @@ int clampOffset(std::int64_t r)
 } // namespace
 
 BenchScene::BenchScene(QImage strip, QImage lens, NumberFormat format)
-    : strip_(std::move(strip))
-    , lens_(std::move(lens))
-    , format_(format)
+    : strip_(std::move(strip)), lens_(std::move(lens)), format_(format)
 {
     curve_.Transparent = true;
 }

@@ -41,16 +41,16 @@ constexpr int kPhiTopHidden = 2000;
 class SceneBindings {
 public:
     virtual ~SceneBindings() = default;
-    virtual QString wavelengthText() const = 0;                // Ed_mkm
-    virtual QString distanceText() const = 0;                  // Ed_ym
+    virtual QString wavelengthText() const = 0; // Ed_mkm
+    virtual QString distanceText() const = 0;   // Ed_ym
     virtual void setDistanceText(const QString &text) = 0;
-    virtual void setOrderText(const QString &text) = 0;        // Ed_k
-    virtual QPoint sliderTopLeft() const = 0;                  // Img_vizir, GroupBox4 coordinates
-    virtual QPoint stripTopLeft() const = 0;                   // Img_spektr
+    virtual void setOrderText(const QString &text) = 0;           // Ed_k
+    virtual QPoint sliderTopLeft() const = 0;                     // Img_vizir, GroupBox4 coordinates
+    virtual QPoint stripTopLeft() const = 0;                      // Img_spektr
     virtual void setTargetRect(int index, const QRect &rect) = 0; // GroupBox3 coordinates
-    virtual void setArcUpVisible(bool visible) = 0;            // Img_ugu
-    virtual void setArcDownVisible(bool visible) = 0;          // Img_ugd
-    virtual void setPhiTop(int top) = 0;                       // Img_f
+    virtual void setArcUpVisible(bool visible) = 0;               // Img_ugu
+    virtual void setArcDownVisible(bool visible) = 0;             // Img_ugd
+    virtual void setPhiTop(int top) = 0;                          // Img_f
 };
 
 // The bindings as plain fields, with the controls' design-time values.
@@ -117,9 +117,9 @@ public:
     // on every pass, which gives the same pixels, only slower.
     void setCaching(bool enabled) { caching_ = enabled; }
 
-    TBitmap &benchCanvas() { return bench_; }   // shown by Img_osn
+    TBitmap &benchCanvas() { return bench_; } // shown by Img_osn
     const TBitmap &benchCanvas() const { return bench_; }
-    TBitmap &curveCanvas() { return curve_; }   // Img_mx, never shown
+    TBitmap &curveCanvas() { return curve_; } // Img_mx, never shown
     const TBitmap &curveCanvas() const { return curve_; }
     const QImage &strip() const { return strip_; }
     const NumberFormat &format() const { return format_; }

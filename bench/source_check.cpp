@@ -35,7 +35,7 @@ std::optional<int> typedOrder(const QString &text)
 }
 
 SourceJudgement judgeSourceAnswer(const QString &answer, const CursorReadouts &shown, LightSource source,
-                                  const NumberFormat &format)
+    const NumberFormat &format)
 {
     const auto k = typedOrder(shown.order);
     if (!k)

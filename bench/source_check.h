@@ -45,6 +45,6 @@ std::optional<int> typedOrder(const QString &text);
 // The measurement is judged first: a cursor off every feature gets that hint
 // whatever the arithmetic.
 SourceJudgement judgeSourceAnswer(const QString &answer, const CursorReadouts &shown, LightSource source,
-                                  const NumberFormat &format);
+    const NumberFormat &format);
 
 } // namespace bench

@@ -117,8 +117,8 @@ void BenchScene::paintWhiteBands(const TBenchState &state)
         for (std::int64_t r = std::max<std::int64_t>(first, 0); r <= last && r <= Y + kBenchHeight; ++r) {
             // The wavelength that lands r rows from the axis in order k:
             // y = k * lambda * 50 * 1e-4 / d cm, 40 rows per cm.
-            const auto nm = std::clamp<std::int64_t>(Round(Extended(r) * 5 * Extended(state.d_gr) / k),
-                                                     kMinWavelength, kMaxWavelength);
+            const auto nm = std::clamp<std::int64_t>(Round(Extended(r) * 5 * Extended(state.d_gr) / k), kMinWavelength,
+                kMaxWavelength);
             const TColor c = spektr_color(strip_, int(nm) - kMinWavelength);
             for (const std::int64_t row : {Y - r, Y + r}) {
                 if (row >= 0 && row < kBenchHeight)

@@ -41,8 +41,7 @@ bool fitsUnits(double answer, double nm)
 
 } // namespace
 
-TaskJudgement judgeTaskAnswer(const QString &answer, int lineNm, const ShownReadouts &shown,
-                              const NumberFormat &format)
+TaskJudgement judgeTaskAnswer(const QString &answer, int lineNm, const ShownReadouts &shown, const NumberFormat &format)
 {
     ShownReadouts withLamp = shown;
     withLamp.wavelength = IntToStr(lineNm);

@@ -26,6 +26,6 @@ struct TaskJudgement {
 // first hint that fits, in the order rounding, central maximum, neighbour
 // order, units.
 TaskJudgement judgeTaskAnswer(const QString &answer, int lineNm, const ShownReadouts &shown,
-                              const NumberFormat &format);
+    const NumberFormat &format);
 
 } // namespace bench

@@ -73,8 +73,20 @@ private:
 QChar foldLookAlike(QChar c)
 {
     static constexpr std::array<std::pair<char16_t, char16_t>, 14> kFolds{{
-        {u'A', u'А'}, {u'B', u'В'}, {u'C', u'С'}, {u'E', u'Е'}, {u'H', u'Н'}, {u'K', u'К'}, {u'M', u'М'},
-        {u'O', u'0'}, {u'P', u'Р'}, {u'T', u'Т'}, {u'X', u'Х'}, {u'Y', u'У'}, {u'О', u'0'}, {u'З', u'3'},
+        {u'A', u'А'},
+        {u'B', u'В'},
+        {u'C', u'С'},
+        {u'E', u'Е'},
+        {u'H', u'Н'},
+        {u'K', u'К'},
+        {u'M', u'М'},
+        {u'O', u'0'},
+        {u'P', u'Р'},
+        {u'T', u'Т'},
+        {u'X', u'Х'},
+        {u'Y', u'У'},
+        {u'О', u'0'},
+        {u'З', u'3'},
     }};
     for (const auto &[from, to] : kFolds) {
         if (c == from)

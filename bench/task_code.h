@@ -12,10 +12,10 @@ namespace bench {
 
 // A classroom task: the teacher's code and the pupil's variant pick the lamp.
 struct Task {
-    QString code;  // normalised
+    QString code;    // normalised
     int variant = 1; // 1..99
-    QString pupil; // trimmed, may be empty
-    int line = 0;  // index into kLampLines
+    QString pupil;   // trimmed, may be empty
+    int line = 0;    // index into kLampLines
 
     const LampLine &lampLine() const { return kLampLines[size_t(line)]; }
 };

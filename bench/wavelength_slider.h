@@ -17,14 +17,20 @@ constexpr int kSliderLeftMax = kSliderLeftMin + kMaxOffset;
 // strip starts where the slider's left edge reads 380 nm.
 constexpr int kSliderTop = 25;
 constexpr QPoint kStripTopLeft{kSliderLeftMin, 17};
-constexpr QPoint sliderTopLeftAt(std::int32_t dl_ofs) { return {kSliderLeftMin + dl_ofs, kSliderTop}; }
+constexpr QPoint sliderTopLeftAt(std::int32_t dl_ofs)
+{
+    return {kSliderLeftMin + dl_ofs, kSliderTop};
+}
 
 constexpr int clampSliderLeft(int left)
 {
     return std::clamp(left, kSliderLeftMin, kSliderLeftMax);
 }
 
-constexpr std::int32_t offsetOfSlider(int left) { return left - kSliderLeftMin; }
+constexpr std::int32_t offsetOfSlider(int left)
+{
+    return left - kSliderLeftMin;
+}
 
 // Where the slider's left edge stands for the wavelength nm, on the strip.
 constexpr int sliderLeftForWavelength(long long nm)

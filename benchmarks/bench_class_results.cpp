@@ -42,11 +42,11 @@ struct ClassFolder {
             for (int i = 1; i <= kChecks; ++i) {
                 const bool right = i % 10 == 0;
                 r.checks.push_back({QDateTime(QDate(2026, 12, 9), QTime(10, 0).addSecs(i)), u"2"_s, 1, u"1,00"_s,
-                                    right ? QString::number(line.nm) : u"1"_s, right ? u"Верно !"_s : u"Неверно !"_s,
-                                    right ? bench::lineName(line) : QString()});
+                    right ? QString::number(line.nm) : u"1"_s, right ? u"Верно !"_s : u"Неверно !"_s,
+                    right ? bench::lineName(line) : QString()});
             }
             classroom::saveFile(QDir(dir.filePath(u"Результаты"_s)).filePath(classroom::resultFileName(r, u"abc123"_s)),
-                                classroom::resultFileBytes(r));
+                classroom::resultFileBytes(r));
         }
     }
 };
@@ -61,7 +61,7 @@ bool complete(const classroom::ClassResults &table)
 {
     return table.misfits.empty() && table.rows.size() == size_t(kPupils)
         && std::all_of(table.rows.begin(), table.rows.end(),
-                       [](const auto &r) { return r.judged.checks == kChecks && r.mark == 3; });
+            [](const auto &r) { return r.judged.checks == kChecks && r.mark == 3; });
 }
 
 void BM_ClassTableCold(benchmark::State &st)

@@ -155,7 +155,7 @@ public:
         for (auto &[key, row] : rows)
             out_.rows.push_back(std::move(row));
         std::stable_sort(out_.misfits.begin(), out_.misfits.end(),
-                         [](const MisfitFile &a, const MisfitFile &b) { return a.path < b.path; });
+            [](const MisfitFile &a, const MisfitFile &b) { return a.path < b.path; });
         return std::move(out_);
     }
 
@@ -179,7 +179,7 @@ private:
 } // namespace
 
 ClassResults buildClassResults(const ClassroomTask &task, const std::vector<LoadedResult> &files,
-                               const std::vector<ScanRefusal> &refused)
+    const std::vector<ScanRefusal> &refused)
 {
     Builder builder(task);
     for (const ScanRefusal &r : refused)

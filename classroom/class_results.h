@@ -73,7 +73,7 @@ struct ClassResults {
 // one pupil the one that counts is an unedited one, then the one with more
 // checks, then the one whose last check is later.
 ClassResults buildClassResults(const ClassroomTask &task, const std::vector<LoadedResult> &files,
-                               const std::vector<ScanRefusal> &refused = {});
+    const std::vector<ScanRefusal> &refused = {});
 
 // Scan, read (through the cache) and build in one step.
 ClassResults readClassResults(const ClassroomTask &task, const QStringList &places, ResultFileCache &cache);

@@ -65,9 +65,9 @@ MoodleGrades moodleGradesCsv(const ClassroomTask &task, const ClassResults &resu
 {
     constexpr QChar kSeparator = u',';
     MoodleGrades grades;
-    grades.bytes = line({resultColumnTitle(ResultColumn::Pupil), resultColumnTitle(ResultColumn::Id),
-                         moodleGradeItemName(task)},
-                        kSeparator);
+    grades.bytes = line(
+        {resultColumnTitle(ResultColumn::Pupil), resultColumnTitle(ResultColumn::Id), moodleGradeItemName(task)},
+        kSeparator);
     for (const PupilRow &row : results.rows) {
         if (row.id.trimmed().isEmpty() || !row.mark) {
             grades.leftOut.append(row.name.isEmpty() ? u"вариант %1"_s.arg(row.variant) : row.name);

@@ -41,8 +41,9 @@ void ClassResultsWatch::rescan()
     else if (!periodic_->isActive())
         periodic_->start(kRescanMs);
     watchFolders();
-    ClassResults fresh = !task_ ? ClassResults() : watching ? readClassResults(*task_, places_, cache_)
-                                                            : buildClassResults(*task_, {});
+    ClassResults fresh = !task_ ? ClassResults()
+        : watching              ? readClassResults(*task_, places_, cache_)
+                                : buildClassResults(*task_, {});
     if (fresh == results_)
         return;
     results_ = std::move(fresh);

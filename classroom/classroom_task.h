@@ -19,11 +19,11 @@ struct Pupil {
 // out as it is.
 struct ClassroomTask {
     QString title;
-    QString form;   // the class, e.g. «9Б»; may be empty
-    QString code;   // normalised, as written on the board
-    QDate created;  // the teacher's file only
-    int variants = 0;           // variants 1..variants
-    std::vector<Pupil> pupils;  // empty, or one per variant in order
+    QString form;              // the class, e.g. «9Б»; may be empty
+    QString code;              // normalised, as written on the board
+    QDate created;             // the teacher's file only
+    int variants = 0;          // variants 1..variants
+    std::vector<Pupil> pupils; // empty, or one per variant in order
 
     bool hasList() const { return !pupils.empty(); }
 };

@@ -22,8 +22,9 @@ QString pupilListMessage(const PupilListError &error)
     case PupilListProblem::TooMany:
         return line + u"в списке больше %1 учеников."_s.arg(kMaxVariants);
     case PupilListProblem::Duplicate:
-        return line + u"этот ученик уже есть в строке %1. Допишите к одинаковым именам что-нибудь отличающее."_s.arg(
-                          error.firstLine);
+        return line
+            + u"этот ученик уже есть в строке %1. Допишите к одинаковым именам что-нибудь отличающее."_s.arg(
+                error.firstLine);
     case PupilListProblem::NameTooLong:
         return line + u"фамилия и имя длиннее 60 знаков."_s;
     case PupilListProblem::NameControlCharacter:
@@ -48,9 +49,8 @@ QString fileMessage(const QString &name, TaskFileKind kind, const FileError &err
     case FileProblem::TooLarge:
         return u"Файл «%1» слишком большой: это не %2 gratinglab."_s.arg(name, what);
     case FileProblem::Damaged:
-        return error.detail.isEmpty()
-            ? u"%1 «%2» повреждён и не читается."_s.arg(What, name)
-            : u"%1 «%2» повреждён: неверное поле «%3»."_s.arg(What, name, error.detail);
+        return error.detail.isEmpty() ? u"%1 «%2» повреждён и не читается."_s.arg(What, name)
+                                      : u"%1 «%2» повреждён: неверное поле «%3»."_s.arg(What, name, error.detail);
     case FileProblem::Newer:
         return u"%1 «%2» записан более новой версией gratinglab; обновите программу."_s.arg(What, name);
     case FileProblem::NotOurs:
@@ -88,8 +88,8 @@ QString quizQuestionName(int variant, const QString &pupil)
 QString quizQuestionHtml(const ClassroomTask &task, int variant)
 {
     return u"<p>%1. Откройте в программе gratinglab контрольное задание с кодом <b>%2</b>, вариант <b>%3</b>. "
-           u"Измерьте длину волны света лампы и введите ответ в нанометрах (нм) — только число.</p>"_s
-        .arg(task.title.toHtmlEscaped(), task.code.toHtmlEscaped(), QString::number(variant));
+           u"Измерьте длину волны света лампы и введите ответ в нанометрах (нм) — только число.</p>"_s.arg(
+               task.title.toHtmlEscaped(), task.code.toHtmlEscaped(), QString::number(variant));
 }
 
 } // namespace classroom

@@ -13,8 +13,8 @@ enum class FileProblem {
     None,
     CannotRead,
     TooLarge,
-    Damaged,     // ours, but a field is missing or wrong
-    Newer,       // ours, from a later format version
+    Damaged, // ours, but a field is missing or wrong
+    Newer,   // ours, from a later format version
     NotOurs,
     TeacherFile, // the teacher's file where the pupils' task file belongs
     TaskFile,    // the pupils' task file where the teacher's file belongs

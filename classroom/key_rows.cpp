@@ -21,7 +21,7 @@ QString keyText(const std::vector<KeyRow> &rows)
     QString text;
     for (const KeyRow &row : rows) {
         text += u"%1\t%2\t%3\t%4\t%5\n"_s.arg(QString::number(row.variant), row.pupil, QString::number(row.line.nm),
-                                             row.line.element.toString(), row.line.symbol.toString());
+            row.line.element.toString(), row.line.symbol.toString());
     }
     return text;
 }

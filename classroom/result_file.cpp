@@ -101,23 +101,14 @@ QByteArray resultFileBytes(const ResultFile &result)
 {
     QJsonArray checks;
     for (const ResultCheck &c : result.checks) {
-        checks.append(QJsonObject{{u"time"_s, c.time.toString(kTimeFormat)},
-                                  {u"grating"_s, c.grating},
-                                  {u"order"_s, c.order},
-                                  {u"distance"_s, c.distance},
-                                  {u"answer"_s, c.answer},
-                                  {u"verdict"_s, c.verdict},
-                                  {u"hint"_s, c.hint}});
+        checks.append(
+            QJsonObject{{u"time"_s, c.time.toString(kTimeFormat)}, {u"grating"_s, c.grating}, {u"order"_s, c.order},
+                {u"distance"_s, c.distance}, {u"answer"_s, c.answer}, {u"verdict"_s, c.verdict}, {u"hint"_s, c.hint}});
     }
-    QJsonObject o{{u"format"_s, kFormat},
-                  {u"version"_s, kResultFileFormatVersion},
-                  {u"program"_s, result.program.isEmpty() ? QStringLiteral(GRATINGLAB_VERSION) : result.program},
-                  {u"code"_s, result.code},
-                  {u"variant"_s, result.variant},
-                  {u"pupil"_s, result.pupil},
-                  {u"class"_s, result.form},
-                  {u"decimal_mark"_s, QString(result.decimalMark)},
-                  {u"checks"_s, checks}};
+    QJsonObject o{{u"format"_s, kFormat}, {u"version"_s, kResultFileFormatVersion},
+        {u"program"_s, result.program.isEmpty() ? QStringLiteral(GRATINGLAB_VERSION) : result.program},
+        {u"code"_s, result.code}, {u"variant"_s, result.variant}, {u"pupil"_s, result.pupil}, {u"class"_s, result.form},
+        {u"decimal_mark"_s, QString(result.decimalMark)}, {u"checks"_s, checks}};
     o.insert(kChecksum, QString::fromLatin1(checksumOf(o)));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
@@ -144,8 +135,8 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
     ResultFile &r = read.result;
     r.program = f.text(o, u"program"_s);
     r.code = f.text(o, u"code"_s);
-    if (f.wrongField.isEmpty() && (bench::checkTaskCode(r.code) != bench::TaskInputError::None
-                                   || bench::normaliseTaskCode(r.code) != r.code))
+    if (f.wrongField.isEmpty()
+        && (bench::checkTaskCode(r.code) != bench::TaskInputError::None || bench::normaliseTaskCode(r.code) != r.code))
         f.fail(u"code"_s);
     r.variant = f.integer(o, u"variant"_s, 1, bench::kMaxVariant);
     r.pupil = f.text(o, u"pupil"_s);

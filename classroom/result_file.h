@@ -24,21 +24,21 @@ constexpr qsizetype kMaxResultText = 200;
 
 // One judged check as the screen showed it.
 struct ResultCheck {
-    QDateTime time;    // local time, to the second
-    QString grating;   // Ed_d, 1e-5 m
-    int order = 0;     // the selected maximum, -8..8
-    QString distance;  // Ed_ym, cm
-    QString answer;    // Edit5, nm, as typed
-    QString verdict;   // «Верно !» or «Неверно !»
-    QString hint;      // the hint beside the verdict, may be empty
+    QDateTime time;   // local time, to the second
+    QString grating;  // Ed_d, 1e-5 m
+    int order = 0;    // the selected maximum, -8..8
+    QString distance; // Ed_ym, cm
+    QString answer;   // Edit5, nm, as typed
+    QString verdict;  // «Верно !» or «Неверно !»
+    QString hint;     // the hint beside the verdict, may be empty
 };
 
 struct ResultFile {
-    QString program; // the version that wrote it
-    QString code;    // normalised task code
-    int variant = 0; // 1..99
-    QString pupil;   // may be empty
-    QString form;    // the class, may be empty
+    QString program;          // the version that wrote it
+    QString code;             // normalised task code
+    int variant = 0;          // 1..99
+    QString pupil;            // may be empty
+    QString form;             // the class, may be empty
     QChar decimalMark = u','; // of the grating and distance texts, as the pupil's locale wrote them
     std::vector<ResultCheck> checks;
 };
@@ -47,8 +47,8 @@ QByteArray resultFileBytes(const ResultFile &result);
 
 struct ResultFileRead {
     ResultFile result;
-    FileError error;          // the file could not be taken at all
-    bool checksumOk = false;  // false: damaged or edited since it was written
+    FileError error;         // the file could not be taken at all
+    bool checksumOk = false; // false: damaged or edited since it was written
     bool ok() const { return error.problem == FileProblem::None; }
 };
 

@@ -54,7 +54,7 @@ public:
     ResultScan finish()
     {
         std::sort(scan_.files.begin(), scan_.files.end(),
-                  [](const FoundResultFile &a, const FoundResultFile &b) { return a.path < b.path; });
+            [](const FoundResultFile &a, const FoundResultFile &b) { return a.path < b.path; });
         return std::move(scan_);
     }
 

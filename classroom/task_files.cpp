@@ -30,7 +30,7 @@ public:
     explicit Fields(const QJsonObject &object) : object_(object) {}
 
     QString text(const QJsonObject &object, const QString &key, const QString &where, qsizetype maxLength,
-                 bool mayBeEmpty)
+        bool mayBeEmpty)
     {
         const QJsonValue value = object.value(key);
         const QString text = value.toString();

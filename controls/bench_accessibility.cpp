@@ -210,7 +210,8 @@ void refreshBenchAccessibility(ExperimentScreen &screen)
         controls.append(cursor);
     // Qt's own combo box interface is no Client; drop any but ours.
     QWidget *source = screen.ui().Cmb_source;
-    if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(source); iface && !isSourceAccessible(iface)) {
+    if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(source);
+        iface && !isSourceAccessible(iface)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
         QAccessible::queryAccessibleInterface(source);
     }

@@ -17,7 +17,8 @@ void ExperimentScreen::connectInput()
     Ui::ExperimentScreen &f = *ui_;
     bench::BenchSession *s = &session_;
 
-    connect(f.Img_vizir, &TImage::mousePressed, s, [s](Qt::MouseButton, QPoint pos) { s->Img_vizirMouseDown(pos.x()); });
+    connect(f.Img_vizir, &TImage::mousePressed, s,
+        [s](Qt::MouseButton, QPoint pos) { s->Img_vizirMouseDown(pos.x()); });
     connect(f.Img_vizir, &TImage::mouseMoved, s, [s](Qt::MouseButtons, QPoint pos) { s->Img_vizirMouseMove(pos.x()); });
     connect(f.Img_vizir, &TImage::mouseReleased, s, [s] { s->Img_vizirMouseUp(); });
 

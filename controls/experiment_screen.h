@@ -54,7 +54,7 @@ private:
     std::array<QLineEdit *, bench::kTextFieldCount> fields_{};
     std::array<unsigned, bench::kTextFieldCount> shownWrites_{};
     std::array<TImage *, bench::kTargetCount> targets_{};
-    bool showing_ = false; // the view itself is writing into the fields
+    bool showing_ = false;               // the view itself is writing into the fields
     std::unique_ptr<TaskLook> taskLook_; // made when a task starts
     BenchAnnouncer *announcer_ = nullptr;
     SourceLook *sourceLook_ = nullptr;

@@ -11,8 +11,8 @@ void applyOne(QWidget *widget)
         return;
     QFont font = widget->font();
     font.setPixelSize(pixels.toInt());
-    font.setHintingPreference(widget->property("designMetrics").toBool() ? QFont::PreferNoHinting
-                                                                         : QFont::PreferFullHinting);
+    font.setHintingPreference(
+        widget->property("designMetrics").toBool() ? QFont::PreferNoHinting : QFont::PreferFullHinting);
     widget->setFont(font);
 }
 

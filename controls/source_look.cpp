@@ -44,7 +44,7 @@ SourceLook::SourceLook(ExperimentScreen &screen)
         f.Cmb_source->addItem(info.name.toString());
     f.Cmb_source->setCurrentIndex(int(s->source()));
     connect(f.Cmb_source, &QComboBox::activated, s,
-            [s](int index) { s->setSource(bench::kLightSources[size_t(index)].source); });
+        [s](int index) { s->setSource(bench::kLightSources[size_t(index)].source); });
     f.Img_cursor->setSession(s);
 
     // Two stops after the strip: the cursor, then the source control.
@@ -75,8 +75,8 @@ void SourceLook::show()
     const bool mono = source == LightSource::Mono;
     for (QWidget *w : {static_cast<QWidget *>(f.Shp_spektr), static_cast<QWidget *>(f.Img_spektr)})
         setShown(w, !lamp);
-    for (QWidget *w : {static_cast<QWidget *>(f.Img_vizir), static_cast<QWidget *>(f.Img_dl_dn),
-                       static_cast<QWidget *>(f.Img_dl_up)})
+    for (QWidget *w :
+        {static_cast<QWidget *>(f.Img_vizir), static_cast<QWidget *>(f.Img_dl_dn), static_cast<QWidget *>(f.Img_dl_up)})
         setShown(w, mono);
     setShown(f.Lbl_source_lamp, lamp);
     if (lamp)

@@ -56,8 +56,8 @@ void TSpinButton::paintEvent(QPaintEvent *)
         option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
-        const QImage glyph = assets::showable(part == SpinPart::Up ? assets::PictureId::pic_spin_up
-                                                                    : assets::PictureId::pic_spin_down);
+        const QImage glyph = assets::showable(
+            part == SpinPart::Up ? assets::PictureId::pic_spin_up : assets::PictureId::pic_spin_down);
         QPoint at = option.rect.topLeft()
             + QPoint((option.rect.width() - glyph.width() + 1) / 2, (option.rect.height() - glyph.height()) / 2);
         if (sunken)

@@ -63,8 +63,8 @@ TaskLook::TaskLook(Ui::ExperimentScreen &form) : f_(form)
 
 void TaskLook::show(const bench::BenchSession &session)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{f_.Shp_spektr, f_.Img_spektr, f_.Img_vizir, f_.Img_dl_dn,
-                                                         f_.Img_dl_up})
+    for (QWidget *w :
+        std::initializer_list<QWidget *>{f_.Shp_spektr, f_.Img_spektr, f_.Img_vizir, f_.Img_dl_dn, f_.Img_dl_up})
         w->hide();
     // The hidden slider keeps one place, so that its geometry tells nothing.
     f_.Img_vizir->move(bench::sliderTopLeftAt(0));

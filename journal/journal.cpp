@@ -11,10 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace journal {
 
 Journal::Journal(bench::BenchSession &session, QObject *parent)
-    : QObject(parent),
-      session_(session),
-      model_(session.format()),
-      now_([] { return QDateTime::currentDateTime(); })
+    : QObject(parent), session_(session), model_(session.format()), now_([] { return QDateTime::currentDateTime(); })
 {
     connect(&session_, &bench::BenchSession::answerJudged, this, &Journal::record);
 }
@@ -79,7 +76,7 @@ JournalRow rowOf(const bench::BenchSession &session, const SetLight &set, const 
         const QString typed = session.text(TextField::Order);
         row.order = bench::typedOrder(typed).value_or(0);
         row.source = SourceRecord{info.name.toString(), info.symbol.isEmpty() ? u"белый"_s : info.symbol.toString(),
-                                  session.cursorText(), typed};
+            session.cursorText(), typed};
     }
     row.distance = session.text(TextField::Distance);
     const bench::ShownReadouts shown{session.text(TextField::Wavelength), row.grating, row.distance, row.order};

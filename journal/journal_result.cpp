@@ -9,7 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace journal {
 
 std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, const bench::BenchSession &session,
-                                                     const QDate &lessonDate)
+    const QDate &lessonDate)
 {
     const std::optional<bench::Task> &task = session.task();
     if (!task)
@@ -27,8 +27,8 @@ std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, con
         const bench::ShownReadouts shown{u"?"_s, row.grating, row.distance, row.order};
         const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, line.nm, shown, session.format());
         result.checks.push_back({QDateTime(lessonDate, row.time), row.grating, row.order, row.distance, row.answer,
-                                 row.right ? u"Верно !"_s : u"Неверно !"_s,
-                                 row.right ? bench::lineName(line) : bench::hintText(judged.hint)});
+            row.right ? u"Верно !"_s : u"Неверно !"_s,
+            row.right ? bench::lineName(line) : bench::hintText(judged.hint)});
     }
     return result;
 }

@@ -19,6 +19,6 @@ class Journal;
 // None outside a task. The rows keep the time of day; the date is the
 // lesson's.
 std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, const bench::BenchSession &session,
-                                                     const QDate &lessonDate);
+    const QDate &lessonDate);
 
 } // namespace journal

@@ -28,11 +28,11 @@ struct SourceRecord {
 struct JournalRow {
     QTime time;
     SetLight set;
-    QString grating;          // Ed_d, 1e-5 m
-    std::int32_t order = 0;   // signed, as selected
-    QString distance;         // Ed_ym, cm
+    QString grating;                            // Ed_d, 1e-5 m
+    std::int32_t order = 0;                     // signed, as selected
+    QString distance;                           // Ed_ym, cm
     std::optional<std::int64_t> computedTenths; // d*y/(|k|*F) in 0.1 nm; none for k = 0
-    QString answer;           // as typed
+    QString answer;                             // as typed
     bool right = false;
     std::optional<SourceRecord> source; // none with the slider's one wavelength
 };

@@ -131,12 +131,9 @@ QByteArray snapshotJson(const JournalSnapshot &snapshot)
         {u"variant"_s, snapshot.pupil.variant},
     };
     if (const auto &t = snapshot.task) {
-        o.insert(u"task"_s, QJsonObject{{u"code"_s, t->task.code},
-                                         {u"variant"_s, t->task.variant},
-                                         {u"pupil"_s, t->task.pupil},
-                                         {u"checks"_s, qint64(t->checks)},
-                                         {u"solved"_s, t->solved},
-                                         {u"task_file"_s, t->taskFile}});
+        o.insert(u"task"_s,
+            QJsonObject{{u"code"_s, t->task.code}, {u"variant"_s, t->task.variant}, {u"pupil"_s, t->task.pupil},
+                {u"checks"_s, qint64(t->checks)}, {u"solved"_s, t->solved}, {u"task_file"_s, t->taskFile}});
     }
     QJsonArray rows;
     for (const JournalRow &row : snapshot.rows)
@@ -161,17 +158,15 @@ std::variant<JournalSnapshot, QString> readSnapshot(const QByteArray &bytes)
 
     Reader r;
     JournalSnapshot snapshot;
-    snapshot.pupil = {r.text(o, u"pupil"_s), r.text(o, u"form"_s), r.text(o, u"task_code"_s),
-                      r.text(o, u"variant"_s)};
+    snapshot.pupil = {r.text(o, u"pupil"_s), r.text(o, u"form"_s), r.text(o, u"task_code"_s), r.text(o, u"variant"_s)};
     if (o.contains(u"task"_s)) {
         const QJsonObject t = o.value(u"task"_s).toObject();
-        const bench::TaskParse task = bench::parseTask(
-            r.text(t, u"code"_s), bench::IntToStr(r.integer(t, u"variant"_s, 1, bench::kMaxVariant)),
-            r.text(t, u"pupil"_s));
+        const bench::TaskParse task = bench::parseTask(r.text(t, u"code"_s),
+            bench::IntToStr(r.integer(t, u"variant"_s, 1, bench::kMaxVariant)), r.text(t, u"pupil"_s));
         if (task.error != bench::TaskInputError::None)
             r.fail(bench::taskInputMessage(task.error));
         snapshot.task = TaskProgress{task.task, unsigned(r.integer(t, u"checks"_s, 0, 1'000'000'000)),
-                                     r.flag(t, u"solved"_s), r.path(t, u"task_file"_s)};
+            r.flag(t, u"solved"_s), r.path(t, u"task_file"_s)};
     }
     const QJsonArray rows = o.value(u"rows"_s).toArray();
     if (!o.value(u"rows"_s).isArray() || std::size_t(rows.size()) > kMaxSnapshotRows)

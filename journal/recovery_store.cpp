@@ -11,8 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace journal {
 
-RecoveryStore::RecoveryStore(const QString &directory)
-    : path_(QDir(directory).filePath(u"journal-recovery.json"_s))
+RecoveryStore::RecoveryStore(const QString &directory) : path_(QDir(directory).filePath(u"journal-recovery.json"_s))
 {
     if (!QDir().mkpath(directory))
         return;

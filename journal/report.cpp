@@ -42,8 +42,8 @@ QString tableHtml(const JournalModel &model)
 QString headingHtml(const Journal &journal)
 {
     const PupilData &p = journal.pupil();
-    QString html = u"<p>Ученик: "_s + escaped(p.pupil) + u"<br>Класс: "_s + escaped(p.form)
-        + u"<br>Дата: "_s + journal.now().date().toString(u"dd.MM.yyyy"_s) + u"</p>"_s;
+    QString html = u"<p>Ученик: "_s + escaped(p.pupil) + u"<br>Класс: "_s + escaped(p.form) + u"<br>Дата: "_s
+        + journal.now().date().toString(u"dd.MM.yyyy"_s) + u"</p>"_s;
     if (!p.taskCode.isEmpty() || !p.variant.isEmpty())
         html += u"<p>Задание: код "_s + escaped(p.taskCode) + u", вариант "_s + escaped(p.variant) + u"</p>"_s;
     return html;

@@ -22,10 +22,11 @@ QString failure(const QString &path)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
-    const QString reason = !folder.isDir()                        ? u"такой папки нет"_s
-        : file.isDir()                                            ? u"под этим именем уже есть папка"_s
-        : !folder.isWritable() || (file.exists() && !file.isWritable()) ? u"нет права записи"_s
-                                                                  : u"файл не удалось записать"_s;
+    const QString reason = !folder.isDir() ? u"такой папки нет"_s
+        : file.isDir()                     ? u"под этим именем уже есть папка"_s
+        : !folder.isWritable() || (file.exists() && !file.isWritable())
+        ? u"нет права записи"_s
+        : u"файл не удалось записать"_s;
     return u"Не удалось сохранить журнал в файл «"_s + QDir::toNativeSeparators(path) + u"»: "_s + reason
         + u". Записи журнала сохранены в программе; выберите другое место."_s;
 }
@@ -54,8 +55,9 @@ SaveTarget resolveSaveTarget(const QString &chosenPath, FileType chosenType)
     if (!suffix.isEmpty())
         return {chosenPath, chosenType};
     const QString extension = chosenType == FileType::Csv ? u".csv"_s
-        : chosenType == FileType::Pdf                     ? u".pdf"_s
-                                                          : QString::fromUtf16(classroom::kResultSuffix);
+        : chosenType == FileType::Pdf
+        ? u".pdf"_s
+        : QString::fromUtf16(classroom::kResultSuffix);
     return {chosenPath + extension, chosenType};
 }
 

@@ -122,8 +122,8 @@ QString summaryHtml(const std::vector<LineSummary> &lines, const bench::NumberFo
                    u"<th>Среднее верных ответов %1<sub>отв</sub>, нм</th><th>δ, %</th></tr>"_s.arg(kMean);
     for (const LineSummary &line : lines) {
         const QStringList cells{line.setWavelength.toHtmlEscaped(), bench::IntToStr(line.checks),
-                                cell(line.meanTenths, 1, format), cell(line.deviationTenths, 1, format),
-                                cell(line.meanRightTenths, 1, format), cell(line.relativeHundredths, 2, format)};
+            cell(line.meanTenths, 1, format), cell(line.deviationTenths, 1, format),
+            cell(line.meanRightTenths, 1, format), cell(line.relativeHundredths, 2, format)};
         html += u"<tr><td align=\"center\">"_s + cells.join(u"</td><td align=\"center\">"_s) + u"</td></tr>"_s;
     }
     return html + u"</table>"_s;

@@ -16,9 +16,9 @@ namespace journal {
 struct LineSummary {
     QString setWavelength; // as the table shows it, «?» while concealed
     int checks = 0;
-    std::optional<std::int64_t> meanTenths;      // of the computed wavelengths, 0.1 nm
-    std::optional<std::int64_t> deviationTenths; // their sample standard deviation, n >= 2
-    std::optional<std::int64_t> meanRightTenths; // of the answers judged right
+    std::optional<std::int64_t> meanTenths;         // of the computed wavelengths, 0.1 nm
+    std::optional<std::int64_t> deviationTenths;    // their sample standard deviation, n >= 2
+    std::optional<std::int64_t> meanRightTenths;    // of the answers judged right
     std::optional<std::int64_t> relativeHundredths; // |mean right - set| / set, 0.01 %
 };
 

@@ -72,7 +72,7 @@ ExactDecimal expandExactly(long double x)
     long power = long(binaryExponent) - 64;
 
     BigDecimal n{std::uint32_t(mantissa % kBase), std::uint32_t(mantissa / kBase % kBase),
-                 std::uint32_t(mantissa / kBase / kBase)};
+        std::uint32_t(mantissa / kBase / kBase)};
     long decimalShift = 0;
     for (; power > 0; power -= std::min(power, 31L))
         multiply(n, std::uint32_t(1) << std::min(power, 31L));

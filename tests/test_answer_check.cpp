@@ -18,7 +18,10 @@ struct AnswerCase {
     bool right;
 };
 
-void PrintTo(const AnswerCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const AnswerCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class AnswerCheck : public ::testing::TestWithParam<AnswerCase> {};
 
@@ -26,15 +29,13 @@ TEST_P(AnswerCheck, JudgesTheTypedAnswer)
 {
     const AnswerCase &c = GetParam();
     const bench::ShownReadouts shown{QString::fromUtf16(c.wavelength), QString::fromUtf16(c.grating),
-                                     QString::fromUtf16(c.distance), c.order};
+        QString::fromUtf16(c.distance), c.order};
     EXPECT_EQ(bench::answerIsRight(QString::fromUtf16(c.answer), shown, bench::NumberFormat{}), c.right);
 }
 
 // Expected wavelengths worked out by hand with lambda = 200 * d * y / |k| nm.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AnswerCheck,
-    ::testing::Values(
-        AnswerCase{"SetWavelength", u"380", u"380", u"1,0", u"1,90", 1, true},
+INSTANTIATE_TEST_SUITE_P(Cases, AnswerCheck,
+    ::testing::Values(AnswerCase{"SetWavelength", u"380", u"380", u"1,0", u"1,90", 1, true},
         AnswerCase{"LeadingZeroIsWrong", u"0380", u"380", u"1,0", u"1,90", 1, false},
         AnswerCase{"EmptyIsWrong", u"", u"380", u"1,0", u"1,90", 1, false},
         AnswerCase{"OneOffIsWrong", u"381", u"380", u"1,0", u"1,90", 1, false},

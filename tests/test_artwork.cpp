@@ -78,7 +78,7 @@ std::string hex(QRgb c)
 
 // Rows of characters against a legend: the picture must match cell by cell.
 void expectRows(const QImage &img, const std::vector<std::string> &rows,
-                const std::vector<std::pair<char, QRgb>> &legend)
+    const std::vector<std::pair<char, QRgb>> &legend)
 {
     ASSERT_EQ(img.height(), int(rows.size()));
     for (int y = 0; y < img.height(); ++y) {
@@ -151,7 +151,7 @@ TEST_P(EveryPicture, ShowableHidesExactlyTheKeyPixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, EveryPicture, ::testing::ValuesIn(kExpected),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Catalogue, ListsEveryPictureOnceInOrder)
 {
@@ -180,19 +180,18 @@ TEST(ApplyKey, ShadesNextToTheKeyStayVisibleAndNoKeyMeansOpaque)
 TEST(Pointer, MatchesItsRowTable)
 {
     expectRows(pic("pic_pointer"),
-               {"MMBMM", "MMBMM", "MMBMM", "MMBMM", "MMBMM", "MMBMM", "MMBMM", "MBLBM", "GLLLG",
-                "BLLLB", "BLLLB", "BLLLB", "BLLLB", "BLLLB", "BLLLB", "MBBBM"},
-               {{'M', rgb(255, 0, 255)}, {'B', rgb(0, 0, 0)}, {'L', rgb(243, 243, 243)},
-                {'G', rgb(128, 128, 128)}});
+        {"MMBMM", "MMBMM", "MMBMM", "MMBMM", "MMBMM", "MMBMM", "MMBMM", "MBLBM", "GLLLG", "BLLLB", "BLLLB", "BLLLB",
+            "BLLLB", "BLLLB", "BLLLB", "MBBBM"},
+        {{'M', rgb(255, 0, 255)}, {'B', rgb(0, 0, 0)}, {'L', rgb(243, 243, 243)}, {'G', rgb(128, 128, 128)}});
 }
 
 TEST(Spinner, GlyphsMatchTheirRowTables)
 {
     const std::vector<std::pair<char, QRgb>> legend{{'o', rgb(128, 128, 0)}, {'#', rgb(0, 0, 0)}};
-    expectRows(pic("pic_spin_up"),
-               {"ooooooooo", "oooo#oooo", "ooo###ooo", "oo#####oo", "o#######o", "ooooooooo"}, legend);
-    expectRows(pic("pic_spin_down"),
-               {"ooooooooo", "o#######o", "oo#####oo", "ooo###ooo", "oooo#oooo", "ooooooooo"}, legend);
+    expectRows(pic("pic_spin_up"), {"ooooooooo", "oooo#oooo", "ooo###ooo", "oo#####oo", "o#######o", "ooooooooo"},
+        legend);
+    expectRows(pic("pic_spin_down"), {"ooooooooo", "o#######o", "oo#####oo", "ooo###ooo", "oooo#oooo", "ooooooooo"},
+        legend);
 }
 
 struct ArrowCase {
@@ -219,16 +218,15 @@ TEST_P(Arrow, ChevronSitsOnItsPixelsAndNowhereElse)
 }
 
 INSTANTIATE_TEST_SUITE_P(Wavelength, Arrow,
-                         ::testing::Values(ArrowCase{"pic_left_released", true, rgb(78, 98, 134)},
-                                           ArrowCase{"pic_left_pressed", true, rgb(70, 90, 126)},
-                                           ArrowCase{"pic_right_released", false, rgb(78, 98, 134)},
-                                           ArrowCase{"pic_right_pressed", false, rgb(70, 90, 126)}),
-                         [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(ArrowCase{"pic_left_released", true, rgb(78, 98, 134)},
+        ArrowCase{"pic_left_pressed", true, rgb(70, 90, 126)}, ArrowCase{"pic_right_released", false, rgb(78, 98, 134)},
+        ArrowCase{"pic_right_pressed", false, rgb(70, 90, 126)}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Arrow, FacesBordersAndCornersHaveTheirColours)
 {
     const QImage released = pic("pic_left_released");
-    EXPECT_TRUE(near(rgbAt(released, 8, 0), rgb(150, 173, 227), 8));  // top border
+    EXPECT_TRUE(near(rgbAt(released, 8, 0), rgb(150, 173, 227), 8));   // top border
     EXPECT_TRUE(near(rgbAt(released, 16, 12), rgb(150, 173, 227), 8)); // right border
     EXPECT_TRUE(near(rgbAt(released, 0, 0), rgb(198, 210, 232), 8));   // corner
     EXPECT_TRUE(near(rgbAt(released, 16, 25), rgb(198, 210, 232), 8));
@@ -246,8 +244,8 @@ TEST(Arrow, FacesBordersAndCornersHaveTheirColours)
 
 TEST(Arrow, RightPicturesAreTheLeftOnesMirrored)
 {
-    for (const auto &[l, r] : {std::pair{"pic_left_released", "pic_right_released"},
-                               std::pair{"pic_left_pressed", "pic_right_pressed"}}) {
+    for (const auto &[l, r] :
+        {std::pair{"pic_left_released", "pic_right_released"}, std::pair{"pic_left_pressed", "pic_right_pressed"}}) {
         const QImage left = pic(l), right = pic(r);
         for (int y = 0; y < 26; ++y)
             for (int x = 0; x < 17; ++x)
@@ -343,9 +341,9 @@ TEST(GratingEquation, InkIsNearBlackSoTheBlackKeyIsOnlyBackground)
 struct GlyphCase {
     const char *label;
     const char *picture;
-    QRgb paper;          // the colour around the letters
-    QRect search;        // where to look for this glyph's ink
-    int x0, x1, y0, y1;  // its ink; y0 < 0 when only the columns are fixed
+    QRgb paper;         // the colour around the letters
+    QRect search;       // where to look for this glyph's ink
+    int x0, x1, y0, y1; // its ink; y0 < 0 when only the columns are fixed
 };
 
 class GlyphInk : public ::testing::TestWithParam<GlyphCase> {};
@@ -421,7 +419,7 @@ const GlyphCase kGlyphs[] = {
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(Typeset, GlyphInk, ::testing::ValuesIn(kGlyphs),
-                         [](const auto &info) { return std::string(info.param.label); });
+    [](const auto &info) { return std::string(info.param.label); });
 
 TEST(Phi, NegativeIsItsOwnDrawingWhiteOnBlack)
 {

@@ -34,21 +34,22 @@ protected:
 TEST_F(ReadingTest, ReadsTheWavelengthTheGratingAndTheSelectedMaximum)
 {
     EXPECT_EQ(bench::benchReading(session_),
-              u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка над осью, y = 1,90 см"_s);
+        u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка над осью, y = 1,90 см"_s);
     session_.selectOrder(-1);
     EXPECT_EQ(bench::benchReading(session_),
-              u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка под осью, y = -1,90 см"_s);
+        u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка под осью, y = -1,90 см"_s);
     session_.selectOrder(0);
-    EXPECT_EQ(bench::benchReading(session_), u"Длина волны 380 нм, d = 1,0; выбран центральный максимум, y = 0,00 см"_s);
+    EXPECT_EQ(bench::benchReading(session_),
+        u"Длина волны 380 нм, d = 1,0; выбран центральный максимум, y = 0,00 см"_s);
 
     // d = 2.0000000000000009 after ten steps, shown "2"; y = 2*595*50e-4/d =
     // 2.9749999... cm, shown "2,97".
     setUp(595, 10);
     session_.selectOrder(2);
     EXPECT_EQ(bench::benchReading(session_),
-              u"Длина волны 595 нм, d = 2; выбран максимум 2-го порядка над осью, y = 2,97 см"_s);
+        u"Длина волны 595 нм, d = 2; выбран максимум 2-го порядка над осью, y = 2,97 см"_s);
     EXPECT_EQ(bench::benchReading(session_, WavelengthInReading::Hidden),
-              u"d = 2; выбран максимум 2-го порядка над осью, y = 2,97 см"_s);
+        u"d = 2; выбран максимум 2-го порядка над осью, y = 2,97 см"_s);
 }
 
 // The highest selectable order for a wavelength and a grating: R =
@@ -77,14 +78,13 @@ TEST_P(SelectableOrderTest, AreExactlyThoseTheRendererKeeps)
     EXPECT_FALSE(session_.orderSelectable(-9));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Benches, SelectableOrderTest,
-    ::testing::Values(Reach{380, 0, 2},  // y3 = 5,70 cm, R = 228
-                      Reach{380, 20, 7}, // d = 3: y7 = 4,43 (R 177), y8 = 5,07 (R 203)
-                      Reach{595, 10, 3}, // y3 = 4,46 (R 178), y4 = 5,95 (R 238)
-                      Reach{500, 0, 2},  // y2 = 5,00 exactly: R = 200 is still on the scale
-                      Reach{503, 0, 1},  // y2 = 5,03: R = 201 is not
-                      Reach{760, 0, 1})); // y2 = 7,60
+INSTANTIATE_TEST_SUITE_P(Benches, SelectableOrderTest,
+    ::testing::Values(Reach{380, 0, 2}, // y3 = 5,70 cm, R = 228
+        Reach{380, 20, 7},              // d = 3: y7 = 4,43 (R 177), y8 = 5,07 (R 203)
+        Reach{595, 10, 3},              // y3 = 4,46 (R 178), y4 = 5,95 (R 238)
+        Reach{500, 0, 2},               // y2 = 5,00 exactly: R = 200 is still on the scale
+        Reach{503, 0, 1},               // y2 = 5,03: R = 201 is not
+        Reach{760, 0, 1}));             // y2 = 7,60
 
 TEST_F(ReadingTest, NextSelectableOrderStopsAtTheLastOne)
 {

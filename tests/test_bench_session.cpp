@@ -58,8 +58,8 @@ TEST_F(SessionTest, ADragToAWavelengthIsOneRenderAndStaysOnTheStrip)
         int nm;
         int left;
     };
-    for (const Drag drag : {Drag{589, 525}, Drag{1000, 696}, Drag{-2147483647, 316}, Drag{2147483647, 696},
-                            Drag{380, 316}}) {
+    for (const Drag drag :
+        {Drag{589, 525}, Drag{1000, 696}, Drag{-2147483647, 316}, Drag{2147483647, 696}, Drag{380, 316}}) {
         const unsigned before = session_.renders();
         EXPECT_FALSE(session_.dragSliderTo(drag.nm).has_value());
         EXPECT_EQ(session_.renders(), before + 1) << drag.nm;

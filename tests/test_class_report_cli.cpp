@@ -43,7 +43,8 @@ protected:
 TEST_F(ClassReportCli, PrintsTheTableListsTheMisfitsAndWritesTheFiles)
 {
     const auto bytes = [](const classroom::ResultFile &r) { return classroom::resultFileBytes(r); };
-    put(u"class/Результаты/ivanov.gratinglab-result"_s, bytes(samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right})));
+    put(u"class/Результаты/ivanov.gratinglab-result"_s,
+        bytes(samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right})));
     put(u"class/Результаты/ivanov-2.gratinglab-result"_s, bytes(samples::result(6, u"Иванов Пётр"_s, {Sodium::Units})));
     QByteArray forged = bytes(samples::result(5, u"Дмитриев Олег"_s, {Sodium::NoHint}));
     forged.replace("\"verdict\": \"Неверно !\"", "\"verdict\": \"Верно !\"");
@@ -61,33 +62,36 @@ TEST_F(ClassReportCli, PrintsTheTableListsTheMisfitsAndWritesTheFiles)
     alekseev.checks[0].hint = u"водород, 410 нм"_s;
     put(u"usb/alekseev.gratinglab-result"_s, bytes(alekseev));
 
-    const ProgramRun run = runProgram({u"--class-report"_s, teacher(), u"--results"_s, path(u"class"_s),
-                                       u"--results"_s, path(u"usb/alekseev.gratinglab-result"_s), u"--csv"_s,
-                                       path(u"9b.csv"_s), u"--moodle-csv"_s, path(u"moodle.csv"_s), u"--pdf"_s,
-                                       path(u"9b.pdf"_s)});
+    const ProgramRun run = runProgram({u"--class-report"_s, teacher(), u"--results"_s, path(u"class"_s), u"--results"_s,
+        path(u"usb/alekseev.gratinglab-result"_s), u"--csv"_s, path(u"9b.csv"_s), u"--moodle-csv"_s,
+        path(u"moodle.csv"_s), u"--pdf"_s, path(u"9b.pdf"_s)});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out.toStdString(), "Алексеев Иван\t1\t410\t1\t1\t1\t5\n"
-                       "Борисова Мария\t2\t577\t0\t0\t\t\n"
-                       "Васильева Ольга\t3\t579\t0\t0\t\t\n"
-                       "Григорьев Пётр\t4\t656\t0\t0\t\t\n"
-                       "Дмитриев Олег\t5\t703\t1\t0\t\t\n"
-                       "Иванов Пётр\t6\t589\t2\t1\t2\t4\n");
+    EXPECT_EQ(run.out.toStdString(),
+        "Алексеев Иван\t1\t410\t1\t1\t1\t5\n"
+        "Борисова Мария\t2\t577\t0\t0\t\t\n"
+        "Васильева Ольга\t3\t579\t0\t0\t\t\n"
+        "Григорьев Пётр\t4\t656\t0\t0\t\t\n"
+        "Дмитриев Олег\t5\t703\t1\t0\t\t\n"
+        "Иванов Пётр\t6\t589\t2\t1\t2\t4\n");
     const QString r = path(u"class/Результаты/"_s);
     EXPECT_EQ(run.err.toStdString(),
-              (r + u"borisova.gratinglab-result: другое задание (код 9А)\n"_s
-                  + r + u"broken.gratinglab-result: файл повреждён: неверное поле «program»\n"_s
-                  + r + u"dmitriev.gratinglab-result: файл изменён: контрольная сумма не сходится\n"_s
-                  + r + u"ivanov-2.gratinglab-result: повтор: для этого ученика учтён файл «ivanov.gratinglab-result»\n"_s
-                  + u"gratinglab: в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет "
-                    u"оценки): Борисова Мария, Васильева Ольга, Григорьев Пётр, Дмитриев Олег\n"_s).toStdString());
+        (r + u"borisova.gratinglab-result: другое задание (код 9А)\n"_s + r
+            + u"broken.gratinglab-result: файл повреждён: неверное поле «program»\n"_s + r
+            + u"dmitriev.gratinglab-result: файл изменён: контрольная сумма не сходится\n"_s + r
+            + u"ivanov-2.gratinglab-result: повтор: для этого ученика учтён файл «ivanov.gratinglab-result»\n"_s
+            + u"gratinglab: в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет "
+              u"оценки): Борисова Мария, Васильева Ольга, Григорьев Пётр, Дмитриев Олег\n"_s)
+            .toStdString());
 
     QFile csv(path(u"9b.csv"_s)), moodle(path(u"moodle.csv"_s));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly) && moodle.open(QIODevice::ReadOnly));
     const QByteArray sheet = csv.readAll();
-    EXPECT_TRUE(sheet.startsWith("\xEF\xBB\xBF" "Вариант;Ученик;"));
+    EXPECT_TRUE(sheet.startsWith("\xEF\xBB\xBF"
+                                 "Вариант;Ученик;"));
     EXPECT_TRUE(sheet.contains("\r\n6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;\r\n"));
-    EXPECT_EQ(moodle.readAll().toStdString(), "Ученик,Адрес или номер,Измерение длины световой волны (код 9Б)\r\n"
-                                "Алексеев Иван,10234,5\r\nИванов Пётр,ivanov@school.ru,4\r\n");
+    EXPECT_EQ(moodle.readAll().toStdString(),
+        "Ученик,Адрес или номер,Измерение длины световой волны (код 9Б)\r\n"
+        "Алексеев Иван,10234,5\r\nИванов Пётр,ivanov@school.ru,4\r\n");
     const QString info = QString::fromUtf8(tool(u"pdfinfo"_s, {path(u"9b.pdf"_s)}));
     EXPECT_TRUE(info.contains(u"595 x 842 pts (A4)"_s)) << info.toStdString();
     const QString words = QString::fromUtf8(tool(u"pdftotext"_s, {path(u"9b.pdf"_s), u"-"_s})).simplified();
@@ -113,26 +117,26 @@ TEST_P(ClassReportRefuses, WithStatusTwoAndNothingOnStdout)
     const ProgramRun run = runProgram(arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(QString::fromUtf8(run.err), u"gratinglab: "_s + QString(GetParam().message).replace(u"{dir}"_s, dir.path())
-                                              + u'\n');
+    EXPECT_EQ(QString::fromUtf8(run.err),
+        u"gratinglab: "_s + QString(GetParam().message).replace(u"{dir}"_s, dir.path()) + u'\n');
     EXPECT_FALSE(QFile::exists(path(u"made.csv"_s)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, ClassReportRefuses,
+INSTANTIATE_TEST_SUITE_P(Arguments, ClassReportRefuses,
     ::testing::Values(
         Refusal{"NoPlaceToRead", {u"--class-report"_s, u"{teacher}"_s},
-                u"файл учителя не хранит папку класса: укажите папку или файлы результатов параметром --results"_s},
+            u"файл учителя не хранит папку класса: укажите папку или файлы результатов параметром --results"_s},
         Refusal{"NotATeachersFile", {u"--class-report"_s, u"{dir}/class"_s, u"--results"_s, u"{dir}"_s},
-                u"--class-report: Не удалось прочитать файл «{dir}/class»: это папка."_s},
+            u"--class-report: Не удалось прочитать файл «{dir}/class»: это папка."_s},
         Refusal{"CsvGivenTwice",
-                {u"--class-report"_s, u"{teacher}"_s, u"--csv={dir}/made.csv"_s, u"--csv={dir}/b.csv"_s},
-                u"параметр --csv задан дважды"_s},
-        Refusal{"EmptyResults", {u"--class-report"_s, u"{teacher}"_s, u"--results="_s}, u"параметру --results нужна папка или файл"_s},
+            {u"--class-report"_s, u"{teacher}"_s, u"--csv={dir}/made.csv"_s, u"--csv={dir}/b.csv"_s},
+            u"параметр --csv задан дважды"_s},
+        Refusal{"EmptyResults", {u"--class-report"_s, u"{teacher}"_s, u"--results="_s},
+            u"параметру --results нужна папка или файл"_s},
         Refusal{"UnwritablePdf",
-                {u"--class-report"_s, u"{teacher}"_s, u"--results={dir}/class"_s, u"--csv={dir}/made.csv"_s,
-                 u"--pdf={dir}/no/such/r.pdf"_s},
-                u"Не удалось записать файл «{dir}/no/such/r.pdf»: папки «{dir}/no/such» нет."_s}),
+            {u"--class-report"_s, u"{teacher}"_s, u"--results={dir}/class"_s, u"--csv={dir}/made.csv"_s,
+                u"--pdf={dir}/no/such/r.pdf"_s},
+            u"Не удалось записать файл «{dir}/no/such/r.pdf»: папки «{dir}/no/such» нет."_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

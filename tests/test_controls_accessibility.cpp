@@ -28,14 +28,16 @@ protected:
     {
         ScreenTest::SetUp();
         QObject::connect(&screen().announcer(), &BenchAnnouncer::announced,
-                         [this](QObject *o, QAccessible::Event type) { sent_.push_back({o, type}); });
+            [this](QObject *o, QAccessible::Event type) {
+            sent_.push_back({o, type});
+        });
     }
 
     static QAccessibleInterface *a11y(QObject *o) { return QAccessible::queryAccessibleInterface(o); }
     size_t sent(QObject *o, QAccessible::Event type)
     {
-        return size_t(std::count_if(sent_.begin(), sent_.end(),
-                                    [&](const Sent &s) { return s.object == o && s.type == type; }));
+        return size_t(
+            std::count_if(sent_.begin(), sent_.end(), [&](const Sent &s) { return s.object == o && s.type == type; }));
     }
     static void press(QAccessibleInterface *iface)
     {
@@ -134,11 +136,10 @@ TEST_P(PressTest, IsOneClickWithoutRepeat)
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PressTest,
-                         ::testing::Values(Press{"LeftArrow", bench::Arrow::Left, -1, 499, "1,1"},
-                                           Press{"RightArrow", bench::Arrow::Right, -1, 501, "1,1"},
-                                           Press{"GratingUp", bench::Arrow::Left, 0, 500, "1,2"},
-                                           Press{"GratingDown", bench::Arrow::Left, 1, 500, "1"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(Press{"LeftArrow", bench::Arrow::Left, -1, 499, "1,1"},
+        Press{"RightArrow", bench::Arrow::Right, -1, 501, "1,1"}, Press{"GratingUp", bench::Arrow::Left, 0, 500, "1,2"},
+        Press{"GratingDown", bench::Arrow::Left, 1, 500, "1"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(AccessibleTest, OnlyTargetsOfSelectableOrdersAreEnabled)
 {
@@ -166,13 +167,13 @@ TEST_F(AccessibleTest, TheBenchDescriptionIsTheReadingAfterEveryRender)
     QObject *bench = form().Img_osn;
     EXPECT_EQ(a11y(bench)->text(QAccessible::Name), u"Оптический стенд"_s);
     EXPECT_EQ(a11y(bench)->text(QAccessible::Description),
-              u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка над осью, y = 1,90 см"_s);
+        u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка над осью, y = 1,90 см"_s);
     session().arrowClick(bench::Arrow::Right);
     session().selectOrder(-2);
     session().arrowClick(bench::Arrow::Left); // one more render, the same reading
     EXPECT_EQ(sent(bench, QAccessible::DescriptionChanged), 3u);
     EXPECT_EQ(a11y(bench)->text(QAccessible::Description),
-              u"Длина волны 380 нм, d = 1,0; выбран максимум 2-го порядка под осью, y = -3,80 см"_s);
+        u"Длина волны 380 нм, d = 1,0; выбран максимум 2-го порядка под осью, y = -3,80 см"_s);
     // Typing renders nothing and says nothing about the bench.
     sent_.clear();
     session().typeText(bench::TextField::Wavelength, u"400"_s);
@@ -181,7 +182,8 @@ TEST_F(AccessibleTest, TheBenchDescriptionIsTheReadingAfterEveryRender)
     // Task mode's switch: the wavelength is never told.
     screen().announcer().setWavelengthInReading(bench::WavelengthInReading::Hidden);
     session().selectOrder(1);
-    EXPECT_EQ(a11y(bench)->text(QAccessible::Description), u"d = 1,0; выбран максимум 1-го порядка над осью, y = 2,00 см"_s);
+    EXPECT_EQ(a11y(bench)->text(QAccessible::Description),
+        u"d = 1,0; выбран максимум 1-го порядка над осью, y = 2,00 см"_s);
     EXPECT_EQ(a11y(form().Label7)->text(QAccessible::Name), u"λ = ? нм"_s);
     EXPECT_EQ(a11y(form().Img_vizir)->valueInterface(), nullptr);
     sent_.clear();

@@ -103,14 +103,12 @@ TEST_P(AnswerAtStart, Verdict)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AnswerAtStart,
-                         ::testing::Values(AnswerCase{"380", true}, AnswerCase{"0380", false},
-                                           AnswerCase{"", false}, AnswerCase{"379", false},
-                                           AnswerCase{"381", false}, AnswerCase{"38", false}),
-                         [](const auto &info) {
-                             const std::string typed = info.param.typed;
-                             return (typed.empty() ? std::string("Empty") : "Typed" + typed)
-                                 + (info.param.right ? "IsRight" : "IsWrong");
-                         });
+    ::testing::Values(AnswerCase{"380", true}, AnswerCase{"0380", false}, AnswerCase{"", false},
+        AnswerCase{"379", false}, AnswerCase{"381", false}, AnswerCase{"38", false}),
+    [](const auto &info) {
+    const std::string typed = info.param.typed;
+    return (typed.empty() ? std::string("Empty") : "Typed" + typed) + (info.param.right ? "IsRight" : "IsWrong");
+});
 
 TEST_F(AnswerTest, SecondPressResets)
 {
@@ -176,11 +174,10 @@ TEST_F(AnswerTest, AnswerFromAnotherOrderIsRightToo)
     ASSERT_EQ(form().Ed_d->text(), QStringLiteral("1,5"));
     click(form().Img2d, form().Img2d->rect().center());
     ASSERT_EQ(form().Ed_ym->text(), QStringLiteral("-3,21"));
-    for (const auto &[typed, right] : {std::pair{"481", true}, std::pair{"482", true}, std::pair{"480", false},
-                                       std::pair{"962", false}}) {
+    for (const auto &[typed, right] :
+        {std::pair{"481", true}, std::pair{"482", true}, std::pair{"480", false}, std::pair{"962", false}}) {
         checkAnswer(QString::fromLatin1(typed));
-        EXPECT_EQ(form().Lbl_otv->text(), right ? QStringLiteral(u"Верно !") : QStringLiteral(u"Неверно !"))
-            << typed;
+        EXPECT_EQ(form().Lbl_otv->text(), right ? QStringLiteral(u"Верно !") : QStringLiteral(u"Неверно !")) << typed;
         pressButton();
     }
     // Order 1 at the same bench: 1,60 cm gives 480 nm.

@@ -49,16 +49,13 @@ TEST_P(StripKeyTest, IsOneClickOrOneDragAndNothingRepeats)
     EXPECT_EQ(form().Img_dl_up->picture(), form().Img_dlup->picture());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, StripKeyTest,
-    ::testing::Values(StripKey{"RightAddsOne", 500, Qt::Key_Right, 501}, StripKey{"LeftTakesOne", 500, Qt::Key_Left, 499},
-                      StripKey{"RightStopsAt760", 760, Qt::Key_Right, 760},
-                      StripKey{"LeftStopsAt380", 380, Qt::Key_Left, 380},
-                      StripKey{"PageUpAddsTen", 500, Qt::Key_PageUp, 510},
-                      StripKey{"PageUpClamps", 755, Qt::Key_PageUp, 760},
-                      StripKey{"PageDownTakesTen", 500, Qt::Key_PageDown, 490},
-                      StripKey{"PageDownClamps", 385, Qt::Key_PageDown, 380},
-                      StripKey{"HomeGoesTo380", 600, Qt::Key_Home, 380}, StripKey{"EndGoesTo760", 600, Qt::Key_End, 760}),
+INSTANTIATE_TEST_SUITE_P(Keys, StripKeyTest,
+    ::testing::Values(StripKey{"RightAddsOne", 500, Qt::Key_Right, 501},
+        StripKey{"LeftTakesOne", 500, Qt::Key_Left, 499}, StripKey{"RightStopsAt760", 760, Qt::Key_Right, 760},
+        StripKey{"LeftStopsAt380", 380, Qt::Key_Left, 380}, StripKey{"PageUpAddsTen", 500, Qt::Key_PageUp, 510},
+        StripKey{"PageUpClamps", 755, Qt::Key_PageUp, 760}, StripKey{"PageDownTakesTen", 500, Qt::Key_PageDown, 490},
+        StripKey{"PageDownClamps", 385, Qt::Key_PageDown, 380}, StripKey{"HomeGoesTo380", 600, Qt::Key_Home, 380},
+        StripKey{"EndGoesTo760", 600, Qt::Key_End, 760}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(KeyboardTest, BenchKeysWalkTheSelectableOrdersAndStopAtTheLast)
@@ -70,9 +67,9 @@ TEST_F(KeyboardTest, BenchKeysWalkTheSelectableOrdersAndStopAtTheLast)
         int order;
         unsigned renders;
     };
-    const Step steps[] = {{Qt::Key_Up, 2, 1},   {Qt::Key_Up, 2, 0},   {Qt::Key_Down, 1, 1},
-                          {Qt::Key_Down, 0, 1}, {Qt::Key_Down, -1, 1}, {Qt::Key_Down, -2, 1},
-                          {Qt::Key_Down, -2, 0}, {Qt::Key_Home, 0, 1}, {Qt::Key_Home, 0, 1}};
+    const Step steps[] = {{Qt::Key_Up, 2, 1}, {Qt::Key_Up, 2, 0}, {Qt::Key_Down, 1, 1}, {Qt::Key_Down, 0, 1},
+        {Qt::Key_Down, -1, 1}, {Qt::Key_Down, -2, 1}, {Qt::Key_Down, -2, 0}, {Qt::Key_Home, 0, 1},
+        {Qt::Key_Home, 0, 1}};
     for (const Step &step : steps) {
         const unsigned before = renders();
         key(step.key);
@@ -101,8 +98,8 @@ TEST_F(KeyboardTest, BenchUpNeverJumpsBackToOrderOne)
 TEST_F(KeyboardTest, CtrlArrowsClickTheSpinnerFromAnyControlOfTheScreen)
 {
     Ui::ExperimentScreen &f = form();
-    for (QWidget *w : std::initializer_list<QWidget *>{f.Ed_d, f.Ed_ym, f.Ed_k, f.Edit5, f.Ed_mkm, f.Button6,
-                                                       f.Img_osn, f.Img_vizir}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{f.Ed_d, f.Ed_ym, f.Ed_k, f.Edit5, f.Ed_mkm, f.Button6, f.Img_osn,
+             f.Img_vizir}) {
         focus(w);
         const unsigned before = renders();
         key(Qt::Key_Up, Qt::ControlModifier);

@@ -35,7 +35,7 @@ TEST_F(OrderTest, AllTargetsShowAHandCursor)
 
 struct Selection {
     int order;
-    const char *distance;  // Ed_ym
+    const char *distance;   // Ed_ym
     const char *shownOrder; // Ed_k
     bool arcUp;
     bool arcDown;
@@ -60,17 +60,14 @@ TEST_P(OrderSelection, ClickSelectsTheOrderAndShowsIt)
     EXPECT_EQ(session().scene().benchCanvas().image().pixel(847, s.rayRow) & 0xFFFFFF, 0xB4B4B4u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InitialBench, OrderSelection,
+INSTANTIATE_TEST_SUITE_P(InitialBench, OrderSelection,
     ::testing::Values(Selection{0, "0,00", "0", false, false, 2000, 223},
-                      Selection{1, "1,90", "1", true, false, 185, 147},
-                      Selection{-1, "-1,90", "1", false, true, 270, 299},
-                      Selection{2, "3,80", "2", true, false, 185, 71},
-                      Selection{-2, "-3,80", "2", false, true, 270, 375}),
+        Selection{1, "1,90", "1", true, false, 185, 147}, Selection{-1, "-1,90", "1", false, true, 270, 299},
+        Selection{2, "3,80", "2", true, false, 185, 71}, Selection{-2, "-3,80", "2", false, true, 270, 375}),
     [](const auto &info) {
-        const int k = info.param.order;
-        return k < 0 ? "Minus" + std::to_string(-k) : "Order" + std::to_string(k);
-    });
+    const int k = info.param.order;
+    return k < 0 ? "Minus" + std::to_string(-k) : "Order" + std::to_string(k);
+});
 
 TEST_F(OrderTest, TargetsBeyondThePictureTakeClicksAndFallBackToOrderOne)
 {

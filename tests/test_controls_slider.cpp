@@ -144,8 +144,8 @@ TEST_F(ArrowTest, ClicksStopAtTheEndsWithoutTheStopFlag)
 
 TEST_F(ArrowTest, PressedAndReleasedPictures)
 {
-    for (auto [arrow, pressed, released] : {std::tuple{left(), form().Img_ldn, form().Img_dldn},
-                                            std::tuple{right(), form().Img_rdn, form().Img_dlup}}) {
+    for (auto [arrow, pressed, released] :
+        {std::tuple{left(), form().Img_ldn, form().Img_dldn}, std::tuple{right(), form().Img_rdn, form().Img_dlup}}) {
         ASSERT_TRUE(pressed->hasPicture());
         ASSERT_NE(pressed->picture(), released->picture());
         EXPECT_EQ(arrow->picture(), released->picture());

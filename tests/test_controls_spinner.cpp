@@ -55,17 +55,13 @@ TEST_P(SpinnerRows, EachRowBelongsToOneButton)
 
 // The down button lies over the up button's last row.
 INSTANTIATE_TEST_SUITE_P(Rows, SpinnerRows,
-                         ::testing::Values(RowCase{0, true}, RowCase{12, true}, RowCase{13, false},
-                                           RowCase{14, false}, RowCase{27, false}),
-                         [](const auto &info) {
-                             return "Row" + std::to_string(info.param.row) + (info.param.up ? "IsUp" : "IsDown");
-                         });
+    ::testing::Values(RowCase{0, true}, RowCase{12, true}, RowCase{13, false}, RowCase{14, false}, RowCase{27, false}),
+    [](const auto &info) { return "Row" + std::to_string(info.param.row) + (info.param.up ? "IsUp" : "IsDown"); });
 
 TEST_F(SpinnerTest, TwentyStepsUpReachExactlyThree)
 {
-    const std::vector<const char *> shown{"1,1", "1,2", "1,3", "1,4", "1,5", "1,6", "1,7",
-                                          "1,8", "1,9", "2",   "2,1", "2,2", "2,3", "2,4",
-                                          "2,5", "2,6", "2,7", "2,8", "2,9", "3"};
+    const std::vector<const char *> shown{"1,1", "1,2", "1,3", "1,4", "1,5", "1,6", "1,7", "1,8", "1,9", "2", "2,1",
+        "2,2", "2,3", "2,4", "2,5", "2,6", "2,7", "2,8", "2,9", "3"};
     for (const char *text : shown) {
         click(spinner(), kOnUp);
         EXPECT_EQ(form().Ed_d->text(), QString::fromLatin1(text));
@@ -194,7 +190,7 @@ TEST_F(SpinnerTest, ShowsBothGlyphsAndThePressedButton)
     };
     const QImage released = spinner()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(released.size(), QSize(20, 28));
-    EXPECT_EQ(blackIn(released, 0, 12), 16);  // 1 + 3 + 5 + 7
+    EXPECT_EQ(blackIn(released, 0, 12), 16); // 1 + 3 + 5 + 7
     EXPECT_EQ(blackIn(released, 14, 27), 16);
     EXPECT_FALSE(olive(released));
     press(spinner(), kOnUp);

@@ -22,8 +22,8 @@ int compareAll(const std::vector<Extended> &values, int reportLimit = 10)
         const std::string fast = bench::FormatDistance(y, comma).toStdString();
         const std::string slow = reference::formatDistanceSlow(y, ',');
         if (fast != slow && mismatches++ < reportLimit)
-            ADD_FAILURE() << "value " << static_cast<double>(y) << " (hex " << std::hexfloat << y
-                          << std::defaultfloat << "): got " << fast << ", expected " << slow;
+            ADD_FAILURE() << "value " << static_cast<double>(y) << " (hex " << std::hexfloat << y << std::defaultfloat
+                          << "): got " << fast << ", expected " << slow;
     }
     return mismatches;
 }

@@ -18,7 +18,7 @@ using journal::JournalRow;
 namespace {
 
 JournalRow row(const QString &set, const QString &d, int k, const QString &y, std::optional<std::int64_t> tenths,
-               const QString &answer, bool right)
+    const QString &answer, bool right)
 {
     return JournalRow{QTime(10, 0), {set, set, false}, d, k, y, tenths, answer, right, std::nullopt};
 }
@@ -58,10 +58,10 @@ TEST_F(SessionJournalTest, EachJudgingPressRecordsTheShownReadouts)
     ASSERT_EQ(model.rowCount(), 2);
     EXPECT_EQ(model.columnCount(), 9);
     // y = -3 * 589 * 0.005 / 2 = -4.4175, shown -4,42; 2 * 4.42 * 1e4 / 150 = 589.33
-    EXPECT_EQ(cells(model, 0), (QStringList{u"1"_s, u"09:05:07"_s, u"589"_s, u"2"_s, u"-3"_s, u"-4,42"_s,
-                                            u"589,3"_s, u"589"_s, u"Верно"_s}));
-    EXPECT_EQ(cells(model, 1), (QStringList{u"2"_s, u"09:05:07"_s, u"589"_s, u"2"_s, u"0"_s, u"0,00"_s, u""_s,
-                                            u"600"_s, u"Неверно"_s}));
+    EXPECT_EQ(cells(model, 0),
+        (QStringList{u"1"_s, u"09:05:07"_s, u"589"_s, u"2"_s, u"-3"_s, u"-4,42"_s, u"589,3"_s, u"589"_s, u"Верно"_s}));
+    EXPECT_EQ(cells(model, 1),
+        (QStringList{u"2"_s, u"09:05:07"_s, u"589"_s, u"2"_s, u"0"_s, u"0,00"_s, u""_s, u"600"_s, u"Неверно"_s}));
     EXPECT_TRUE(model.hasUnsavedRows());
     EXPECT_EQ(journal_.lastBench(), session_.scene().benchCanvas().image());
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), u"№");
@@ -86,11 +86,9 @@ TEST_P(ComputedWavelengthTest, IsWorkedFromTheShownTexts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ComputedWavelengthTest,
-                         ::testing::Values(Typed{u"1,0", u"1,90", u"380,0"}, Typed{u"2,3", u"1,2345", u"567,9"},
-                                           Typed{u"1,0", u"0,00025", u"0,0"}, Typed{u"1,0", u"0,00075", u"0,2"},
-                                           Typed{u"1,0", u"-1,90", u"380,0"}, Typed{u"1.0", u"1,90", u""},
-                                           Typed{u"1,0", u"1,9e0", u""},
-                                           Typed{u"999999999999999", u"999999999999999", u""}));
+    ::testing::Values(Typed{u"1,0", u"1,90", u"380,0"}, Typed{u"2,3", u"1,2345", u"567,9"},
+        Typed{u"1,0", u"0,00025", u"0,0"}, Typed{u"1,0", u"0,00075", u"0,2"}, Typed{u"1,0", u"-1,90", u"380,0"},
+        Typed{u"1.0", u"1,90", u""}, Typed{u"1,0", u"1,9e0", u""}, Typed{u"999999999999999", u"999999999999999", u""}));
 
 // Worked by hand. 589 nm: 590,0 and 588,0 (mean 589,0, s = sqrt(2) = 1,41),
 // a k = 0 row with no value; right answers 590, 588, 589 (mean 589,0, 0 %).
@@ -167,8 +165,8 @@ QByteArray csvOfTwoRows(QChar mark)
     JournalRow first = row(u"589"_s, d, -2, y, 5900, u"590"_s, true);
     first.time = QTime(9, 5, 7);
     model.append(first);
-    JournalRow second = row(u"589"_s, u"1"_s + mark + u"0"_s, 0, u"0"_s + mark + u"00"_s, std::nullopt,
-                            u"5\"9;"_s, false);
+    JournalRow second = row(u"589"_s, u"1"_s + mark + u"0"_s, 0, u"0"_s + mark + u"00"_s, std::nullopt, u"5\"9;"_s,
+        false);
     second.time = QTime(9, 6, 0);
     model.append(second);
     return journal::csvBytes(model);
@@ -221,14 +219,12 @@ TEST_P(SaveTargetTest, TypeFollowsTheExtensionElseTheSelectedFilter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SaveTargetTest,
-                         ::testing::Values(Chosen{"/tmp/a.csv", FileType::Pdf, "/tmp/a.csv", FileType::Csv},
-                                           Chosen{"/tmp/a.PDF", FileType::Csv, "/tmp/a.PDF", FileType::Pdf},
-                                           Chosen{"/tmp/a", FileType::Csv, "/tmp/a.csv", FileType::Csv},
-                                           Chosen{"/tmp/v1.2/a", FileType::Pdf, "/tmp/v1.2/a.pdf", FileType::Pdf},
-                                           Chosen{"/tmp/a.txt", FileType::Pdf, "/tmp/a.txt", FileType::Pdf},
-                                           Chosen{"/tmp/a.Gratinglab-Result", FileType::Csv,
-                                                  "/tmp/a.Gratinglab-Result", FileType::Result},
-                                           Chosen{"/tmp/9Б", FileType::Result, "/tmp/9Б.gratinglab-result",
-                                                  FileType::Result}));
+    ::testing::Values(Chosen{"/tmp/a.csv", FileType::Pdf, "/tmp/a.csv", FileType::Csv},
+        Chosen{"/tmp/a.PDF", FileType::Csv, "/tmp/a.PDF", FileType::Pdf},
+        Chosen{"/tmp/a", FileType::Csv, "/tmp/a.csv", FileType::Csv},
+        Chosen{"/tmp/v1.2/a", FileType::Pdf, "/tmp/v1.2/a.pdf", FileType::Pdf},
+        Chosen{"/tmp/a.txt", FileType::Pdf, "/tmp/a.txt", FileType::Pdf},
+        Chosen{"/tmp/a.Gratinglab-Result", FileType::Csv, "/tmp/a.Gratinglab-Result", FileType::Result},
+        Chosen{"/tmp/9Б", FileType::Result, "/tmp/9Б.gratinglab-result", FileType::Result}));
 
 } // namespace

@@ -59,11 +59,10 @@ TEST(JournalReportTest, PdfHoldsTheHeadingTheTableTheSummaryAndTheBench)
     const QString text = words(run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s}));
     ASSERT_FALSE(text.isEmpty());
     // y = 589 * 0.005 / 1,0 = 2,945, shown 2,95: lambda = 1 * 2,95 * 1e4 / 50 = 590,0.
-    for (const QString &expected :
-         {u"Отчёт о лабораторной работе «Измерение длины световой волны»"_s, u"Ученик: Иванова Мария"_s,
-          u"Класс: 11 «Б»"_s, u"Дата: 02.03.2026"_s, u"Задание: код K7-2, вариант 3"_s, u"λ = d·y/(k·F)"_s,
-          u"1 09:05:07 589 1,0 1 2,95 590,0 589 Верно"_s, u"2 09:05:07 589 1,0 1 2,95 590,0 600 Неверно"_s,
-          u"Итоги"_s, u"Стенд при последней проверке"_s})
+    for (const QString &expected : {u"Отчёт о лабораторной работе «Измерение длины световой волны»"_s,
+             u"Ученик: Иванова Мария"_s, u"Класс: 11 «Б»"_s, u"Дата: 02.03.2026"_s, u"Задание: код K7-2, вариант 3"_s,
+             u"λ = d·y/(k·F)"_s, u"1 09:05:07 589 1,0 1 2,95 590,0 589 Верно"_s,
+             u"2 09:05:07 589 1,0 1 2,95 590,0 600 Неверно"_s, u"Итоги"_s, u"Стенд при последней проверке"_s})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\nin: " << text.toStdString();
     // The summary row: 2 checks, mean 590,0, s 0,0, right answer 589,0, 0,00 %.
     EXPECT_TRUE(text.contains(u"589 2 590,0 0,0 589,0 0,00"_s)) << text.toStdString();

@@ -47,7 +47,7 @@ TEST(JournalSnapshot, ReadsBackWhatWasWrittenInTheExerciseAndInATask)
     // In a task the file never holds the lamp's line: it comes from the code.
     journal::JournalSnapshot task = plain;
     task.task = journal::TaskProgress{bench::parseTask(u"9Б"_s, u"2"_s, u"Петров"_s).task, 7, false,
-                                      u"/srv/класс/задание.gratinglab-task"_s};
+        u"/srv/класс/задание.gratinglab-task"_s};
     task.rows[0].set = {u"577"_s, u"ртуть, 577 нм"_s, true};
     const QByteArray bytes = journal::snapshotJson(task);
     EXPECT_FALSE(bytes.contains("577")) << bytes.toStdString();
@@ -77,28 +77,29 @@ TEST_P(JournalSnapshotRefuses, WithItsReason)
     EXPECT_EQ(std::get<QString>(result), GetParam().reason);
 }
 
-const QByteArray kHead = R"({"format":"gratinglab-journal","version":1,"pupil":"","form":"","task_code":"","variant":"",)";
+const QByteArray kHead =
+    R"({"format":"gratinglab-journal","version":1,"pupil":"","form":"","task_code":"","variant":"",)";
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, JournalSnapshotRefuses,
-    ::testing::Values(
-        Damaged{"CutShort", kHead, u"файл повреждён"_s},
+INSTANTIATE_TEST_SUITE_P(Files, JournalSnapshotRefuses,
+    ::testing::Values(Damaged{"CutShort", kHead, u"файл повреждён"_s},
         Damaged{"NotOurs", R"({"format":"other","version":1})", u"это не журнал gratinglab"_s},
         Damaged{"Newer", R"({"format":"gratinglab-journal","version":2})",
-                u"журнал записан другой версией программы"_s},
+            u"журнал записан другой версией программы"_s},
         Damaged{"TooLarge", QByteArray(journal::kMaxSnapshotBytes + 1, ' '), u"файл слишком большой"_s},
         Damaged{"RowsNotAList", kHead + R"("rows":{}})", u"поле «rows» повреждено"_s},
         Damaged{"OrderOutOfRange",
-                kHead + R"("rows":[{"time":"10:00:00.000","grating":"1","order":9,"distance":"1","answer":"",)"
-                        R"("right":false,"computed_tenths":null,"wavelength":"500","line":"500"}]})",
-                u"поле «order» повреждено"_s},
+            kHead
+                + R"("rows":[{"time":"10:00:00.000","grating":"1","order":9,"distance":"1","answer":"",)"
+                  R"("right":false,"computed_tenths":null,"wavelength":"500","line":"500"}]})",
+            u"поле «order» повреждено"_s},
         Damaged{"TenthsNotDigits",
-                kHead + R"("rows":[{"time":"10:00:00.000","grating":"1","order":1,"distance":"1","answer":"",)"
-                        R"("right":false,"computed_tenths":"1e9","wavelength":"500","line":"500"}]})",
-                u"поле «computed_tenths» повреждено"_s},
+            kHead
+                + R"("rows":[{"time":"10:00:00.000","grating":"1","order":1,"distance":"1","answer":"",)"
+                  R"("right":false,"computed_tenths":"1e9","wavelength":"500","line":"500"}]})",
+            u"поле «computed_tenths» повреждено"_s},
         Damaged{"TaskVariantOutOfRange",
-                kHead + R"("task":{"code":"9Б","variant":100,"pupil":"","checks":0,"solved":false},"rows":[]})",
-                u"поле «variant» повреждено"_s}),
+            kHead + R"("task":{"code":"9Б","variant":100,"pupil":"","checks":0,"solved":false},"rows":[]})",
+            u"поле «variant» повреждено"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -27,8 +27,8 @@ protected:
 
 TEST_F(LightCli, AMercuryBenchWithTheCursorOnTheGreenLine)
 {
-    const ProgramRun run = runProgram({u"--render"_s, path("hg.png"), u"--source"_s, u"hg"_s, u"--cursor"_s,
-                                       u"2.73"_s, u"--order"_s, u"1"_s, u"--state"_s, u"-"_s});
+    const ProgramRun run = runProgram({u"--render"_s, path("hg.png"), u"--source"_s, u"hg"_s, u"--cursor"_s, u"2.73"_s,
+        u"--order"_s, u"1"_s, u"--state"_s, u"-"_s});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty());
     const QJsonObject state = QJsonDocument::fromJson(run.out).object();
@@ -41,9 +41,9 @@ TEST_F(LightCli, AMercuryBenchWithTheCursorOnTheGreenLine)
 
     const QImage image(path("hg.png"));
     ASSERT_EQ(image.size(), QSize(945, 445));
-    EXPECT_EQ(image.pixel(848, Y - 109), qRgb(33, 248, 0)); // 546 nm, order 1
+    EXPECT_EQ(image.pixel(848, Y - 109), qRgb(33, 248, 0));    // 546 nm, order 1
     EXPECT_EQ(image.pixel(900, Y - 109), qRgb(160, 160, 160)); // the hairline
-    EXPECT_EQ(image.pixel(848, Y), qRgb(255, 255, 255)); // all its lines together
+    EXPECT_EQ(image.pixel(848, Y), qRgb(255, 255, 255));       // all its lines together
 }
 
 TEST_F(LightCli, TheDefaultRenderIsTheSameWithMonoNamedAndTheCursorOnlyAddsItsRow)
@@ -103,31 +103,29 @@ class LightRefusal : public LightCli, public ::testing::WithParamInterface<Refus
 
 TEST_P(LightRefusal, ExitTwoWithOneRussianLineAndNothingWritten)
 {
-    const ProgramRun run = runProgram(QStringList{u"--render"_s, path("x.png"), u"--state"_s, path("x.json")}
-                                      + GetParam().arguments);
+    const ProgramRun run = runProgram(
+        QStringList{u"--render"_s, path("x.png"), u"--state"_s, path("x.json")} + GetParam().arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(QString::fromUtf8(run.err), u"gratinglab: "_s + QString::fromUtf8(GetParam().message) + u'\n');
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(dirEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, LightRefusal,
-    ::testing::Values(
-        Refusal{"WavelengthWithALamp", {u"--source"_s, u"hg"_s, u"--wavelength"_s, u"546"_s},
-                "--wavelength и --wavelength-text нельзя задать с --source hg: длины волн даёт источник"},
+INSTANTIATE_TEST_SUITE_P(Cli, LightRefusal,
+    ::testing::Values(Refusal{"WavelengthWithALamp", {u"--source"_s, u"hg"_s, u"--wavelength"_s, u"546"_s},
+                          "--wavelength и --wavelength-text нельзя задать с --source hg: длины волн даёт источник"},
         Refusal{"WavelengthTextWithWhite", {u"--source=white"_s, u"--wavelength-text"_s, u"5"_s},
-                "--wavelength и --wavelength-text нельзя задать с --source white: длины волн даёт источник"},
+            "--wavelength и --wavelength-text нельзя задать с --source white: длины волн даёт источник"},
         Refusal{"ATaskWithALamp", {u"--source"_s, u"na"_s, u"--task"_s, u"9Б"_s, u"--variant"_s, u"1"_s},
-                "--source na нельзя задать с --task: в задании свет даёт лампа задания"},
+            "--source na нельзя задать с --task: в задании свет даёт лампа задания"},
         Refusal{"UnknownSource", {u"--source"_s, u"Hg"_s},
-                "--source: нужно одно из mono|white|hg|na|h|he|ne|cd, а не «Hg»"},
+            "--source: нужно одно из mono|white|hg|na|h|he|ne|cd, а не «Hg»"},
         Refusal{"CursorBeyondTheScale", {u"--cursor"_s, u"5,01"_s},
-                "--cursor: нужно расстояние от оси в см, от -5 до 5, а не «5,01»"},
+            "--cursor: нужно расстояние от оси в см, от -5 до 5, а не «5,01»"},
         Refusal{"CursorNotANumber", {u"--cursor"_s, u"2,7,3"_s},
-                "--cursor: нужно расстояние от оси в см, от -5 до 5, а не «2,7,3»"},
+            "--cursor: нужно расстояние от оси в см, от -5 до 5, а не «2,7,3»"},
         Refusal{"CursorWithTheAnswerKey", {u"--answer-key"_s, u"9Б"_s, u"--cursor"_s, u"1"_s},
-                "--render и --answer-key нельзя задать вместе"}),
+            "--render и --answer-key нельзя задать вместе"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

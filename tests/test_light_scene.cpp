@@ -67,16 +67,12 @@ TEST_P(MercuryEdge, EveryRowOfEveryLineIsLitAtTheEdgeColumn)
         EXPECT_EQ(px(kEdge, Y - r), kBlack) << r;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lamp, MercuryEdge,
-    ::testing::Values(MercuryRows{"D10", 10,
-                                  {{405, {81, 162}}, {436, {87, 174}}, {546, {109, 218}}, {577, {116}}, {579, {116}}}},
-                      MercuryRows{"D20", 20,
-                                  {{405, {40, 81, 121, 162, 202}},
-                                   {436, {44, 87, 131, 174, 218}},
-                                   {546, {55, 110, 164, 219}},
-                                   {577, {58, 115, 173}},
-                                   {579, {58, 116, 174}}}}),
+INSTANTIATE_TEST_SUITE_P(Lamp, MercuryEdge,
+    ::testing::Values(
+        MercuryRows{"D10", 10, {{405, {81, 162}}, {436, {87, 174}}, {546, {109, 218}}, {577, {116}}, {579, {116}}}},
+        MercuryRows{"D20", 20,
+            {{405, {40, 81, 121, 162, 202}}, {436, {44, 87, 131, 174, 218}}, {546, {55, 110, 164, 219}},
+                {577, {58, 115, 173}}, {579, {58, 116, 174}}}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(LitBench, MercuryLinesTakeTheStripColourAndTheirLengthFromTheirIntensity)
@@ -103,7 +99,7 @@ struct WhiteCase {
     const char *name;
     int gratingTenths;
     int violetRow, redRow; // first-order rows of 380 and 760 nm
-    TColor redInside; // a row inside the red edge
+    TColor redInside;      // a row inside the red edge
     int probeRow;
     TColor probe; // the strip's colour of the wavelength landing there
 };
@@ -133,12 +129,11 @@ TEST_P(WhiteBand, FirstOrderRunsFromVioletToRedWithADarkGapToTheCentre)
     EXPECT_EQ(px(789, Y - c.probeRow), kBlack);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    White, WhiteBand,
+INSTANTIATE_TEST_SUITE_P(White, WhiteBand,
     // A row r of order 1 gets 5 * d * r nm: 755 and 500 nm at d = 1,0, 750
     // and 590 nm at d = 2,0.
     ::testing::Values(WhiteCase{"D10", 10, 76, 152, RGB(122, 0, 0), 100, RGB(0, 248, 165)},
-                      WhiteCase{"D20", 20, 38, 76, RGB(130, 0, 0), 59, RGB(242, 247, 0)}),
+        WhiteCase{"D20", 20, 38, 76, RGB(130, 0, 0), 59, RGB(242, 247, 0)}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(LitBench, WhiteOrdersOverlapFromTheSecondAndThirdOnAndTheirColoursAdd)

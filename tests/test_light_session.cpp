@@ -70,48 +70,46 @@ TEST_P(SourceCheck, JudgesTheMeasurementThenTheArithmetic)
 }
 
 // lambda = d * 1e4 * y / (k * 50) nm; one pixel is worth 5 * d / k nm.
-INSTANTIATE_TEST_SUITE_P(
-    Sources, SourceCheck,
-    ::testing::Values(
-        CheckCase{"MercuryGreen", LightSource::Mercury, 10, 109, "1", "546", "2,73", Verdict::Right, SourceHint::None,
-                  "ртуть, 546 нм"},
+INSTANTIATE_TEST_SUITE_P(Sources, SourceCheck,
+    ::testing::Values(CheckCase{"MercuryGreen", LightSource::Mercury, 10, 109, "1", "546", "2,73", Verdict::Right,
+                          SourceHint::None, "ртуть, 546 нм"},
         CheckCase{"BelowTheAxis", LightSource::Mercury, 10, -109, " 1 ", "546", "-2,73", Verdict::Right,
-                  SourceHint::None, "ртуть, 546 нм"},
+            SourceHint::None, "ртуть, 546 нм"},
         CheckCase{"OnePixelOffIsOnTheLine", LightSource::Mercury, 10, 110, "1", "550", "2,75", Verdict::Right,
-                  SourceHint::None, "ртуть, 546 нм"},
+            SourceHint::None, "ртуть, 546 нм"},
         CheckCase{"NearestOfTwoYellowLines", LightSource::Mercury, 10, 116, "1", "580", "2,90", Verdict::Right,
-                  SourceHint::None, "ртуть, 579 нм"},
+            SourceHint::None, "ртуть, 579 нм"},
         CheckCase{"SecondOrder", LightSource::Mercury, 20, 110, "2", "550", "2,75", Verdict::Right, SourceHint::None,
-                  "ртуть, 546 нм"},
+            "ртуть, 546 нм"},
         // 3 * 1e4 * 4,75 / 350 = 407,14...: 407 and 408 both right.
         CheckCase{"RoundedDown", LightSource::Mercury, 30, 190, "7", "407", "4,75", Verdict::Right, SourceHint::None,
-                  "ртуть, 405 нм"},
+            "ртуть, 405 нм"},
         CheckCase{"RoundedUp", LightSource::Mercury, 30, 190, "7", "408", "4,75", Verdict::Right, SourceHint::None,
-                  "ртуть, 405 нм"},
+            "ртуть, 405 нм"},
         // 475 nm is 4 nm off 471, more than a pixel's 2,5 nm, but the
         // cursor stands on the row where that maximum is drawn.
         CheckCase{"OnTheDrawnRowOfAHighOrder", LightSource::Helium, 30, 190, "6", "475", "4,75", Verdict::Right,
-                  SourceHint::None, "гелий, 471 нм"},
+            SourceHint::None, "гелий, 471 нм"},
         CheckCase{"SodiumDoubletOnOneRow", LightSource::Sodium, 10, 118, "1", "590", "2,95", Verdict::Right,
-                  SourceHint::None, "натрий, 590 нм"},
+            SourceHint::None, "натрий, 590 нм"},
         CheckCase{"WhiteRedEdge", LightSource::White, 10, 152, "1", "760", "3,80", Verdict::Right, SourceHint::None,
-                  "красная граница спектра"},
-        CheckCase{"WhiteVioletEdge", LightSource::White, 10, 76, "1", "380", "1,90", Verdict::Right,
-                  SourceHint::None, "фиолетовая граница спектра"},
+            "красная граница спектра"},
+        CheckCase{"WhiteVioletEdge", LightSource::White, 10, 76, "1", "380", "1,90", Verdict::Right, SourceHint::None,
+            "фиолетовая граница спектра"},
         CheckCase{"Arithmetic", LightSource::Mercury, 10, 109, "1", "547", "2,73", Verdict::Wrong,
-                  SourceHint::Arithmetic, "ошибка в вычислении"},
+            SourceHint::Arithmetic, "ошибка в вычислении"},
         CheckCase{"WrongOrderTakesTheCursorOffTheLine", LightSource::Mercury, 10, 109, "2", "273", "2,73",
-                  Verdict::Wrong, SourceHint::OffTheLine, "визир не на линии"},
+            Verdict::Wrong, SourceHint::OffTheLine, "визир не на линии"},
         CheckCase{"TwoPixelsOff", LightSource::Mercury, 10, 111, "1", "556", "2,78", Verdict::Wrong,
-                  SourceHint::OffTheLine, "визир не на линии"},
+            SourceHint::OffTheLine, "визир не на линии"},
         CheckCase{"InsideTheWhiteBand", LightSource::White, 10, 100, "1", "500", "2,50", Verdict::Wrong,
-                  SourceHint::OffTheLine, "визир не на линии"},
+            SourceHint::OffTheLine, "визир не на линии"},
         CheckCase{"OnTheAxis", LightSource::Mercury, 10, 0, "1", "0", "0,00", Verdict::Wrong, SourceHint::OffTheLine,
-                  "визир не на линии"},
-        CheckCase{"NoOrder", LightSource::Mercury, 10, 109, "", "546", "2,73", Verdict::Wrong,
-                  SourceHint::OrderMissing, "введите порядок k от 1 до 8"},
+            "визир не на линии"},
+        CheckCase{"NoOrder", LightSource::Mercury, 10, 109, "", "546", "2,73", Verdict::Wrong, SourceHint::OrderMissing,
+            "введите порядок k от 1 до 8"},
         CheckCase{"OrderBeyondEight", LightSource::Mercury, 10, 109, "9", "546", "2,73", Verdict::Wrong,
-                  SourceHint::OrderMissing, "введите порядок k от 1 до 8"}),
+            SourceHint::OrderMissing, "введите порядок k от 1 до 8"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(LightSession, ALampLocksTheSliderArrowsAndMaximaAndTheCursorFillsTheDistance)
@@ -180,7 +178,7 @@ TEST_F(LightSession, ATaskKeepsItsLamp)
 TEST(MeasuringCursor, ReadOutAndPlaceFromCentimetres)
 {
     const bench::NumberFormat comma{u','};
-    EXPECT_EQ(bench::cursorText(109, comma), u"2,73"_s);  // 2,725 rounds away from zero
+    EXPECT_EQ(bench::cursorText(109, comma), u"2,73"_s); // 2,725 rounds away from zero
     EXPECT_EQ(bench::cursorText(-3, comma), u"-0,08"_s);
     EXPECT_EQ(bench::cursorText(0, comma), u"0,00"_s);
     EXPECT_EQ(bench::cursorText(200, bench::NumberFormat{u'.'}), u"5.00"_s);
@@ -218,7 +216,7 @@ TEST_F(LightSession, TheJournalRecordsSourceCursorAndTypedOrder)
     const auto cells = [&m](int r) {
         QStringList texts;
         for (const auto c : {journal::Column::SetWavelength, journal::Column::Order, journal::Column::Distance,
-                             journal::Column::Computed, journal::Column::Answer, journal::Column::Verdict})
+                 journal::Column::Computed, journal::Column::Answer, journal::Column::Verdict})
             texts << m.cellText(r, c);
         return texts;
     };
@@ -239,7 +237,7 @@ TEST_F(LightSession, TheReadingTellsTheSourceAndTheCursor)
     session_.showCursor(true);
     session_.moveCursorTo(-3);
     EXPECT_EQ(bench::benchReading(session_),
-              u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка над осью, y = 1,90 см; визир y = -0,08 см"_s);
+        u"Длина волны 380 нм, d = 1,0; выбран максимум 1-го порядка над осью, y = 1,90 см; визир y = -0,08 см"_s);
     session_.setSource(LightSource::Mercury);
     session_.moveCursorTo(109);
     EXPECT_EQ(bench::benchReading(session_), u"Лампа: ртутная; d = 1,0; визир y = 2,73 см"_s);

@@ -6,10 +6,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QRegularExpression>
 
 #include <random>
@@ -37,7 +35,7 @@ protected:
             const int key = static_cast<QKeyEvent *>(event)->key();
             return key == Qt::Key_Space || key == Qt::Key_F4 || key == Qt::Key_Down || key == Qt::Key_Up
                 ? static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::AltModifier) || key == Qt::Key_Space
-                      || key == Qt::Key_F4
+                    || key == Qt::Key_F4
                 : false;
         }
         return false;
@@ -71,10 +69,9 @@ protected:
     QPoint somewhere()
     {
         Ui::ExperimentScreen &f = form();
-        const std::vector<QWidget *> hot{f.Img_vizir, f.Img_vizir, f.Img_vizir, f.Img_spektr, f.Img_dl_dn,
-                                         f.Img_dl_up, f.SpinButton1, f.SpinButton1, f.Img0, f.Img1u,
-                                         f.Img2u, f.Img3u, f.Img1d, f.Img2d, f.Img3d, f.Img8u, f.Button6,
-                                         f.Edit5, f.Ed_mkm, f.Ed_d, f.Ed_k};
+        const std::vector<QWidget *> hot{f.Img_vizir, f.Img_vizir, f.Img_vizir, f.Img_spektr, f.Img_dl_dn, f.Img_dl_up,
+            f.SpinButton1, f.SpinButton1, f.Img0, f.Img1u, f.Img2u, f.Img3u, f.Img1d, f.Img2d, f.Img3d, f.Img8u,
+            f.Button6, f.Edit5, f.Ed_mkm, f.Ed_d, f.Ed_k};
         const int pick = int(rng_() % (hot.size() + 4));
         if (pick >= int(hot.size())) {
             std::uniform_int_distribution<int> x(1, screen().width() - 1), y(1, screen().height() - 1);
@@ -98,14 +95,12 @@ protected:
             Qt::Key key;
             Qt::KeyboardModifiers mods;
         };
-        static const std::vector<Key> keys{
-            {Qt::Key_0, {}}, {Qt::Key_3, {}}, {Qt::Key_5, {}}, {Qt::Key_8, {}}, {Qt::Key_A, {}},
-            {Qt::Key_X, {}}, {Qt::Key_Comma, {}}, {Qt::Key_Minus, {}}, {Qt::Key_Space, {}},
-            {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Left, {}}, {Qt::Key_Home, {}},
-            {Qt::Key_Up, {}}, {Qt::Key_Down, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, Qt::ShiftModifier},
-            {Qt::Key_Return, {}}, {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier},
-            {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier},
-            {Qt::Key_Insert, Qt::ShiftModifier}};
+        static const std::vector<Key> keys{{Qt::Key_0, {}}, {Qt::Key_3, {}}, {Qt::Key_5, {}}, {Qt::Key_8, {}},
+            {Qt::Key_A, {}}, {Qt::Key_X, {}}, {Qt::Key_Comma, {}}, {Qt::Key_Minus, {}}, {Qt::Key_Space, {}},
+            {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Left, {}}, {Qt::Key_Home, {}}, {Qt::Key_Up, {}},
+            {Qt::Key_Down, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Return, {}},
+            {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier},
+            {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_Insert, Qt::ShiftModifier}};
         const Key &k = keys[rng_() % keys.size()];
         // Keys go to the focus widget of the window, active or not.
         if (k.key == Qt::Key_Insert && form_->focusWidget() == form().Edit5)
@@ -230,7 +225,8 @@ protected:
             edit5Pasted_ = false;
         static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
         if (!edit5Pasted_) {
-            ASSERT_TRUE(digits.match(f.Edit5->text()).hasMatch()) << event << " [" << f.Edit5->text().toStdString() << "]";
+            ASSERT_TRUE(digits.match(f.Edit5->text()).hasMatch())
+                << event << " [" << f.Edit5->text().toStdString() << "]";
         }
         for (const QString &error : shownErrors())
             ASSERT_TRUE(error.endsWith(QStringLiteral("' is not a valid integer value."))) << event;
@@ -274,8 +270,8 @@ TEST_F(MonkeyTest, RandomInputKeepsTheBenchConsistent)
     }
     std::printf("monkey: %d events; changes: wavelength %d, grating %d, order %d, answer button %d; "
                 "%lld conversion errors caught\n",
-                kEvents, reach_.wavelength, reach_.grating, reach_.order, reach_.verdict,
-                static_cast<long long>(shownErrors().size()));
+        kEvents, reach_.wavelength, reach_.grating, reach_.order, reach_.verdict,
+        static_cast<long long>(shownErrors().size()));
     // The run reached every control, not only the strip.
     EXPECT_GE(reach_.wavelength, 200);
     EXPECT_GE(reach_.grating, 50);

@@ -15,8 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <limits>
+#include <string>
 
 // Readable failure output for texts.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -59,28 +59,22 @@ TEST_P(RoundToNearestEven, GivesTheNearestIntegerAndTheEvenOneOnTies)
     EXPECT_EQ(bench::Round(GetParam().x), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, RoundToNearestEven,
-    testing::Values(RoundCase{189.5L, 190}, RoundCase{188.5L, 188}, RoundCase{16.5L, 16},
-                    RoundCase{-2.5L, -2}, RoundCase{0.5L, 0}, RoundCase{1.5L, 2},
-                    RoundCase{-0.5L, 0}, RoundCase{-1.5L, -2}, RoundCase{25.2L, 25},
-                    RoundCase{152.8L, 153}, RoundCase{-3.7L, -4}, RoundCase{2.4999999999L, 2},
-                    RoundCase{0.49999999999999999996L, 0},
-                    // Only a 64-bit mantissa holds these halves exactly.
-                    RoundCase{4503599627370497.5L, 4503599627370498},
-                    RoundCase{4503599627370498.5L, 4503599627370498},
-                    RoundCase{-9223372036854775808.0L, std::numeric_limits<std::int64_t>::min()}),
-    [](const auto &info) {
-        return case_name::number(info.param.x) + "_Is" + case_name::number(info.param.expected);
-    });
+INSTANTIATE_TEST_SUITE_P(Values, RoundToNearestEven,
+    testing::Values(RoundCase{189.5L, 190}, RoundCase{188.5L, 188}, RoundCase{16.5L, 16}, RoundCase{-2.5L, -2},
+        RoundCase{0.5L, 0}, RoundCase{1.5L, 2}, RoundCase{-0.5L, 0}, RoundCase{-1.5L, -2}, RoundCase{25.2L, 25},
+        RoundCase{152.8L, 153}, RoundCase{-3.7L, -4}, RoundCase{2.4999999999L, 2},
+        RoundCase{0.49999999999999999996L, 0},
+        // Only a 64-bit mantissa holds these halves exactly.
+        RoundCase{4503599627370497.5L, 4503599627370498}, RoundCase{4503599627370498.5L, 4503599627370498},
+        RoundCase{-9223372036854775808.0L, std::numeric_limits<std::int64_t>::min()}),
+    [](const auto &info) { return case_name::number(info.param.x) + "_Is" + case_name::number(info.param.expected); });
 
 TEST(RoundOutOfRange, SaturatesInsteadOfOverflowing)
 {
     EXPECT_EQ(bench::Round(1e30L), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(bench::Round(9223372036854775808.0L), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(bench::Round(-1e30L), std::numeric_limits<std::int64_t>::min());
-    EXPECT_EQ(bench::Round(std::numeric_limits<Extended>::infinity()),
-              std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(bench::Round(std::numeric_limits<Extended>::infinity()), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(bench::Round(std::numeric_limits<Extended>::quiet_NaN()), 0);
 }
 
@@ -116,60 +110,44 @@ TEST_P(StrToIntAccepts, Value)
     EXPECT_EQ(bench::StrToInt(QString::fromUtf16(GetParam().text)), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, StrToIntAccepts,
-    testing::Values(AcceptedInteger{u"380", 380}, AcceptedInteger{u"   380", 380},
-                    AcceptedInteger{u"+380", 380}, AcceptedInteger{u"-380", -380},
-                    AcceptedInteger{u" -380", -380}, AcceptedInteger{u"0", 0},
-                    AcceptedInteger{u"-0", 0}, AcceptedInteger{u"007", 7},
-                    AcceptedInteger{u"$17C", 380}, AcceptedInteger{u"$17c", 380},
-                    AcceptedInteger{u"x17C", 380}, AcceptedInteger{u"X17C", 380},
-                    AcceptedInteger{u"0x17C", 380}, AcceptedInteger{u"0X17c", 380},
-                    AcceptedInteger{u"-$17C", -380}, AcceptedInteger{u"+0x10", 16},
-                    AcceptedInteger{u"$000000017C", 380},
-                    AcceptedInteger{u"2147483647", 2147483647},
-                    AcceptedInteger{u"-2147483648", -2147483647 - 1},
-                    AcceptedInteger{u"000000000002147483647", 2147483647},
-                    // Hexadecimal is a 32-bit pattern: it wraps instead of failing.
-                    AcceptedInteger{u"$7FFFFFFF", 2147483647},
-                    AcceptedInteger{u"$80000000", -2147483647 - 1},
-                    AcceptedInteger{u"$FFFFFFFF", -1}, AcceptedInteger{u"-$FFFFFFFF", 1},
-                    AcceptedInteger{u"-$80000000", -2147483647 - 1}),
-    [](const auto &info) {
-        return case_name::spelled(info.param.text) + "_Is" + case_name::number(info.param.value);
-    });
+INSTANTIATE_TEST_SUITE_P(Forms, StrToIntAccepts,
+    testing::Values(AcceptedInteger{u"380", 380}, AcceptedInteger{u"   380", 380}, AcceptedInteger{u"+380", 380},
+        AcceptedInteger{u"-380", -380}, AcceptedInteger{u" -380", -380}, AcceptedInteger{u"0", 0},
+        AcceptedInteger{u"-0", 0}, AcceptedInteger{u"007", 7}, AcceptedInteger{u"$17C", 380},
+        AcceptedInteger{u"$17c", 380}, AcceptedInteger{u"x17C", 380}, AcceptedInteger{u"X17C", 380},
+        AcceptedInteger{u"0x17C", 380}, AcceptedInteger{u"0X17c", 380}, AcceptedInteger{u"-$17C", -380},
+        AcceptedInteger{u"+0x10", 16}, AcceptedInteger{u"$000000017C", 380}, AcceptedInteger{u"2147483647", 2147483647},
+        AcceptedInteger{u"-2147483648", -2147483647 - 1}, AcceptedInteger{u"000000000002147483647", 2147483647},
+        // Hexadecimal is a 32-bit pattern: it wraps instead of failing.
+        AcceptedInteger{u"$7FFFFFFF", 2147483647}, AcceptedInteger{u"$80000000", -2147483647 - 1},
+        AcceptedInteger{u"$FFFFFFFF", -1}, AcceptedInteger{u"-$FFFFFFFF", 1},
+        AcceptedInteger{u"-$80000000", -2147483647 - 1}),
+    [](const auto &info) { return case_name::spelled(info.param.text) + "_Is" + case_name::number(info.param.value); });
 
 class StrToIntRejects : public testing::TestWithParam<const char16_t *> {};
 
 TEST_P(StrToIntRejects, WithTheTextQuotedUntrimmed)
 {
     const QString text = QString::fromUtf16(GetParam());
-    EXPECT_EQ(conversionMessage([&] { bench::StrToInt(text); }),
-              u"'"_s + text + u"' is not a valid integer value."_s);
+    EXPECT_EQ(conversionMessage([&] { bench::StrToInt(text); }), u"'"_s + text + u"' is not a valid integer value."_s);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, StrToIntRejects,
-    testing::Values(u"", u" ", u"   ", u"+", u"-", u"$", u"x", u"0x", u"-$", u"380 ", u" 380 ",
-                    u"38 0", u"3.8", u"3,8", u"38a", u"1e3", u"2147483648", u"-2147483649",
-                    u"99999999999999999999", u"$100000000", u"$1FFFFFFFF", u"$G", u"0xx1",
-                    u"+-1", u"--1", u"- 1", u"0x-1", u"$ 1", u"\t380", u"380\n",
-                    u"\u0663\u0668\u0660", u"\uff13\uff18\uff10"),
+INSTANTIATE_TEST_SUITE_P(Forms, StrToIntRejects,
+    testing::Values(u"", u" ", u"   ", u"+", u"-", u"$", u"x", u"0x", u"-$", u"380 ", u" 380 ", u"38 0", u"3.8", u"3,8",
+        u"38a", u"1e3", u"2147483648", u"-2147483649", u"99999999999999999999", u"$100000000", u"$1FFFFFFFF", u"$G",
+        u"0xx1", u"+-1", u"--1", u"- 1", u"0x-1", u"$ 1", u"\t380", u"380\n", u"\u0663\u0668\u0660",
+        u"\uff13\uff18\uff10"),
     [](const auto &info) { return case_name::spelled(info.param); });
 
 TEST(StrToIntMessage, QuotesTheTextExactly)
 {
-    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u"38O"_s); }),
-              u"'38O' is not a valid integer value."_s);
-    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u""_s); }),
-              u"'' is not a valid integer value."_s);
-    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u" 380 "_s); }),
-              u"' 380 ' is not a valid integer value."_s);
+    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u"38O"_s); }), u"'38O' is not a valid integer value."_s);
+    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u""_s); }), u"'' is not a valid integer value."_s);
+    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u" 380 "_s); }), u"' 380 ' is not a valid integer value."_s);
     const QString withNul = u"380"_s + QChar(u'\0');
     EXPECT_EQ(conversionMessage([&] { bench::StrToInt(withNul); }),
-              u"'"_s + withNul + u"' is not a valid integer value."_s);
-    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u"пять"_s); }),
-              u"'пять' is not a valid integer value."_s);
+        u"'"_s + withNul + u"' is not a valid integer value."_s);
+    EXPECT_EQ(conversionMessage([] { bench::StrToInt(u"пять"_s); }), u"'пять' is not a valid integer value."_s);
 }
 
 // ---- General format ------------------------------------------------------------
@@ -186,24 +164,19 @@ TEST_P(GeneralFormat, FifteenDigitsWithoutTrailingZeros)
     EXPECT_EQ(bench::FloatToStrGeneral(GetParam().value, kComma), QString::fromUtf16(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, GeneralFormat,
-    testing::Values(GeneralCase{1.0, u"1"}, GeneralCase{1.1, u"1,1"}, GeneralCase{2.0, u"2"},
-                    GeneralCase{3.0, u"3"}, GeneralCase{1.2000000000000002, u"1,2"},
-                    GeneralCase{2.0000000000000009, u"2"}, GeneralCase{1.0999999999999983, u"1,1"},
-                    GeneralCase{0.30000000000000004, u"0,3"}, GeneralCase{-2.5, u"-2,5"},
-                    GeneralCase{0.0, u"0"}, GeneralCase{1.0 / 3.0, u"0,333333333333333"},
-                    GeneralCase{2.0 / 3.0, u"0,666666666666667"},
-                    GeneralCase{123456789012345.6, u"123456789012346"},
-                    GeneralCase{999999999999999.0, u"999999999999999"},
-                    GeneralCase{999999999999999.9, u"1E15"}, GeneralCase{1e15, u"1E15"},
-                    GeneralCase{1e20, u"1E20"}, GeneralCase{-1e20, u"-1E20"},
-                    GeneralCase{1.5e-7, u"1,5E-7"}, GeneralCase{1e-6, u"1E-6"},
-                    GeneralCase{0.0001, u"0,0001"}, GeneralCase{1e-5, u"0,00001"},
-                    GeneralCase{1.2345e-5, u"0,000012345"}, GeneralCase{1e300, u"1E300"}),
+INSTANTIATE_TEST_SUITE_P(Values, GeneralFormat,
+    testing::Values(GeneralCase{1.0, u"1"}, GeneralCase{1.1, u"1,1"}, GeneralCase{2.0, u"2"}, GeneralCase{3.0, u"3"},
+        GeneralCase{1.2000000000000002, u"1,2"}, GeneralCase{2.0000000000000009, u"2"},
+        GeneralCase{1.0999999999999983, u"1,1"}, GeneralCase{0.30000000000000004, u"0,3"}, GeneralCase{-2.5, u"-2,5"},
+        GeneralCase{0.0, u"0"}, GeneralCase{1.0 / 3.0, u"0,333333333333333"},
+        GeneralCase{2.0 / 3.0, u"0,666666666666667"}, GeneralCase{123456789012345.6, u"123456789012346"},
+        GeneralCase{999999999999999.0, u"999999999999999"}, GeneralCase{999999999999999.9, u"1E15"},
+        GeneralCase{1e15, u"1E15"}, GeneralCase{1e20, u"1E20"}, GeneralCase{-1e20, u"-1E20"},
+        GeneralCase{1.5e-7, u"1,5E-7"}, GeneralCase{1e-6, u"1E-6"}, GeneralCase{0.0001, u"0,0001"},
+        GeneralCase{1e-5, u"0,00001"}, GeneralCase{1.2345e-5, u"0,000012345"}, GeneralCase{1e300, u"1E300"}),
     [](const auto &info) {
-        return case_name::number(info.param.value) + "_Shows_" + case_name::spelled(info.param.text);
-    });
+    return case_name::number(info.param.value) + "_Shows_" + case_name::spelled(info.param.text);
+});
 
 TEST(GeneralFormatSeparator, FollowsTheFormat)
 {
@@ -226,27 +199,21 @@ TEST_P(DistanceFormat, ThreeSignificantDigitsTwoDecimals)
     EXPECT_EQ(bench::FormatDistance(GetParam().value, kComma), QString::fromUtf16(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, DistanceFormat,
-    testing::Values(DistanceCase{1.9L, u"1,90"}, DistanceCase{19.0L, u"19,00"},
-                    DistanceCase{123.456L, u"123,00"}, DistanceCase{0.6333L, u"0,63"},
-                    DistanceCase{0.0633L, u"0,06"}, DistanceCase{0.125L, u"0,13"},
-                    DistanceCase{-0.004L, u"0,00"}, DistanceCase{-1.9L, u"-1,90"},
-                    DistanceCase{30.4L, u"30,40"}, DistanceCase{0.0L, u"0,00"},
-                    DistanceCase{-0.0L, u"0,00"}, DistanceCase{0.006, u"0,01"},
-                    DistanceCase{0.005, u"0,01"}, DistanceCase{0.0049999, u"0,00"},
-                    DistanceCase{-0.006, u"-0,01"}, DistanceCase{0.0009L, u"0,00"},
-                    DistanceCase{9.995, u"9,99"}, DistanceCase{0.995, u"0,99"},
-                    DistanceCase{99.95, u"100,00"}, DistanceCase{12.345, u"12,30"},
-                    DistanceCase{999.49, u"999,00"}, DistanceCase{-123.5L, u"-124,00"},
-                    DistanceCase{999.5L, u"1E03"}, DistanceCase{1234.5L, u"1,23E03"},
-                    DistanceCase{-1234.5L, u"-1,23E03"}, DistanceCase{1200.0L, u"1,2E03"},
-                    DistanceCase{99999.0L, u"1E05"}, DistanceCase{1e300, u"1E300"},
-                    DistanceCase{85899345.88L, u"8,59E07"},
-                    DistanceCase{LDBL_MAX, u"1,19E4932"}, DistanceCase{LDBL_TRUE_MIN, u"0,00"}),
+INSTANTIATE_TEST_SUITE_P(Values, DistanceFormat,
+    testing::Values(DistanceCase{1.9L, u"1,90"}, DistanceCase{19.0L, u"19,00"}, DistanceCase{123.456L, u"123,00"},
+        DistanceCase{0.6333L, u"0,63"}, DistanceCase{0.0633L, u"0,06"}, DistanceCase{0.125L, u"0,13"},
+        DistanceCase{-0.004L, u"0,00"}, DistanceCase{-1.9L, u"-1,90"}, DistanceCase{30.4L, u"30,40"},
+        DistanceCase{0.0L, u"0,00"}, DistanceCase{-0.0L, u"0,00"}, DistanceCase{0.006, u"0,01"},
+        DistanceCase{0.005, u"0,01"}, DistanceCase{0.0049999, u"0,00"}, DistanceCase{-0.006, u"-0,01"},
+        DistanceCase{0.0009L, u"0,00"}, DistanceCase{9.995, u"9,99"}, DistanceCase{0.995, u"0,99"},
+        DistanceCase{99.95, u"100,00"}, DistanceCase{12.345, u"12,30"}, DistanceCase{999.49, u"999,00"},
+        DistanceCase{-123.5L, u"-124,00"}, DistanceCase{999.5L, u"1E03"}, DistanceCase{1234.5L, u"1,23E03"},
+        DistanceCase{-1234.5L, u"-1,23E03"}, DistanceCase{1200.0L, u"1,2E03"}, DistanceCase{99999.0L, u"1E05"},
+        DistanceCase{1e300, u"1E300"}, DistanceCase{85899345.88L, u"8,59E07"}, DistanceCase{LDBL_MAX, u"1,19E4932"},
+        DistanceCase{LDBL_TRUE_MIN, u"0,00"}),
     [](const auto &info) {
-        return case_name::number(info.param.value) + "_Shows_" + case_name::spelled(info.param.text);
-    });
+    return case_name::number(info.param.value) + "_Shows_" + case_name::spelled(info.param.text);
+});
 
 TEST(DistanceFormatSeparator, FollowsTheFormat)
 {
@@ -270,23 +237,17 @@ TEST_P(StrToFloatAccepts, CorrectlyRoundedValue)
     EXPECT_EQ(bench::StrToFloat(QString::fromUtf16(GetParam().text), kComma), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, StrToFloatAccepts,
-    testing::Values(FloatCase{u"1,90", 1.9L}, FloatCase{u"  1,90  ", 1.9L},
-                    FloatCase{u"-1,90", -1.9L}, FloatCase{u"+0,63", 0.63L},
-                    FloatCase{u"0,00", 0.0L}, FloatCase{u"1,23E03", 1230.0L},
-                    FloatCase{u"1E05", 100000.0L}, FloatCase{u"1,5E-7", 1.5e-7L},
-                    FloatCase{u"1,23e+03", 1230.0L}, FloatCase{u"1e2", 100.0L},
-                    FloatCase{u",5", 0.5L}, FloatCase{u"5,", 5.0L}, FloatCase{u"3", 3.0L},
-                    FloatCase{u"0,1", 0.1L}, FloatCase{u"000123,4500", 123.45L},
-                    FloatCase{u"0,000000000000000000000000000001E30", 1.0L},
-                    FloatCase{u"12345678901234567890123", 12345678901234567890123.0L},
-                    FloatCase{u"1E-99999", 0.0L}, FloatCase{u"-1E99999", -HUGE_VALL},
-                    FloatCase{u"1,19E4932", HUGE_VALL}, FloatCase{u"1,18E4932", 1.18e4932L},
-                    FloatCase{u" INF ", HUGE_VALL}, FloatCase{u"-inf", -HUGE_VALL}),
-    [](const auto &info) {
-        return case_name::spelled(info.param.text) + "_Is" + case_name::number(info.param.value);
-    });
+INSTANTIATE_TEST_SUITE_P(Forms, StrToFloatAccepts,
+    testing::Values(FloatCase{u"1,90", 1.9L}, FloatCase{u"  1,90  ", 1.9L}, FloatCase{u"-1,90", -1.9L},
+        FloatCase{u"+0,63", 0.63L}, FloatCase{u"0,00", 0.0L}, FloatCase{u"1,23E03", 1230.0L},
+        FloatCase{u"1E05", 100000.0L}, FloatCase{u"1,5E-7", 1.5e-7L}, FloatCase{u"1,23e+03", 1230.0L},
+        FloatCase{u"1e2", 100.0L}, FloatCase{u",5", 0.5L}, FloatCase{u"5,", 5.0L}, FloatCase{u"3", 3.0L},
+        FloatCase{u"0,1", 0.1L}, FloatCase{u"000123,4500", 123.45L},
+        FloatCase{u"0,000000000000000000000000000001E30", 1.0L},
+        FloatCase{u"12345678901234567890123", 12345678901234567890123.0L}, FloatCase{u"1E-99999", 0.0L},
+        FloatCase{u"-1E99999", -HUGE_VALL}, FloatCase{u"1,19E4932", HUGE_VALL}, FloatCase{u"1,18E4932", 1.18e4932L},
+        FloatCase{u" INF ", HUGE_VALL}, FloatCase{u"-inf", -HUGE_VALL}),
+    [](const auto &info) { return case_name::spelled(info.param.text) + "_Is" + case_name::number(info.param.value); });
 
 class StrToFloatRejects : public testing::TestWithParam<const char16_t *> {};
 
@@ -294,14 +255,12 @@ TEST_P(StrToFloatRejects, WithTheTextQuoted)
 {
     const QString text = QString::fromUtf16(GetParam());
     EXPECT_EQ(conversionMessage([&] { bench::StrToFloat(text, kComma); }),
-              u"'"_s + text + u"' is not a valid floating point value."_s);
+        u"'"_s + text + u"' is not a valid floating point value."_s);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, StrToFloatRejects,
-    testing::Values(u"", u" ", u"-", u"+", u",", u"-,", u"1,2,3", u"1.9", u"1E", u"1E+",
-                    u"E5", u"abc", u"1 2", u"1,9x", u"1,9E5 x", u"0x10", u"$10", u"- INF", u"INF5", u"NAN,0",
-                    u"--1", u"\t1", u"1\t", u"1,9 E5", u"\uff11"),
+INSTANTIATE_TEST_SUITE_P(Forms, StrToFloatRejects,
+    testing::Values(u"", u" ", u"-", u"+", u",", u"-,", u"1,2,3", u"1.9", u"1E", u"1E+", u"E5", u"abc", u"1 2", u"1,9x",
+        u"1,9E5 x", u"0x10", u"$10", u"- INF", u"INF5", u"NAN,0", u"--1", u"\t1", u"1\t", u"1,9 E5", u"\uff11"),
     [](const auto &info) { return case_name::spelled(info.param); });
 
 TEST(StrToFloatSpecialWords, ReadTheNonFiniteTexts)

@@ -30,23 +30,49 @@ struct Step {
 
 // The stored doubles after each step and the text the field shows for them.
 constexpr std::array<Step, 20> kTwentyUpFromOne{{
-    {1.1000000000000001, u"1,1"}, {1.2000000000000002, u"1,2"}, {1.3000000000000003, u"1,3"},
-    {1.4000000000000004, u"1,4"}, {1.5000000000000004, u"1,5"}, {1.6000000000000005, u"1,6"},
-    {1.7000000000000006, u"1,7"}, {1.8000000000000007, u"1,8"}, {1.9000000000000008, u"1,9"},
-    {2.0000000000000009, u"2"},   {2.100000000000001, u"2,1"},  {2.2000000000000011, u"2,2"},
-    {2.3000000000000012, u"2,3"}, {2.4000000000000012, u"2,4"}, {2.5000000000000013, u"2,5"},
-    {2.6000000000000014, u"2,6"}, {2.7000000000000015, u"2,7"}, {2.8000000000000016, u"2,8"},
-    {2.9000000000000017, u"2,9"}, {3.0, u"3"},
+    {1.1000000000000001, u"1,1"},
+    {1.2000000000000002, u"1,2"},
+    {1.3000000000000003, u"1,3"},
+    {1.4000000000000004, u"1,4"},
+    {1.5000000000000004, u"1,5"},
+    {1.6000000000000005, u"1,6"},
+    {1.7000000000000006, u"1,7"},
+    {1.8000000000000007, u"1,8"},
+    {1.9000000000000008, u"1,9"},
+    {2.0000000000000009, u"2"},
+    {2.100000000000001, u"2,1"},
+    {2.2000000000000011, u"2,2"},
+    {2.3000000000000012, u"2,3"},
+    {2.4000000000000012, u"2,4"},
+    {2.5000000000000013, u"2,5"},
+    {2.6000000000000014, u"2,6"},
+    {2.7000000000000015, u"2,7"},
+    {2.8000000000000016, u"2,8"},
+    {2.9000000000000017, u"2,9"},
+    {3.0, u"3"},
 }};
 
 constexpr std::array<Step, 20> kTwentyDownFromThree{{
-    {2.8999999999999999, u"2,9"}, {2.7999999999999998, u"2,8"}, {2.6999999999999997, u"2,7"},
-    {2.5999999999999996, u"2,6"}, {2.4999999999999996, u"2,5"}, {2.3999999999999995, u"2,4"},
-    {2.2999999999999994, u"2,3"}, {2.1999999999999993, u"2,2"}, {2.0999999999999992, u"2,1"},
-    {1.9999999999999991, u"2"},   {1.899999999999999, u"1,9"},  {1.7999999999999989, u"1,8"},
-    {1.6999999999999988, u"1,7"}, {1.5999999999999988, u"1,6"}, {1.4999999999999987, u"1,5"},
-    {1.3999999999999986, u"1,4"}, {1.2999999999999985, u"1,3"}, {1.1999999999999984, u"1,2"},
-    {1.0999999999999983, u"1,1"}, {1.0, u"1"},
+    {2.8999999999999999, u"2,9"},
+    {2.7999999999999998, u"2,8"},
+    {2.6999999999999997, u"2,7"},
+    {2.5999999999999996, u"2,6"},
+    {2.4999999999999996, u"2,5"},
+    {2.3999999999999995, u"2,4"},
+    {2.2999999999999994, u"2,3"},
+    {2.1999999999999993, u"2,2"},
+    {2.0999999999999992, u"2,1"},
+    {1.9999999999999991, u"2"},
+    {1.899999999999999, u"1,9"},
+    {1.7999999999999989, u"1,8"},
+    {1.6999999999999988, u"1,7"},
+    {1.5999999999999988, u"1,6"},
+    {1.4999999999999987, u"1,5"},
+    {1.3999999999999986, u"1,4"},
+    {1.2999999999999985, u"1,3"},
+    {1.1999999999999984, u"1,2"},
+    {1.0999999999999983, u"1,1"},
+    {1.0, u"1"},
 }};
 
 TEST(GratingSteps, TwentyUpFromOneCarryErrorsButShowOneDecimal)
@@ -105,26 +131,22 @@ TEST_P(DistanceOfOrder, TextParsedBackAndPixelOffsets)
     EXPECT_EQ(bench::pixelOffset(2, q), c.r2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BenchSettings, DistanceOfOrder,
-    testing::Values(
-        BenchCase{380, 1.0, 1, u"1,90", 1.9L, 76, 152},          // the initial state
+INSTANTIATE_TEST_SUITE_P(BenchSettings, DistanceOfOrder,
+    testing::Values(BenchCase{380, 1.0, 1, u"1,90", 1.9L, 76, 152}, // the initial state
         BenchCase{760, 1.0, 1, u"3,80", 3.8L, 152, 304},
-        BenchCase{380, 3.0, 1, u"0,63", 0.63L, 25, 50},          // Round(25.2), Round(50.4)
-        BenchCase{381, 1.0, 1, u"1,91", 1.91L, 76, 153},         // 1.905 rounds away from zero
+        BenchCase{380, 3.0, 1, u"0,63", 0.63L, 25, 50},                 // Round(25.2), Round(50.4)
+        BenchCase{381, 1.0, 1, u"1,91", 1.91L, 76, 153},                // 1.905 rounds away from zero
         BenchCase{450, 1.2000000000000002, 1, u"1,87", 1.87L, 75, 150}, // 1.87499999...
-        BenchCase{450, 1.2, 1, u"1,88", 1.88L, 75, 150},         // 1.2 itself lies below 1.2
-        BenchCase{380, 3.0, 7, u"4,43", 4.43L, 177, 354},
-        BenchCase{380, 3.0, 8, u"5,07", 5.07L, 203, 406},
-        BenchCase{380, 1.0, -1, u"-1,90", -1.9L, -76, -152},
-        BenchCase{380, 1.0, 0, u"0,00", 0.0L, 0, 0},
+        BenchCase{450, 1.2, 1, u"1,88", 1.88L, 75, 150},                // 1.2 itself lies below 1.2
+        BenchCase{380, 3.0, 7, u"4,43", 4.43L, 177, 354}, BenchCase{380, 3.0, 8, u"5,07", 5.07L, 203, 406},
+        BenchCase{380, 1.0, -1, u"-1,90", -1.9L, -76, -152}, BenchCase{380, 1.0, 0, u"0,00", 0.0L, 0, 0},
         // A typed wavelength this large wrapped the old 32-bit product.
         BenchCase{2147483647, 1.0, 8, u"8,59E07", 85900000.0L, 3436000000, 6872000000},
         BenchCase{-2147483647 - 1, 1.0, 8, u"-8,59E07", -85900000.0L, -3436000000, -6872000000}),
     [](const auto &info) {
-        return "Wavelength" + case_name::number(info.param.lambdaT) + "_Grating" + case_name::number(info.param.d_gr) +
-               "_Order" + case_name::number(info.param.order);
-    });
+    return "Wavelength" + case_name::number(info.param.lambdaT) + "_Grating" + case_name::number(info.param.d_gr)
+        + "_Order" + case_name::number(info.param.order);
+});
 
 TEST(DistanceOfOrder, OrderSevenAtGratingThreeRoundsLinesAndRayApart)
 {
@@ -139,8 +161,8 @@ TEST(DistanceOfOrder, EveryWavelengthAtGratingOneRoundsHalfAway)
     // half hundredth, which the text rounds up. In hundredths: ceil(lambda/2).
     for (std::int32_t lambda = 380; lambda <= 760; ++lambda) {
         const std::int64_t hundredths = (lambda + 1) / 2;
-        const QString expected = QString::number(hundredths / 100) + u',' +
-                                 QString::number(hundredths % 100).rightJustified(2, u'0');
+        const QString expected = QString::number(hundredths / 100) + u','
+            + QString::number(hundredths % 100).rightJustified(2, u'0');
         const QString text = bench::FormatDistance(bench::distance(1, lambda, 1.0), kComma);
         ASSERT_EQ(text, expected) << "lambda " << lambda;
         const Extended q = bench::StrToFloat(text, kComma);

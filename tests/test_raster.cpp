@@ -105,9 +105,9 @@ TEST(RasterLines, ChainSetsEachJointOnceAndZeroLengthSetsNothing)
     c.MoveTo(5, 5);
     c.LineTo(5, 5);
     EXPECT_EQ(countColour(b, kWhite), 0);
-    c.LineTo(10, 5);  // (5..9, 5)
-    c.LineTo(10, 8);  // (10, 5..7)
-    c.LineTo(2, 8);   // (10..3, 8)
+    c.LineTo(10, 5); // (5..9, 5)
+    c.LineTo(10, 8); // (10, 5..7)
+    c.LineTo(2, 8);  // (10..3, 8)
     EXPECT_EQ(countColour(b, kWhite), 5 + 3 + 8);
     EXPECT_EQ(c.Pixel(10, 5), kWhite);
     EXPECT_EQ(c.Pixel(2, 8), kBlack);
@@ -116,7 +116,9 @@ TEST(RasterLines, ChainSetsEachJointOnceAndZeroLengthSetsNothing)
 
 TEST(RasterLines, DiagonalLinesAreEightConnectedWithOnePixelPerMajorStep)
 {
-    struct Case { int x0, y0, x1, y1; };
+    struct Case {
+        int x0, y0, x1, y1;
+    };
     for (const Case &k : {Case{0, 0, 17, 5}, Case{17, 5, 0, 0}, Case{3, 19, 8, 0}, Case{0, 0, 10, 10}}) {
         TBitmap b(20, 20);
         clear(b, kBlack);
@@ -183,10 +185,10 @@ TEST(RasterDraw, TransparentCurveCopyIsPlacedExactlyAndKeyedByItsBottomLeftPixel
     curve.Transparent = true;
     clear(bench, RGB(10, 20, 30));
     clear(curve, kBlack);
-    curve.Canvas().SetPixel(80, 155, kCurveGrey);  // lands on (847, 0)
-    curve.Canvas().SetPixel(0, 380, kCurveGrey);   // lands on (767, 225)
-    curve.Canvas().SetPixel(40, 154, kCurveGrey);  // row above the bench: dropped
-    curve.Canvas().SetPixel(40, 600, kCurveGrey);  // row below the bench: dropped
+    curve.Canvas().SetPixel(80, 155, kCurveGrey); // lands on (847, 0)
+    curve.Canvas().SetPixel(0, 380, kCurveGrey);  // lands on (767, 225)
+    curve.Canvas().SetPixel(40, 154, kCurveGrey); // row above the bench: dropped
+    curve.Canvas().SetPixel(40, 600, kCurveGrey); // row below the bench: dropped
     bench.Canvas().Draw(767, -155, curve);
     EXPECT_EQ(bench.Canvas().Pixel(847, 0), kCurveGrey);
     EXPECT_EQ(bench.Canvas().Pixel(767, 225), kCurveGrey);
@@ -203,10 +205,10 @@ TEST(RasterDraw, KeyIsPositionalAndReadAtEachCall)
     source.Canvas().SetPixel(2, 2, RGB(5, 5, 5));
     clear(target, kWhite);
     target.Canvas().Draw(0, 0, source);
-    EXPECT_EQ(countColour(target, kBlack), 14);   // black is copied
-    EXPECT_EQ(countColour(target, kWhite), 2);    // the key colour is left out
+    EXPECT_EQ(countColour(target, kBlack), 14); // black is copied
+    EXPECT_EQ(countColour(target, kWhite), 2);  // the key colour is left out
 
-    source.Canvas().SetPixel(0, 3, kBlack);       // the key is now black
+    source.Canvas().SetPixel(0, 3, kBlack); // the key is now black
     clear(target, kWhite);
     target.Canvas().Draw(0, 0, source);
     EXPECT_EQ(countColour(target, RGB(5, 5, 5)), 1);
@@ -254,7 +256,7 @@ TEST(RasterText, CellsAreSolidGlyphsUnsmoothedAndPenAdvances)
     clear(bench, kBlack);
     c.Pen.Color = kWhite;
     c.MoveTo(860, 220);
-    c.LineTo(900, 220);   // a line under the cell of "0"
+    c.LineTo(900, 220); // a line under the cell of "0"
     c.Brush.Color = kBlack;
     c.Font.Name = QStringLiteral("Arial");
     c.Font.Size = 14;
@@ -270,9 +272,9 @@ TEST(RasterText, CellsAreSolidGlyphsUnsmoothedAndPenAdvances)
             ASSERT_TRUE(p == kWhite || p == kBlack) << x << "," << y;
             white += p == kWhite;
         }
-    EXPECT_GT(white, 10);                      // the glyph is there
-    EXPECT_LT(white, width * 19 / 2);          // and the cell around it is black
-    EXPECT_EQ(c.Pixel(870, 220), kBlack);      // the line was covered by the cell
+    EXPECT_GT(white, 10);                 // the glyph is there
+    EXPECT_LT(white, width * 19 / 2);     // and the cell around it is black
+    EXPECT_EQ(c.Pixel(870, 220), kBlack); // the line was covered by the cell
     EXPECT_EQ(c.Pixel(865, 220), kWhite);
 
     c.TextOut(100, 100, QString());

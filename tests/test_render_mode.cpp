@@ -58,8 +58,8 @@ TEST_F(RenderMode, StartUpBenchWithEveryReadOut)
     const QImage image(png);
     ASSERT_EQ(image.size(), QSize(945, 445));
     EXPECT_FALSE(image.hasAlphaChannel());
-    EXPECT_EQ(image.pixel(847, 147), kRayGrey);  // ray to order 1
-    EXPECT_EQ(image.pixel(820, 223), kViolet);   // central maximum
+    EXPECT_EQ(image.pixel(847, 147), kRayGrey);   // ray to order 1
+    EXPECT_EQ(image.pixel(820, 223), kViolet);    // central maximum
     EXPECT_EQ(image.pixel(767, 225), kCurveGrey); // curve trough
     EXPECT_EQ(image.pixel(500, 223), 0xffffffff); // axis
 
@@ -67,8 +67,8 @@ TEST_F(RenderMode, StartUpBenchWithEveryReadOut)
     QStringList keys = s.keys();
     keys.sort();
     EXPECT_EQ(keys.join(u' ').toStdString(),
-              "arc_down_visible arc_up_visible cursor_y_text distance_text error grating grating_text lengths "
-              "light_colour order order_text phi_top source targets wavelength wavelength_text");
+        "arc_down_visible arc_up_visible cursor_y_text distance_text error grating grating_text lengths "
+        "light_colour order order_text phi_top source targets wavelength wavelength_text");
     EXPECT_EQ(s[QStringLiteral("wavelength")].toInt(), 380);
     EXPECT_EQ(str(s[QStringLiteral("wavelength_text")]), "380");
     EXPECT_EQ(s[QStringLiteral("grating")].toDouble(), 1.0);
@@ -108,7 +108,10 @@ struct SequenceCase {
     int phiTop;
 };
 
-void PrintTo(const SequenceCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const SequenceCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class RenderSequence : public RenderMode, public ::testing::WithParamInterface<SequenceCase> {};
 
@@ -138,48 +141,44 @@ TEST_P(RenderSequence, ReadOutsAfterTheSteps)
     EXPECT_EQ(QImage(png).size(), QSize(945, 445));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, RenderSequence,
+INSTANTIATE_TEST_SUITE_P(Cli, RenderSequence,
     ::testing::Values(
-        SequenceCase{"Green500AtD2", {"--wavelength", "500", "--grating", "2.0"}, 500, "500", 2.0000000000000009,
-                     "2", 1, "1,25", "1", {80, 73, 52, 28, 8, 8, 8, 8, 8}, {0, 248, 165}, true, false, 185},
+        SequenceCase{"Green500AtD2", {"--wavelength", "500", "--grating", "2.0"}, 500, "500", 2.0000000000000009, "2",
+            1, "1,25", "1", {80, 73, 52, 28, 8, 8, 8, 8, 8}, {0, 248, 165}, true, false, 185},
         SequenceCase{"Red760", {"--wavelength", "760"}, 760, "760", 1.0, "1,0", 1, "3,80", "1",
-                     {80, 53, 53, 53, 53, 53, 53, 53, 53}, {114, 0, 0}, true, false, 185},
+            {80, 53, 53, 53, 53, 53, 53, 53, 53}, {114, 0, 0}, true, false, 185},
         SequenceCase{"Order7AtD3", {"--grating", "3", "--order", "7"}, 380, "380", 3.0, "3", 7, "4,43", "7",
-                     {80, 77, 67, 52, 36, 20, 8, 2, 1}, {182, 0, 182}, true, false, 185},
+            {80, 77, 67, 52, 36, 20, 8, 2, 1}, {182, 0, 182}, true, false, 185},
         SequenceCase{"Order8FallsBack", {"--grating", "3,0", "--order", "8"}, 380, "380", 3.0, "3", 1, "0,63", "1",
-                     {80, 77, 67, 52, 36, 20, 8, 2, 1}, {182, 0, 182}, true, false, 185},
+            {80, 77, 67, 52, 36, 20, 8, 2, 1}, {182, 0, 182}, true, false, 185},
         SequenceCase{"OrderMinus1", {"--order", "-1"}, 380, "380", 1.0, "1,0", -1, "-1,90", "1",
-                     {80, 52, 8, 8, 8, 8, 8, 8, 8}, {182, 0, 182}, false, true, 270},
+            {80, 52, 8, 8, 8, 8, 8, 8, 8}, {182, 0, 182}, false, true, 270},
         SequenceCase{"Central", {"--order=0"}, 380, "380", 1.0, "1,0", 0, "0,00", "0", {80, 52, 8, 8, 8, 8, 8, 8, 8},
-                     {182, 0, 182}, false, false, 2000},
+            {182, 0, 182}, false, false, 2000},
         // Two spinner steps carry the representation error that the text hides.
         SequenceCase{"SpinnerStepsNotParsedValue", {"--grating", "1,2"}, 380, "380", 1.2000000000000002, "1,2", 1,
-                     "1,58", "1", {80, 60, 20, 1, 1, 1, 1, 1, 1}, {182, 0, 182}, true, false, 185},
+            "1,58", "1", {80, 60, 20, 1, 1, 1, 1, 1, 1}, {182, 0, 182}, true, false, 185},
         SequenceCase{"HalfTieRoundsDownAfterSteps", {"--wavelength", "450", "--grating", "1.2"}, 450, "450",
-                     1.2000000000000002, "1,2", 1, "1,87", "1", {80, 60, 20, 20, 20, 20, 20, 20, 20},
-                     {0, 102, 249}, true, false, 185},
-        SequenceCase{"TypedTextSetsTheDistancesNotTheColour",
-                     {"--wavelength-text", "$17C", "--wavelength", "600"}, 600, "$17C", 1.0, "1,0", 1, "1,90", "1",
-                     {80, 68, 39, 39, 39, 39, 39, 39, 39}, {248, 220, 0}, true, false, 185},
-        SequenceCase{"HugeTypedWavelengthEnds", {"--wavelength-text", "2147483647", "--order", "5"}, 380,
-                     "2147483647", 1.0, "1,0", 1, "1,07E07", "1", {80, 0, 0, 0, 0, 0, 0, 0, 0}, {182, 0, 182}, true,
-                     false, 185}),
+            1.2000000000000002, "1,2", 1, "1,87", "1", {80, 60, 20, 20, 20, 20, 20, 20, 20}, {0, 102, 249}, true, false,
+            185},
+        SequenceCase{"TypedTextSetsTheDistancesNotTheColour", {"--wavelength-text", "$17C", "--wavelength", "600"}, 600,
+            "$17C", 1.0, "1,0", 1, "1,90", "1", {80, 68, 39, 39, 39, 39, 39, 39, 39}, {248, 220, 0}, true, false, 185},
+        SequenceCase{"HugeTypedWavelengthEnds", {"--wavelength-text", "2147483647", "--order", "5"}, 380, "2147483647",
+            1.0, "1,0", 1, "1,07E07", "1", {80, 0, 0, 0, 0, 0, 0, 0, 0}, {182, 0, 182}, true, false, 185}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(RenderMode, TypedNonIntegerWritesThePartialBenchAndFails)
 {
     const ProgramRun run = runProgram({QStringLiteral("--render"), png, QStringLiteral("--wavelength-text"),
-                                QStringLiteral("4a0"), QStringLiteral("--order"), QStringLiteral("2"),
-                                QStringLiteral("--state"), json});
+        QStringLiteral("4a0"), QStringLiteral("--order"), QStringLiteral("2"), QStringLiteral("--state"), json});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.toStdString(), "'4a0' is not a valid integer value.\n");
 
     const QImage image(png);
     ASSERT_EQ(image.size(), QSize(945, 445));
-    EXPECT_EQ(image.pixel(820, 223), kViolet);     // central maximum drawn
-    EXPECT_EQ(image.pixel(830, 147), 0xff000000);  // order 1 not
-    EXPECT_NE(image.pixel(847, 147), kRayGrey);    // nor the ray
+    EXPECT_EQ(image.pixel(820, 223), kViolet);    // central maximum drawn
+    EXPECT_EQ(image.pixel(830, 147), 0xff000000); // order 1 not
+    EXPECT_NE(image.pixel(847, 147), kRayGrey);   // nor the ray
     EXPECT_NE(image.pixel(126, 223), kRayGrey);
 
     const QJsonObject s = readJson(json);
@@ -189,14 +188,14 @@ TEST_F(RenderMode, TypedNonIntegerWritesThePartialBenchAndFails)
     EXPECT_EQ(str(s[QStringLiteral("order_text")]), "1");
     EXPECT_EQ(str(s[QStringLiteral("wavelength_text")]), "4a0");
     EXPECT_EQ(ints(s[QStringLiteral("targets")].toObject()[QStringLiteral("Img1u")]),
-              (std::vector<int>{812, 157, 52, 10}));
+        (std::vector<int>{812, 157, 52, 10}));
 }
 
 TEST_F(RenderMode, StateToStandardOutput)
 {
     const ProgramRun run = runProgram({QStringLiteral("--render"), png, QStringLiteral("--state"), QStringLiteral("-"),
-                                QStringLiteral("--grating"), QStringLiteral("1.5")},
-                               QStringLiteral("C"));
+                                          QStringLiteral("--grating"), QStringLiteral("1.5")},
+        QStringLiteral("C"));
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty());
     const QJsonObject s = QJsonDocument::fromJson(run.out).object();
@@ -211,7 +210,10 @@ struct BadCase {
     std::vector<const char *> args; // @PNG and @JSON stand for files in a fresh directory
 };
 
-void PrintTo(const BadCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const BadCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class BadArguments : public RenderMode, public ::testing::WithParamInterface<BadCase> {};
 
@@ -231,26 +233,25 @@ TEST_P(BadArguments, OneLineExitTwoNothingWritten)
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, BadArguments,
+INSTANTIATE_TEST_SUITE_P(Cli, BadArguments,
     ::testing::Values(BadCase{"Wavelength379", {"--render", "@PNG", "--state", "@JSON", "--wavelength", "379"}},
-                      BadCase{"Wavelength761", {"--render", "@PNG", "--wavelength", "761"}},
-                      BadCase{"WavelengthNotANumber", {"--render", "@PNG", "--wavelength", "5OO"}},
-                      BadCase{"GratingOffTheGrid", {"--render", "@PNG", "--grating", "1.05"}},
-                      BadCase{"GratingBelowRange", {"--render", "@PNG", "--grating", "0.9"}},
-                      BadCase{"GratingAboveRange", {"--render", "@PNG", "--grating", "3.1"}},
-                      BadCase{"GratingNotANumber", {"--render", "@PNG", "--grating", "2,x"}},
-                      BadCase{"GratingNan", {"--render", "@PNG", "--grating", "nan"}},
-                      BadCase{"Order9", {"--render", "@PNG", "--order", "9"}},
-                      BadCase{"OrderMinus9", {"--render", "@PNG", "--order", "-9"}},
-                      BadCase{"OrderNotWhole", {"--render", "@PNG", "--order", "1.0"}},
-                      BadCase{"OrderTwice", {"--render", "@PNG", "--order", "1", "--order", "2"}},
-                      BadCase{"UnknownOption", {"--render", "@PNG", "--bogus"}},
-                      BadCase{"StrayArgument", {"--render", "@PNG", "extra"}},
-                      BadCase{"MissingValue", {"--render", "@PNG", "--order"}},
-                      BadCase{"NoRender", {"--state", "@JSON", "--order", "2"}},
-                      BadCase{"UnwritableState", {"--render", "@PNG", "--state", "@PNG.d/state.json"}},
-                      BadCase{"UnwritableImage", {"--render", "@PNG.d/bench.png", "--state", "@JSON"}}),
+        BadCase{"Wavelength761", {"--render", "@PNG", "--wavelength", "761"}},
+        BadCase{"WavelengthNotANumber", {"--render", "@PNG", "--wavelength", "5OO"}},
+        BadCase{"GratingOffTheGrid", {"--render", "@PNG", "--grating", "1.05"}},
+        BadCase{"GratingBelowRange", {"--render", "@PNG", "--grating", "0.9"}},
+        BadCase{"GratingAboveRange", {"--render", "@PNG", "--grating", "3.1"}},
+        BadCase{"GratingNotANumber", {"--render", "@PNG", "--grating", "2,x"}},
+        BadCase{"GratingNan", {"--render", "@PNG", "--grating", "nan"}},
+        BadCase{"Order9", {"--render", "@PNG", "--order", "9"}},
+        BadCase{"OrderMinus9", {"--render", "@PNG", "--order", "-9"}},
+        BadCase{"OrderNotWhole", {"--render", "@PNG", "--order", "1.0"}},
+        BadCase{"OrderTwice", {"--render", "@PNG", "--order", "1", "--order", "2"}},
+        BadCase{"UnknownOption", {"--render", "@PNG", "--bogus"}},
+        BadCase{"StrayArgument", {"--render", "@PNG", "extra"}},
+        BadCase{"MissingValue", {"--render", "@PNG", "--order"}},
+        BadCase{"NoRender", {"--state", "@JSON", "--order", "2"}},
+        BadCase{"UnwritableState", {"--render", "@PNG", "--state", "@PNG.d/state.json"}},
+        BadCase{"UnwritableImage", {"--render", "@PNG.d/bench.png", "--state", "@JSON"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RenderModeInfo, HelpAndVersion)

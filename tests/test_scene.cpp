@@ -59,13 +59,16 @@ struct SceneCase {
     const char *distance;
     const char *orderText;
     int orderAfter;
-    int rayRow;      // row of the ray at column 847
+    int rayRow; // row of the ray at column 847
     int phiTop;
     bool arcUp, arcDown;
     std::vector<int> offsets; // r of orders 1..8
 };
 
-void PrintTo(const SceneCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const SceneCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class SceneStates : public ::testing::TestWithParam<SceneCase> {};
 
@@ -111,31 +114,29 @@ TEST_P(SceneStates, LengthsTextsTargetsAndRay)
     EXPECT_EQ(b.px(126, Y), kRayGrey);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bench, SceneStates,
-    ::testing::Values(
-        SceneCase{"Initial", 380, 1.0, 1, {80, 52, 8, 8, 8, 8, 8, 8, 8}, "1,90", "1", 1, Y - 76, 185, true, false,
-                  {76, 152, 228, 304, 380, 456, 532, 608}},
+INSTANTIATE_TEST_SUITE_P(Bench, SceneStates,
+    ::testing::Values(SceneCase{"Initial", 380, 1.0, 1, {80, 52, 8, 8, 8, 8, 8, 8, 8}, "1,90", "1", 1, Y - 76, 185,
+                          true, false, {76, 152, 228, 304, 380, 456, 532, 608}},
         SceneCase{"Red760", 760, 1.0, 1, {80, 53, 53, 53, 53, 53, 53, 53, 53}, "3,80", "1", 1, Y - 152, 185, true,
-                  false, {152, 304, 456, 608, 760, 912, 1064, 1216}},
-        SceneCase{"Odd381RoundsHalfUp", 381, 1.0, 1, {80, 52, 7, 7, 7, 7, 7, 7, 7}, "1,91", "1", 1, Y - 76, 185,
-                  true, false, {76, 153, 229, 306, 382, 458, 535, 611}},
+            false, {152, 304, 456, 608, 760, 912, 1064, 1216}},
+        SceneCase{"Odd381RoundsHalfUp", 381, 1.0, 1, {80, 52, 7, 7, 7, 7, 7, 7, 7}, "1,91", "1", 1, Y - 76, 185, true,
+            false, {76, 153, 229, 306, 382, 458, 535, 611}},
         SceneCase{"Green500AtD2", 500, 2.0, 1, {80, 73, 52, 28, 8, 8, 8, 8, 8}, "1,25", "1", 1, Y - 50, 185, true,
-                  false, {50, 100, 150, 200, 250, 300, 350, 400}},
-        SceneCase{"Violet380AtD3", 380, 3.0, 1, {80, 77, 67, 52, 36, 20, 8, 2, 1}, "0,63", "1", 1, Y - 25, 185,
-                  true, false, {25, 50, 76, 101, 126, 151, 176, 202}},
-        SceneCase{"Order7RayRoundedFromItsOwnDistance", 380, 3.0, 7, {80, 77, 67, 52, 36, 20, 8, 2, 1}, "4,43", "7",
-                  7, Y - 177, 185, true, false, {25, 50, 76, 101, 126, 151, 176, 202}},
+            false, {50, 100, 150, 200, 250, 300, 350, 400}},
+        SceneCase{"Violet380AtD3", 380, 3.0, 1, {80, 77, 67, 52, 36, 20, 8, 2, 1}, "0,63", "1", 1, Y - 25, 185, true,
+            false, {25, 50, 76, 101, 126, 151, 176, 202}},
+        SceneCase{"Order7RayRoundedFromItsOwnDistance", 380, 3.0, 7, {80, 77, 67, 52, 36, 20, 8, 2, 1}, "4,43", "7", 7,
+            Y - 177, 185, true, false, {25, 50, 76, 101, 126, 151, 176, 202}},
         SceneCase{"Order8FallsBackToOrder1", 380, 3.0, 8, {80, 77, 67, 52, 36, 20, 8, 2, 1}, "0,63", "1", 1, Y - 25,
-                  185, true, false, {25, 50, 76, 101, 126, 151, 176, 202}},
-        SceneCase{"OrderMinus3FallsBackToOrder1", 380, 1.0, -3, {80, 52, 8, 8, 8, 8, 8, 8, 8}, "1,90", "1", 1,
-                  Y - 76, 185, true, false, {76, 152, 228, 304, 380, 456, 532, 608}},
+            185, true, false, {25, 50, 76, 101, 126, 151, 176, 202}},
+        SceneCase{"OrderMinus3FallsBackToOrder1", 380, 1.0, -3, {80, 52, 8, 8, 8, 8, 8, 8, 8}, "1,90", "1", 1, Y - 76,
+            185, true, false, {76, 152, 228, 304, 380, 456, 532, 608}},
         SceneCase{"Order2", 380, 1.0, 2, {80, 52, 8, 8, 8, 8, 8, 8, 8}, "3,80", "2", 2, Y - 152, 185, true, false,
-                  {76, 152, 228, 304, 380, 456, 532, 608}},
+            {76, 152, 228, 304, 380, 456, 532, 608}},
         SceneCase{"CentralOrder", 380, 1.0, 0, {80, 52, 8, 8, 8, 8, 8, 8, 8}, "0,00", "0", 0, Y, 2000, false, false,
-                  {76, 152, 228, 304, 380, 456, 532, 608}},
+            {76, 152, 228, 304, 380, 456, 532, 608}},
         SceneCase{"OrderMinus1GoesBelow", 380, 1.0, -1, {80, 52, 8, 8, 8, 8, 8, 8, 8}, "-1,90", "1", -1, 299, 270,
-                  false, true, {76, 152, 228, 304, 380, 456, 532, 608}}),
+            false, true, {76, 152, 228, 304, 380, 456, 532, 608}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Scene, LightColourFollowsTheSlider)
@@ -216,7 +217,10 @@ struct HugeCase {
     const char *distance;
 };
 
-void PrintTo(const HugeCase &c, std::ostream *os) { *os << c.text; }
+void PrintTo(const HugeCase &c, std::ostream *os)
+{
+    *os << c.text;
+}
 
 class HugeTypedWavelength : public ::testing::TestWithParam<HugeCase> {};
 
@@ -241,10 +245,9 @@ TEST_P(HugeTypedWavelength, FallsBackOnceAndDrawsWhatLiesOnTheCanvas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bench, HugeTypedWavelength,
-                         ::testing::Values(HugeCase{"2147483647", 0, Y, "1,07E07"},
-                                           HugeCase{"$7FFFFFFF", 0, Y, "1,07E07"},
-                                           HugeCase{"-2147483648", Y, 444, "-1,07E07"}),
-                         [](const auto &info) { return case_name::spelled(QString::fromUtf8(info.param.text)); });
+    ::testing::Values(HugeCase{"2147483647", 0, Y, "1,07E07"}, HugeCase{"$7FFFFFFF", 0, Y, "1,07E07"},
+        HugeCase{"-2147483648", Y, 444, "-1,07E07"}),
+    [](const auto &info) { return case_name::spelled(QString::fromUtf8(info.param.text)); });
 
 TEST(Scene, LengthIsMeasuredFromTheCanvasNotComputed)
 {
@@ -354,7 +357,7 @@ TEST(SceneGeometry, CurveGuideLinesAndTransparentCopy)
     EXPECT_EQ(curve.Pixel(79, 129), kBlack);
 
     Bench initial;
-    initial.paint(); // h = 190
+    initial.paint();                             // h = 190
     EXPECT_EQ(initial.px(807, 130), kCurveGrey); // i = 95
     EXPECT_EQ(initial.px(787, 162), kCurveGrey); // i = 127
     EXPECT_EQ(initial.px(767, 225), kCurveGrey); // i = 190, just below the central maximum
@@ -419,8 +422,8 @@ struct CacheStep {
 TEST(Scene, CachedFrameGivesTheSamePixelsAsDrawingIt)
 {
     const std::vector<CacheStep> steps{{380, 1.0, 1, nullptr}, {760, 1.0, 1, nullptr}, {500, 2.0, -2, nullptr},
-                                       {380, 3.0, 7, nullptr}, {380, 3.0, 8, nullptr},  {600, 1.5, 0, "1x"},
-                                       {450, 1.2, 3, nullptr}, {400, 2.7, -1, "9999"}};
+        {380, 3.0, 7, nullptr}, {380, 3.0, 8, nullptr}, {600, 1.5, 0, "1x"}, {450, 1.2, 3, nullptr},
+        {400, 2.7, -1, "9999"}};
     Bench cached, drawn;
     drawn.scene.setCaching(false);
     for (const CacheStep &s : steps) {

@@ -19,7 +19,10 @@ struct CheckCase {
     TaskHint hint;
 };
 
-void PrintTo(const CheckCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const CheckCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class TaskCheck : public ::testing::TestWithParam<CheckCase> {};
 
@@ -28,7 +31,7 @@ TEST_P(TaskCheck, JudgesAgainstTheLamp)
     const CheckCase &c = GetParam();
     // The field shows "?"; the rule must not compare with it.
     const bench::ShownReadouts shown{QStringLiteral("?"), QStringLiteral("1,0"), QString::fromUtf16(c.distance),
-                                     c.order};
+        c.order};
     const bench::TaskJudgement j = bench::judgeTaskAnswer(QString::fromUtf16(c.answer), 589, shown, {});
     EXPECT_EQ(j.right, c.right);
     EXPECT_EQ(int(j.hint), int(c.hint));
@@ -36,10 +39,8 @@ TEST_P(TaskCheck, JudgesAgainstTheLamp)
 
 // The sodium line, 589 nm, with d = 1,0: order 1 at 2,95 cm (200 * 1 * 2.95 =
 // 590 nm from the read-outs), order 2 at 5,89 cm. 2 % of 589 is 11.78.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TaskCheck,
-    ::testing::Values(
-        CheckCase{"TheLine", u"589", u"2,95", 1, true, TaskHint::None},
+INSTANTIATE_TEST_SUITE_P(Cases, TaskCheck,
+    ::testing::Values(CheckCase{"TheLine", u"589", u"2,95", 1, true, TaskHint::None},
         CheckCase{"FromTheReadOuts", u"590", u"2,95", 1, true, TaskHint::None},
         CheckCase{"SecondOrderReadOuts", u"589", u"5,89", 2, true, TaskHint::None},
         CheckCase{"TheQuestionMarkIsWrong", u"?", u"2,95", 1, false, TaskHint::None},

@@ -47,14 +47,13 @@ TEST_F(TaskCli, ANewTaskAndItsKeyFromTheTeachersFileWithTheNames)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write(kList) == kList.size());
     list.close();
     const ProgramRun made = runProgram({u"--new-task"_s, path("9b.gratinglab-teacher"), u"--class-folder"_s,
-                                        path("class"), u"--pupils"_s, path("list.txt"), u"--class"_s, u"9Б"_s,
-                                        u"--code"_s, u" 4817-2593 "_s});
+        path("class"), u"--pupils"_s, path("list.txt"), u"--class"_s, u"9Б"_s, u"--code"_s, u" 4817-2593 "_s});
     ASSERT_EQ(made.status, 0) << made.err.toStdString();
     EXPECT_EQ(made.out, "4817-2593\n");
     EXPECT_TRUE(QFile::exists(path("class/9b.gratinglab-task")));
 
     const ProgramRun key = runProgram({u"--answer-key"_s, path("9b.gratinglab-teacher"), u"--pdf"_s, path("key.pdf"),
-                                       u"--moodle-xml"_s, path("quiz.xml")});
+        u"--moodle-xml"_s, path("quiz.xml")});
     ASSERT_EQ(key.status, 0) << key.err.toStdString();
     EXPECT_EQ(key.out, kKey);
     EXPECT_TRUE(key.err.isEmpty());
@@ -74,12 +73,12 @@ TEST_F(TaskCli, ANewTaskAndItsKeyFromTheTeachersFileWithTheNames)
     EXPECT_TRUE(xml.contains("<text>Вариант 2 — Петрова Анна</text>"));
 
     // The teacher's window as a picture takes the teacher's file only.
-    const ProgramRun shot = runProgram({u"--screenshot"_s, path("teacher.png"), u"--screen"_s, u"teacher"_s,
-                                        path("9b.gratinglab-teacher")});
+    const ProgramRun shot = runProgram(
+        {u"--screenshot"_s, path("teacher.png"), u"--screen"_s, u"teacher"_s, path("9b.gratinglab-teacher")});
     ASSERT_EQ(shot.status, 0) << shot.err.toStdString();
     EXPECT_FALSE(QImage(path("teacher.png")).isNull());
-    const ProgramRun wrong = runProgram({u"--screenshot"_s, path("pupils.png"), u"--screen"_s, u"teacher"_s,
-                                         path("class/9b.gratinglab-task")});
+    const ProgramRun wrong = runProgram(
+        {u"--screenshot"_s, path("pupils.png"), u"--screen"_s, u"teacher"_s, path("class/9b.gratinglab-task")});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_FALSE(QFile::exists(path("pupils.png")));
 
@@ -100,16 +99,15 @@ TEST_F(TaskCli, ATaskFileAndANameStartThatNamesVariant)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write(kList) == kList.size());
     list.close();
     ASSERT_EQ(runProgram({u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, path("class"),
-                          u"--pupils"_s, path("list.txt"), u"--code"_s, u"4817-2593"_s})
+                             u"--pupils"_s, path("list.txt"), u"--code"_s, u"4817-2593"_s})
                   .status,
-              0);
+        0);
     const QString file = path("class/t.gratinglab-task");
-    const ProgramRun fromFile = runProgram({u"--screenshot"_s, path("file.png"), u"--screen"_s, u"experiment"_s,
-                                            file, u"--pupil"_s, u" петрова  анна"_s});
+    const ProgramRun fromFile = runProgram(
+        {u"--screenshot"_s, path("file.png"), u"--screen"_s, u"experiment"_s, file, u"--pupil"_s, u" петрова  анна"_s});
     ASSERT_EQ(fromFile.status, 0) << fromFile.err.toStdString();
     const ProgramRun typed = runProgram({u"--screenshot"_s, path("typed.png"), u"--screen"_s, u"experiment"_s,
-                                         u"--task"_s, u"4817-2593"_s, u"--variant"_s, u"2"_s, u"--pupil"_s,
-                                         u"Петрова Анна"_s});
+        u"--task"_s, u"4817-2593"_s, u"--variant"_s, u"2"_s, u"--pupil"_s, u"Петрова Анна"_s});
     ASSERT_EQ(typed.status, 0) << typed.err.toStdString();
     EXPECT_EQ(QImage(path("file.png")), QImage(path("typed.png")));
 
@@ -124,20 +122,19 @@ TEST_F(TaskCli, TheKeyNeedsTheTeachersFile)
     const ProgramRun code = runProgram({u"--answer-key"_s, u"9Б"_s});
     EXPECT_EQ(code.status, 2);
     EXPECT_TRUE(code.out.isEmpty());
-    EXPECT_EQ(code.err, "gratinglab: --answer-key: Не удалось прочитать файл «9Б»: такого файла нет. Ключ ответов "
-                        "выдаётся только по файлу учителя (.gratinglab-teacher), который записывают окно учителя и "
-                        "--new-task.\n");
+    EXPECT_EQ(code.err,
+        "gratinglab: --answer-key: Не удалось прочитать файл «9Б»: такого файла нет. Ключ ответов "
+        "выдаётся только по файлу учителя (.gratinglab-teacher), который записывают окно учителя и "
+        "--new-task.\n");
 }
 
 TEST_F(TaskCli, TheRenderOfATaskIsTheBenchAtTheLineWithTheWavelengthLeftOut)
 {
-    const ProgramRun task = runProgram({u"--render"_s, path("task.png"), u"--task"_s, u"9б"_s, u"--variant"_s,
-                                        u"6"_s, u"--order"_s, u"-1"_s, u"--grating"_s, u"1,5"_s, u"--state"_s,
-                                        path("task.json")});
+    const ProgramRun task = runProgram({u"--render"_s, path("task.png"), u"--task"_s, u"9б"_s, u"--variant"_s, u"6"_s,
+        u"--order"_s, u"-1"_s, u"--grating"_s, u"1,5"_s, u"--state"_s, path("task.json")});
     ASSERT_EQ(task.status, 0) << task.err.toStdString();
-    const ProgramRun plain = runProgram({u"--render"_s, path("plain.png"), u"--wavelength"_s, u"589"_s,
-                                         u"--order"_s, u"-1"_s, u"--grating"_s, u"1,5"_s, u"--state"_s,
-                                         path("plain.json")});
+    const ProgramRun plain = runProgram({u"--render"_s, path("plain.png"), u"--wavelength"_s, u"589"_s, u"--order"_s,
+        u"-1"_s, u"--grating"_s, u"1,5"_s, u"--state"_s, path("plain.json")});
     ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
     EXPECT_EQ(QImage(path("task.png")), QImage(path("plain.png")));
 
@@ -182,14 +179,14 @@ TEST_F(TaskCli, BadTaskArgumentsGiveOneLineExitTwoAndWriteNothing)
         {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, path("missing"), u"--variants"_s, u"3"_s},
         {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path()},
         {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s, u"3"_s,
-         u"--pupils"_s, path("list.txt")},
+            u"--pupils"_s, path("list.txt")},
         {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--pupils"_s,
-         path("list.txt")},
+            path("list.txt")},
         {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s, u"100"_s},
         {u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s, u"3"_s,
-         u"--code"_s, QString(33, u'Ж')},
+            u"--code"_s, QString(33, u'Ж')},
         {u"--new-task"_s, path("missing/t.gratinglab-teacher"), u"--class-folder"_s, dir.path(), u"--variants"_s,
-         u"3"_s},
+            u"3"_s},
         {path("nothing.gratinglab-task")},
         {path("nothing.gratinglab-task"), u"--teacher"_s},
     };
@@ -206,17 +203,17 @@ TEST_F(TaskCli, BadTaskArgumentsGiveOneLineExitTwoAndWriteNothing)
 
 TEST_F(TaskCli, TheTaskWindowPrintsNothingAndTheHelpListsTheOptions)
 {
-    const ProgramRun run = runProgram({u"--screenshot"_s, path("task.png"), u"--screen"_s, u"experiment"_s,
-                                       u"--task"_s, u"9Б"_s, u"--variant"_s, u"6"_s, u"--pupil"_s, u"Иванов Пётр"_s});
+    const ProgramRun run = runProgram({u"--screenshot"_s, path("task.png"), u"--screen"_s, u"experiment"_s, u"--task"_s,
+        u"9Б"_s, u"--variant"_s, u"6"_s, u"--pupil"_s, u"Иванов Пётр"_s});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_FALSE(run.out.contains("589") || run.err.contains("589")) << run.err.toStdString();
     EXPECT_EQ(QImage(path("task.png")).size(), QSize(992, 665));
 
     const ProgramRun help = runProgram({u"--help"_s});
     for (const char *line : {"gratinglab [--task [КОД] [--variant N] [--pupil ИМЯ]]",
-                             "gratinglab ФАЙЛ.gratinglab-task [--pupil ИМЯ | --variant N]",
-                             "gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]",
-                             "gratinglab --render ФАЙЛ.png --task КОД --variant N"})
+             "gratinglab ФАЙЛ.gratinglab-task [--pupil ИМЯ | --variant N]",
+             "gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]",
+             "gratinglab --render ФАЙЛ.png --task КОД --variant N"})
         EXPECT_TRUE(help.out.contains(line)) << line;
     EXPECT_FALSE(help.out.contains("--answer-key КОД"));
 }
@@ -230,9 +227,9 @@ TEST_F(TaskCli, AStartWithoutTheNewOptionsDrawsTheDocumentedScreens)
         const ProgramRun run = runProgram({u"--screenshot"_s, out, u"--screen"_s, QString::fromUtf8(screen)});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         const QImage shot = QImage(out).convertToFormat(QImage::Format_RGB32);
-        const QImage documented =
-            QImage(QStringLiteral(GL_SOURCE_DIR "/docs/screen-%1.png").arg(QString::fromUtf8(screen)))
-                .convertToFormat(QImage::Format_RGB32);
+        const QImage documented = QImage(
+            QStringLiteral(GL_SOURCE_DIR "/docs/screen-%1.png").arg(QString::fromUtf8(screen)))
+                                      .convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(documented.isNull()) << screen;
         EXPECT_EQ(shot, documented) << screen;
     }

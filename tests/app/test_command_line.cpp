@@ -26,42 +26,39 @@ TEST_P(CommandLineRefuses, WithOneLineNamingTheOption)
     EXPECT_EQ(line.error, GetParam().message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Syntax, CommandLineRefuses,
-    ::testing::Values(
-        Refusal{"UnknownOption", {u"--bogus"_s}, u"неизвестный параметр --bogus (см. --help)"_s},
+INSTANTIATE_TEST_SUITE_P(Syntax, CommandLineRefuses,
+    ::testing::Values(Refusal{"UnknownOption", {u"--bogus"_s}, u"неизвестный параметр --bogus (см. --help)"_s},
         Refusal{"UnknownAfterAMode", {u"--render"_s, u"a.png"_s, u"--colour=red"_s},
-                u"неизвестный параметр --colour (см. --help)"_s},
+            u"неизвестный параметр --colour (см. --help)"_s},
         Refusal{"ShortOption", {u"-x"_s}, u"неизвестный параметр -x (см. --help)"_s},
         Refusal{"MissingValue", {u"--render"_s}, u"параметру --render нужно значение (см. --help)"_s},
         Refusal{"MissingValueAtTheEnd", {u"--render=a.png"_s, u"--order"_s},
-                u"параметру --order нужно значение (см. --help)"_s},
+            u"параметру --order нужно значение (см. --help)"_s},
         Refusal{"FlagWithAValue", {u"--version=2"_s}, u"параметр --version не принимает значения"_s},
         Refusal{"GivenTwiceInBothForms", {u"--render"_s, u"a.png"_s, u"--order=1"_s, u"--order"_s, u"2"_s},
-                u"параметр --order задан дважды"_s},
+            u"параметр --order задан дважды"_s},
         Refusal{"StrayArgument", {u"--render"_s, u"a.png"_s, u"extra"_s}, u"лишний аргумент «extra» (см. --help)"_s},
         Refusal{"TwoFiles", {u"a.gratinglab-task"_s, u"b.gratinglab-task"_s},
-                u"лишний аргумент «b.gratinglab-task» (см. --help)"_s},
+            u"лишний аргумент «b.gratinglab-task» (см. --help)"_s},
         Refusal{"AFileWithTheKey", {u"--answer-key=k.gratinglab-teacher"_s, u"a.gratinglab-task"_s},
-                u"лишний аргумент «a.gratinglab-task» (см. --help)"_s},
+            u"лишний аргумент «a.gratinglab-task» (см. --help)"_s},
         Refusal{"VariantsWithTheKey", {u"--answer-key=k.gratinglab-teacher"_s, u"--variants=6"_s},
-                u"параметр --variants нельзя задать с --answer-key"_s},
+            u"параметр --variants нельзя задать с --answer-key"_s},
         Refusal{"ClassFolderWithoutANewTask", {u"--class-folder"_s, u"d"_s},
-                u"параметр --class-folder задаётся только с --new-task (см. --help)"_s},
+            u"параметр --class-folder задаётся только с --new-task (см. --help)"_s},
         Refusal{"TwoModes", {u"--screenshot=a.png"_s, u"--render=b.png"_s},
-                u"--screenshot и --render нельзя задать вместе"_s},
+            u"--screenshot и --render нельзя задать вместе"_s},
         Refusal{"RenderOptionWithoutRender", {u"--state"_s, u"s.json"_s},
-                u"параметр --state задаётся только с --render (см. --help)"_s},
+            u"параметр --state задаётся только с --render (см. --help)"_s},
         Refusal{"OptionOfAnotherMode", {u"--answer-key"_s, u"9Б"_s, u"--order"_s, u"2"_s},
-                u"параметр --order нельзя задать с --answer-key"_s},
+            u"параметр --order нельзя задать с --answer-key"_s},
         Refusal{"OnlyResultsMayRepeat",
-                {u"--class-report=k"_s, u"--results=a"_s, u"--csv=a.csv"_s, u"--results=b"_s, u"--csv=b.csv"_s},
-                u"параметр --csv задан дважды"_s},
+            {u"--class-report=k"_s, u"--results=a"_s, u"--csv=a.csv"_s, u"--results=b"_s, u"--csv=b.csv"_s},
+            u"параметр --csv задан дважды"_s},
         Refusal{"ResultsWithoutTheClassReport", {u"--answer-key=k"_s, u"--results=a"_s},
-                u"параметр --results нельзя задать с --answer-key"_s},
-        Refusal{"PupilInRenderMode",
-                {u"--render=a.png"_s, u"--task=9Б"_s, u"--variant=1"_s, u"--pupil"_s, u"Иванов"_s},
-                u"параметр --pupil нельзя задать с --render"_s}),
+            u"параметр --results нельзя задать с --answer-key"_s},
+        Refusal{"PupilInRenderMode", {u"--render=a.png"_s, u"--task=9Б"_s, u"--variant=1"_s, u"--pupil"_s, u"Иванов"_s},
+            u"параметр --pupil нельзя задать с --render"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CommandLine, ChoosesTheModeAndKeepsEveryValue)
@@ -75,8 +72,8 @@ TEST(CommandLine, ChoosesTheModeAndKeepsEveryValue)
     const CommandLine pupil = parseCommandLine({u"9Б.gratinglab-task"_s, u"--pupil"_s, u"Иванов"_s});
     EXPECT_EQ(pupil.mode, Mode::Window);
     EXPECT_EQ(pupil.file, u"9Б.gratinglab-task"_s);
-    const CommandLine report = parseCommandLine({u"--results"_s, u"Результаты"_s, u"--class-report=k"_s,
-                                                 u"--results=/media/usb"_s, u"--pdf=r.pdf"_s});
+    const CommandLine report = parseCommandLine(
+        {u"--results"_s, u"Результаты"_s, u"--class-report=k"_s, u"--results=/media/usb"_s, u"--pdf=r.pdf"_s});
     EXPECT_EQ(report.mode, Mode::ClassReport);
     EXPECT_EQ(report.options.values(u"results"_s), (QStringList{u"Результаты"_s, u"/media/usb"_s}));
 

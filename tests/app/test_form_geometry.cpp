@@ -61,35 +61,31 @@ using namespace bench;
 
 const QRect kStrip(kStripTopLeft, QSize(kStripWidth, kStripHeight));
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, FormGeometry,
-    testing::Values(
-        GeometryFact{"BenchCanvas", [](const Forms &f) { return rect(f.experiment.Img_osn->geometry()); },
-                     rect(QRect(kBenchCanvasTopLeft, QSize(kBenchWidth, kBenchHeight)))},
+INSTANTIATE_TEST_SUITE_P(Controls, FormGeometry,
+    testing::Values(GeometryFact{"BenchCanvas", [](const Forms &f) { return rect(f.experiment.Img_osn->geometry()); },
+                        rect(QRect(kBenchCanvasTopLeft, QSize(kBenchWidth, kBenchHeight)))},
         GeometryFact{"CurveCanvasSize", [](const Forms &f) { return size(f.experiment.Img_mx->size()); },
-                     size(QSize(kCurveWidth, kCurveHeight))},
+            size(QSize(kCurveWidth, kCurveHeight))},
         GeometryFact{"PhiPictureAboveTheAxis", [](const Forms &f) { return std::vector{f.experiment.Img_f->y()}; },
-                     {kPhiTopAbove}},
+            {kPhiTopAbove}},
         GeometryFact{"SpectrumStrip", [](const Forms &f) { return rect(f.experiment.Img_spektr->geometry()); },
-                     rect(kStrip)},
+            rect(kStrip)},
         GeometryFact{"StripFrameOnePixelAround",
-                     [](const Forms &f) { return rect(f.experiment.Shp_spektr->geometry()); },
-                     rect(kStrip.adjusted(-1, -1, 1, 1))},
+            [](const Forms &f) { return rect(f.experiment.Shp_spektr->geometry()); },
+            rect(kStrip.adjusted(-1, -1, 1, 1))},
         GeometryFact{"SliderAt380nm", [](const Forms &f) { return point(f.experiment.Img_vizir->pos()); },
-                     point(sliderTopLeftAt(0))},
+            point(sliderTopLeftAt(0))},
         // At 760 nm the slider's right edge meets the strip's.
         GeometryFact{"SliderAt760nmEndsWithTheStrip",
-                     [](const Forms &f) {
-                         const QRect strip = f.experiment.Img_spektr->geometry();
-                         return std::vector{strip.x() + strip.width() - f.experiment.Img_vizir->width()};
+            [](const Forms &f) {
+    const QRect strip = f.experiment.Img_spektr->geometry();
+    return std::vector{strip.x() + strip.width() - f.experiment.Img_vizir->width()};
                      },
-                     {kSliderLeftMax}},
+            {kSliderLeftMax}},
         // The light colour is read from the strip's row under the slider's top.
         GeometryFact{"SliderTopIsTheColourRow",
-                     [](const Forms &f) {
-                         return std::vector{f.experiment.Img_vizir->y() - f.experiment.Img_spektr->y()};
-                     },
-                     {kStripColourRow}},
+            [](const Forms &f) { return std::vector{f.experiment.Img_vizir->y() - f.experiment.Img_spektr->y()}; },
+            {kStripColourRow}},
         GeometryFact{"Window", [](const Forms &f) { return size(f.windowHost.size()); }, size(kWindowSize)}),
     [](const auto &info) { return std::string(info.param.name); });
 

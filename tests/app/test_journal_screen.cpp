@@ -91,8 +91,8 @@ TEST_F(JournalScreenTest, JournalButtonShowsTheChecksAndLeavesTheBenchAsItWas)
 
     press(ui().Button7);
     EXPECT_TRUE(ui().P4->isVisible());
-    for (QWidget *panel : {static_cast<QWidget *>(ui().P1), static_cast<QWidget *>(ui().P2),
-                           static_cast<QWidget *>(ui().P3)})
+    for (QWidget *panel :
+        {static_cast<QWidget *>(ui().P1), static_cast<QWidget *>(ui().P2), static_cast<QWidget *>(ui().P3)})
         EXPECT_FALSE(panel->isVisible()) << panel->objectName().toStdString();
     EXPECT_EQ(ui().P4->geometry(), QRect(0, 0, 992, 617));
     EXPECT_EQ(jr().Tbl_zhurnal->model()->rowCount(), 2);
@@ -117,9 +117,9 @@ TEST_F(JournalScreenTest, TabWalksTheBottomRowThenTheJournal)
         walked.append(QApplication::focusWidget()->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(walked, (QStringList{u"Button1"_s, u"Button2"_s, u"Button3"_s, u"Button7"_s, u"Button4"_s,
-                                   u"Button5"_s, u"Ed_uchenik"_s, u"Ed_klass"_s, u"Tbl_zhurnal"_s,
-                                   u"Btn_ochistit"_s, u"Btn_sohranit"_s, u"Btn_pechat"_s}));
+    EXPECT_EQ(walked,
+        (QStringList{u"Button1"_s, u"Button2"_s, u"Button3"_s, u"Button7"_s, u"Button4"_s, u"Button5"_s,
+            u"Ed_uchenik"_s, u"Ed_klass"_s, u"Tbl_zhurnal"_s, u"Btn_ochistit"_s, u"Btn_sohranit"_s, u"Btn_pechat"_s}));
 }
 
 TEST_F(JournalScreenTest, ScreenReaderReadsTheTableCellByCell)
@@ -136,8 +136,8 @@ TEST_F(JournalScreenTest, ScreenReaderReadsTheTableCellByCell)
     QStringList read;
     for (int c = 0; c < cells->columnCount(); ++c)
         read.append(cells->cellAt(0, c)->text(QAccessible::Name));
-    EXPECT_EQ(read, (QStringList{u"1"_s, u"10:15:00"_s, u"380"_s, u"1,0"_s, u"1"_s, u"1,90"_s, u"380,0"_s,
-                                 u"380"_s, u"Верно"_s}));
+    EXPECT_EQ(read,
+        (QStringList{u"1"_s, u"10:15:00"_s, u"380"_s, u"1,0"_s, u"1"_s, u"1,90"_s, u"380,0"_s, u"380"_s, u"Верно"_s}));
     QAccessibleTableCellInterface *cell = cells->cellAt(0, 6)->tableCellInterface();
     ASSERT_NE(cell, nullptr);
     // Qt hands the header cells over to the caller, who gives them to the
@@ -205,9 +205,10 @@ TEST_F(JournalScreenTest, UnwritableFileIsReportedAndTheJournalKept)
     press(jr().Btn_sohranit);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes.shown()[0].text, u"Не удалось сохранить журнал в файл «"_s + missing
-                                         + u"»: такой папки нет. Записи журнала сохранены в программе; "
-                                           u"выберите другое место."_s);
+    EXPECT_EQ(boxes.shown()[0].text,
+        u"Не удалось сохранить журнал в файл «"_s + missing
+            + u"»: такой папки нет. Записи журнала сохранены в программе; "
+              u"выберите другое место."_s);
     EXPECT_EQ(rows(), 1);
     EXPECT_TRUE(form().journal().model().hasUnsavedRows());
     EXPECT_FALSE(QFile::exists(missing));
@@ -267,14 +268,13 @@ TEST_P(ClosePromptTest, UnsavedRowsAreAskedAbout)
     EXPECT_EQ(rows(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ClosePromptTest,
+INSTANTIATE_TEST_SUITE_P(Answers, ClosePromptTest,
     ::testing::Values(CloseCase{"SaveWritesThenCloses", u"Сохранить", CloseBy::Button5, true, true},
-                      CloseCase{"DontSaveCloses", u"Не сохранять", CloseBy::Button5, true, false},
-                      CloseCase{"CancelKeepsRunning", u"Отмена", CloseBy::Button5, false, false},
-                      CloseCase{"CloseBoxAsksToo", u"Отмена", CloseBy::WindowSystem, false, false},
-                      CloseCase{"CloseBoxDontSave", u"Не сохранять", CloseBy::WindowSystem, true, false},
-                      CloseCase{"NoRowsClosesAtOnce", nullptr, CloseBy::Button5, true, false}),
+        CloseCase{"DontSaveCloses", u"Не сохранять", CloseBy::Button5, true, false},
+        CloseCase{"CancelKeepsRunning", u"Отмена", CloseBy::Button5, false, false},
+        CloseCase{"CloseBoxAsksToo", u"Отмена", CloseBy::WindowSystem, false, false},
+        CloseCase{"CloseBoxDontSave", u"Не сохранять", CloseBy::WindowSystem, true, false},
+        CloseCase{"NoRowsClosesAtOnce", nullptr, CloseBy::Button5, true, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Saving from the question fails: the program stays, with its rows.

@@ -22,8 +22,8 @@ namespace {
 QWidget *visiblePanel(Ui::TForm1 &ui)
 {
     QWidget *shown = nullptr;
-    for (QWidget *panel : {static_cast<QWidget *>(ui.P1), static_cast<QWidget *>(ui.P2),
-                           static_cast<QWidget *>(ui.P3)}) {
+    for (QWidget *panel :
+        {static_cast<QWidget *>(ui.P1), static_cast<QWidget *>(ui.P2), static_cast<QWidget *>(ui.P3)}) {
         if (panel->isVisible()) {
             EXPECT_EQ(shown, nullptr) << "two screens at once";
             shown = panel;
@@ -124,10 +124,10 @@ TEST_F(WindowTest, PanelsShareOneAreaAndOnlyTheExperimentPanelHasABevel)
     showWindow();
     press(ui().Button2);
     const QImage shot = form().grab().toImage();
-    EXPECT_EQ(shot.pixel(4, 300), qRgb(255, 255, 255));     // between bevel and GroupBox3
-    EXPECT_EQ(shot.pixel(12, 300), qRgb(255, 255, 255));    // inside GroupBox3, left of the canvas
-    EXPECT_EQ(shot.pixel(600, 590), qRgb(255, 255, 255));   // inside GroupBox4
-    EXPECT_NE(shot.pixel(0, 300), shot.pixel(991, 300));    // light left edge, dark right edge
+    EXPECT_EQ(shot.pixel(4, 300), qRgb(255, 255, 255));   // between bevel and GroupBox3
+    EXPECT_EQ(shot.pixel(12, 300), qRgb(255, 255, 255));  // inside GroupBox3, left of the canvas
+    EXPECT_EQ(shot.pixel(600, 590), qRgb(255, 255, 255)); // inside GroupBox4
+    EXPECT_NE(shot.pixel(0, 300), shot.pixel(991, 300));  // light left edge, dark right edge
     press(ui().Button1);
     EXPECT_EQ(form().grab().toImage().pixel(12, 590), qRgb(255, 255, 255)); // inside GroupBox1
 }
@@ -153,13 +153,10 @@ TEST_P(BottomRowTest, ButtonStandsInTheRowWithItsCaptionAndFont)
 }
 
 INSTANTIATE_TEST_SUITE_P(Row, BottomRowTest,
-                         ::testing::Values(BottomButton{"Button4", 5, u"Заставка"},
-                                           BottomButton{"Button1", 141, u"Ход работы"},
-                                           BottomButton{"Button2", 277, u"Эксперимент"},
-                                           BottomButton{"Button3", 413, u"Калькулятор"},
-                                           BottomButton{"Button7", 549, u"Журнал"},
-                                           BottomButton{"Button5", 840, u"Закрыть"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(BottomButton{"Button4", 5, u"Заставка"}, BottomButton{"Button1", 141, u"Ход работы"},
+        BottomButton{"Button2", 277, u"Эксперимент"}, BottomButton{"Button3", 413, u"Калькулятор"},
+        BottomButton{"Button7", 549, u"Журнал"}, BottomButton{"Button5", 840, u"Закрыть"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct Switching {
     const char *name;
@@ -181,15 +178,11 @@ TEST_P(SwitchingTest, OnlyThePressedScreenIsShown)
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, SwitchingTest,
-                         ::testing::Values(Switching{"Nothing", {}, 1},
-                                           Switching{"Procedure", {1}, 2},
-                                           Switching{"Experiment", {2}, 3},
-                                           Switching{"ExperimentAgain", {2, 2}, 3},
-                                           Switching{"TitleAgain", {4, 4}, 1},
-                                           Switching{"BackToTitle", {1, 2, 4}, 1},
-                                           Switching{"BackToProcedure", {2, 4, 1}, 2},
-                                           Switching{"ProcedureAgain", {1, 1}, 2}),
-                         [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(Switching{"Nothing", {}, 1}, Switching{"Procedure", {1}, 2}, Switching{"Experiment", {2}, 3},
+        Switching{"ExperimentAgain", {2, 2}, 3}, Switching{"TitleAgain", {4, 4}, 1},
+        Switching{"BackToTitle", {1, 2, 4}, 1}, Switching{"BackToProcedure", {2, 4, 1}, 2},
+        Switching{"ProcedureAgain", {1, 1}, 2}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, LeavingTheExperimentAndComingBackKeepsEverything)
 {
@@ -205,9 +198,8 @@ TEST_F(WindowTest, LeavingTheExperimentAndComingBackKeepsEverything)
 
     const QImage before = canvas();
     const auto state = bench().state();
-    const QStringList texts{exp().Ed_mkm->text(), exp().Ed_d->text(), exp().Ed_ym->text(),
-                            exp().Ed_k->text(),   exp().Edit5->text(), exp().Lbl_otv->text(),
-                            exp().Button6->text()};
+    const QStringList texts{exp().Ed_mkm->text(), exp().Ed_d->text(), exp().Ed_ym->text(), exp().Ed_k->text(),
+        exp().Edit5->text(), exp().Lbl_otv->text(), exp().Button6->text()};
     ASSERT_EQ(texts[4], u"380");
     ASSERT_FALSE(texts[5].isEmpty());
     ASSERT_EQ(texts[6], u"Сброс");
@@ -221,9 +213,8 @@ TEST_F(WindowTest, LeavingTheExperimentAndComingBackKeepsEverything)
     EXPECT_EQ(bench().state().d_gr, state.d_gr);
     EXPECT_EQ(bench().state().k_sel, -2);
     EXPECT_EQ(bench().state().mx_len, state.mx_len);
-    const QStringList after{exp().Ed_mkm->text(), exp().Ed_d->text(), exp().Ed_ym->text(),
-                            exp().Ed_k->text(),   exp().Edit5->text(), exp().Lbl_otv->text(),
-                            exp().Button6->text()};
+    const QStringList after{exp().Ed_mkm->text(), exp().Ed_d->text(), exp().Ed_ym->text(), exp().Ed_k->text(),
+        exp().Edit5->text(), exp().Lbl_otv->text(), exp().Button6->text()};
     EXPECT_EQ(after, texts);
     EXPECT_EQ(exp().Img_ugd->isHidden(), false);
     // What the window shows is the canvas as it was left.
@@ -254,15 +245,15 @@ TEST_P(TabOrderTest, TabWalksTheBottomRowThenTheExperimentFields)
     // After the check button: the bench picture, the spectrum strip, the
     // measuring cursor and the source control.
     if (experiment)
-        expected << u"Ed_d"_s << u"Ed_ym"_s << u"Ed_k"_s << u"Edit5"_s << u"Ed_mkm"_s << u"Button6"_s
-                 << u"Img_osn"_s << u"Img_vizir"_s << u"Img_cursor"_s << u"Cmb_source"_s;
+        expected << u"Ed_d"_s << u"Ed_ym"_s << u"Ed_k"_s << u"Edit5"_s << u"Ed_mkm"_s << u"Button6"_s << u"Img_osn"_s
+                 << u"Img_vizir"_s << u"Img_cursor"_s << u"Cmb_source"_s;
     while (expected.size() < 17)
         expected.append(expected.mid(0, 17 - expected.size()));
     EXPECT_EQ(walked, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, TabOrderTest, ::testing::Values(false, true),
-                         [](const auto &info) { return info.param ? "Experiment" : "Title"; });
+    [](const auto &info) { return info.param ? "Experiment" : "Title"; });
 
 TEST_F(WindowTest, CloseButtonClosesTheWindow)
 {
@@ -358,17 +349,14 @@ class ApplicationTitleTest : public ::testing::TestWithParam<TitleCase> {};
 TEST_P(ApplicationTitleTest, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase)
 {
     EXPECT_EQ(Application::titleFromProgramPath(QString::fromUtf8(GetParam().path)),
-              QString::fromUtf8(GetParam().title));
+        QString::fromUtf8(GetParam().title));
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ApplicationTitleTest,
-                         ::testing::Values(TitleCase{"/usr/bin/gratinglab", "gratinglab"},
-                                           TitleCase{"C:\\Program Files\\Lab\\GRATINGLAB.EXE", "Gratinglab"},
-                                           TitleCase{"./Grating.Lab.exe", "Grating"},
-                                           TitleCase{"/opt/lab/MyLab", "Mylab"},
-                                           TitleCase{"gratinglab", "gratinglab"},
-                                           TitleCase{"/opt/lab/.hidden", ""}),
-                         [](const auto &info) { return case_name::spelled(QString::fromUtf8(info.param.path)); });
+    ::testing::Values(TitleCase{"/usr/bin/gratinglab", "gratinglab"},
+        TitleCase{"C:\\Program Files\\Lab\\GRATINGLAB.EXE", "Gratinglab"}, TitleCase{"./Grating.Lab.exe", "Grating"},
+        TitleCase{"/opt/lab/MyLab", "Mylab"}, TitleCase{"gratinglab", "gratinglab"}, TitleCase{"/opt/lab/.hidden", ""}),
+    [](const auto &info) { return case_name::spelled(QString::fromUtf8(info.param.path)); });
 
 // The wavelength field holds a typed non-number; the spinner's step changes
 // the grating, then its render fails. The box reports it, and the program

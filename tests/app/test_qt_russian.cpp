@@ -52,7 +52,9 @@ QStringList contextMenuOfTheAnswerField(TForm1 &form)
 QStringList captionsOfDialog(const std::function<void()> &open)
 {
     QStringList texts;
-    QMetaObject::invokeMethod(qApp, [&texts] {
+    QMetaObject::invokeMethod(
+        qApp,
+        [&texts] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
@@ -68,7 +70,8 @@ QStringList captionsOfDialog(const std::function<void()> &open)
                 texts.append(model->index(row, 0).data().toString());
         }
         dialog->reject();
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
     open();
     return texts;
 }
@@ -86,7 +89,7 @@ QStringList journalPrintDialog(TForm1 &form)
 QStringList standardButtons(TForm1 &form)
 {
     QMessageBox box(QMessageBox::Question, u"?"_s, u"?"_s,
-                    QMessageBox::Save | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No, &form);
+        QMessageBox::Save | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No, &form);
     QStringList texts;
     for (const QAbstractButton *button : box.buttons())
         texts.append(readable(button->text()));
@@ -116,18 +119,14 @@ TEST_P(QtOwnTexts, AreRussian)
             << QString::fromUtf16(word).toStdString() << " is not among: " << captions.join(u" | ").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Surfaces, QtOwnTexts,
+INSTANTIATE_TEST_SUITE_P(Surfaces, QtOwnTexts,
     testing::Values(QtSurface{"AnswerFieldContextMenu", contextMenuOfTheAnswerField,
-                              {u"Отменить действие", u"Вырезать", u"Копировать", u"Вставить", u"Удалить",
-                               u"Выделить всё"}},
-                    QtSurface{"JournalSaveDialog", journalSaveDialog,
-                              {u"Компьютер", u"Имя", u"Размер", u"Тип", u"Дата изменения", u"Имя файла:",
-                               u"Типы файлов:", u"Сохранить", u"Отмена"}},
-                    QtSurface{"JournalPrintDialog", journalPrintDialog,
-                              {u"Печать", u"Отмена", u"Свойства", u"Количество копий:"}},
-                    QtSurface{"MessageBoxStandardButtons", standardButtons,
-                              {u"Сохранить", u"Отмена", u"Да", u"Нет"}}),
+                        {u"Отменить действие", u"Вырезать", u"Копировать", u"Вставить", u"Удалить", u"Выделить всё"}},
+        QtSurface{"JournalSaveDialog", journalSaveDialog,
+            {u"Компьютер", u"Имя", u"Размер", u"Тип", u"Дата изменения", u"Имя файла:", u"Типы файлов:", u"Сохранить",
+                u"Отмена"}},
+        QtSurface{"JournalPrintDialog", journalPrintDialog, {u"Печать", u"Отмена", u"Свойства", u"Количество копий:"}},
+        QtSurface{"MessageBoxStandardButtons", standardButtons, {u"Сохранить", u"Отмена", u"Да", u"Нет"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The cases above once more, in a program of their own under each locale:
@@ -162,10 +161,11 @@ TEST_P(QtOwnTextsUnderLocale, AreRussian)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, QtOwnTextsUnderLocale, testing::Values("C.UTF-8", "ru_RU.UTF-8"),
-                         [](const auto &info) {
-                             std::string name = info.param;
-                             std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-                             return name;
-                         });
+    [](const auto &info) {
+    std::string name = info.param;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+    return name;
+});
 
 } // namespace

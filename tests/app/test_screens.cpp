@@ -2,12 +2,12 @@
 
 #include "image_control.h"
 #include "label_control.h"
+#include "manual_clock.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
 #include "screenshot_mode.h"
 #include "spectrum.h"
 #include "ui_procedure_screen.h"
-#include "manual_clock.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -151,10 +151,10 @@ TEST(FormLayout, DeclaredVisibilityBeforeAnyRender)
     Ui::ExperimentScreen ui;
     ui.setupUi(&host);
     for (QWidget *w : std::initializer_list<QWidget *>{ui.Img_lin, ui.Img_mx, ui.Img_ldn, ui.Img_rdn, ui.Img_dldn,
-                                                        ui.Img_dlup, ui.Img_ugu})
+             ui.Img_dlup, ui.Img_ugu})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
     for (QWidget *w : std::initializer_list<QWidget *>{ui.Img_osn, ui.Img_ugd, ui.Img_f, ui.Img0, ui.Img_vizir,
-                                                        ui.Img_dl_dn, ui.Img_dl_up})
+             ui.Img_dl_dn, ui.Img_dl_up})
         EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
     EXPECT_EQ(ui.Img_vizir->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(ui.Img_ugu->cursor().shape(), Qt::PointingHandCursor);
@@ -209,9 +209,8 @@ TEST_F(ScreensTest, ExperimentLabelsLeaveRoomForTheControlsOverThem)
     QWidget *box = exp().GroupBox4;
     const QList<QWidget *> labels{exp().Label4, exp().Label6, exp().Label7, exp().Label8, exp().Label5};
     const QImage text = renderOnly(box, labels);
-    for (QWidget *control : std::initializer_list<QWidget *>{exp().Ed_d, exp().SpinButton1, exp().Ed_mkm,
-                                                              exp().Ed_ym, exp().Ed_k, exp().Edit5, exp().Image6,
-                                                              exp().Img_dl_dn, exp().Shp_spektr, exp().Button6})
+    for (QWidget *control : std::initializer_list<QWidget *>{exp().Ed_d, exp().SpinButton1, exp().Ed_mkm, exp().Ed_ym,
+             exp().Ed_k, exp().Edit5, exp().Image6, exp().Img_dl_dn, exp().Shp_spektr, exp().Button6})
         EXPECT_EQ(inkIn(text, control->geometry()), 0) << control->objectName().toStdString();
     EXPECT_EQ(inkUnder(text, exp().Image4), 0);
 
@@ -298,23 +297,21 @@ TEST_P(ScreenshotArgumentsTest, AreReadOrRefused)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, ScreenshotArgumentsTest,
+INSTANTIATE_TEST_SUITE_P(Arguments, ScreenshotArgumentsTest,
     ::testing::Values(
         ScreenshotArgs{"ImageAloneShowsTheTitle", {u"--screenshot"_s, u"out.png"_s}, true, ScreenshotOptions::Title},
         ScreenshotArgs{"JoinedValuesChooseTheProcedure", {u"--screenshot=out.png"_s, u"--screen=procedure"_s}, true,
-                       ScreenshotOptions::Procedure},
+            ScreenshotOptions::Procedure},
         ScreenshotArgs{"ScreenBeforeImageChoosesTheExperiment",
-                       {u"--screen"_s, u"experiment"_s, u"--screenshot"_s, u"out.png"_s}, true,
-                       ScreenshotOptions::Experiment},
+            {u"--screen"_s, u"experiment"_s, u"--screenshot"_s, u"out.png"_s}, true, ScreenshotOptions::Experiment},
         ScreenshotArgs{"JournalScreen", {u"--screenshot"_s, u"out.png"_s, u"--screen=journal"_s}, true,
-                       ScreenshotOptions::Journal},
+            ScreenshotOptions::Journal},
         ScreenshotArgs{"MissingImagePath", {u"--screenshot"_s}, false, ScreenshotOptions::Title},
         ScreenshotArgs{"UnknownScreen", {u"--screenshot"_s, u"out.png"_s, u"--screen"_s, u"bench"_s}, false,
-                       ScreenshotOptions::Title},
+            ScreenshotOptions::Title},
         ScreenshotArgs{"ScreenWithoutImage", {u"--screen"_s, u"title"_s}, false, ScreenshotOptions::Title},
         ScreenshotArgs{"StrayArgument", {u"--screenshot"_s, u"out.png"_s, u"extra"_s}, false,
-                       ScreenshotOptions::Title}),
+            ScreenshotOptions::Title}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct BenchSteps {
@@ -357,7 +354,7 @@ TEST_P(WindowShowsTheSession, AfterTheSameActionsByMouse)
 
     ASSERT_EQ(form.session().state().dl_ofs, s.wavelength - 380);
     EXPECT_EQ(f.Img_osn->grab().toImage().convertToFormat(QImage::Format_RGB32),
-              oracle.scene().benchCanvas().image().convertToFormat(QImage::Format_RGB32));
+        oracle.scene().benchCanvas().image().convertToFormat(QImage::Format_RGB32));
     for (int i = 0; i < bench::kTextFieldCount; ++i)
         EXPECT_EQ(form.experiment().field(bench::TextField(i))->text(), oracle.text(bench::TextField(i))) << i;
     EXPECT_EQ(form.session().state().mx_len, oracle.state().mx_len);
@@ -373,10 +370,7 @@ TEST_P(WindowShowsTheSession, AfterTheSameActionsByMouse)
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, WindowShowsTheSession,
-                         ::testing::Values(BenchSteps{"Start", 380, 0, 1},
-                                           BenchSteps{"Yellow", 580, 0, 2},
-                                           BenchSteps{"BelowAxis", 500, 10, -3},
-                                           BenchSteps{"Central", 650, 5, 0},
-                                           BenchSteps{"FallBack", 380, 20, 8},
-                                           BenchSteps{"Red", 760, 20, -3}),
-                         [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(BenchSteps{"Start", 380, 0, 1}, BenchSteps{"Yellow", 580, 0, 2},
+        BenchSteps{"BelowAxis", 500, 10, -3}, BenchSteps{"Central", 650, 5, 0}, BenchSteps{"FallBack", 380, 20, 8},
+        BenchSteps{"Red", 760, 20, -3}),
+    [](const auto &info) { return std::string(info.param.name); });

@@ -5,8 +5,8 @@
 
 #include "journal.h"
 #include "save_file.h"
-#include "task_files.h"
 #include "task_dialog.h"
+#include "task_files.h"
 #include "task_look.h"
 #include "task_texts.h"
 #include "ui_task_dialog.h"
@@ -67,7 +67,7 @@ TEST_F(TaskWindow, TheLampTakesThePlaceOfTheStripSliderAndArrows)
     start(6);
     EXPECT_EQ(form().windowTitle(), TForm1::caption() + u" — контрольное задание, вариант 6"_s);
     for (QWidget *w : std::initializer_list<QWidget *>{exp().Shp_spektr, exp().Img_spektr, exp().Img_vizir,
-                                                         exp().Img_dl_dn, exp().Img_dl_up})
+             exp().Img_dl_dn, exp().Img_dl_up})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     QLabel *lamp = look().lampLabel();
     EXPECT_TRUE(lamp->isVisible());
@@ -112,11 +112,11 @@ TEST_F(TaskWindow, TheHintStandsBesideTheVerdictCoveringNoControl)
     // Every text the label can show fits in it, and the lamp's in its own.
     for (const TaskHint h : {TaskHint::Units, TaskHint::NeighbourOrder, TaskHint::CentralMaximum, TaskHint::Rounding})
         EXPECT_LE(hint->fontMetrics().boundingRect(hint->rect(), Qt::TextWordWrap, bench::hintText(h)).height(),
-                  hint->height())
+            hint->height())
             << bench::hintText(h).toStdString();
     for (const bench::LampLine &line : bench::kLampLines)
         EXPECT_LE(hint->fontMetrics().boundingRect(hint->rect(), Qt::TextWordWrap, bench::lineName(line)).height(),
-                  hint->height());
+            hint->height());
     QLabel *lamp = look().lampLabel();
     EXPECT_LE(lamp->fontMetrics().boundingRect(lamp->text()).width(), lamp->width());
 
@@ -185,10 +185,12 @@ TEST(TaskDialog, ATaskFileGivesTheCodeAndTheNameGivesTheVariant)
     const QString withList = dir.filePath(u"список.gratinglab-task"_s);
     const QString withoutList = dir.filePath(u"без списка.gratinglab-task"_s);
     const QString teacher = dir.filePath(u"ключ.gratinglab-teacher"_s);
-    ASSERT_TRUE(classroom::saveFile(withList, classroom::taskFileBytes(listed, classroom::TaskFileKind::Pupils)).isEmpty());
     ASSERT_TRUE(
-        classroom::saveFile(withoutList, classroom::taskFileBytes(unlisted, classroom::TaskFileKind::Pupils)).isEmpty());
-    ASSERT_TRUE(classroom::saveFile(teacher, classroom::taskFileBytes(listed, classroom::TaskFileKind::Teacher)).isEmpty());
+        classroom::saveFile(withList, classroom::taskFileBytes(listed, classroom::TaskFileKind::Pupils)).isEmpty());
+    ASSERT_TRUE(classroom::saveFile(withoutList, classroom::taskFileBytes(unlisted, classroom::TaskFileKind::Pupils))
+                    .isEmpty());
+    ASSERT_TRUE(
+        classroom::saveFile(teacher, classroom::taskFileBytes(listed, classroom::TaskFileKind::Teacher)).isEmpty());
 
     TaskDialog dialog;
     Ui::TaskDialog &f = dialog.ui();
@@ -197,7 +199,7 @@ TEST(TaskDialog, ATaskFileGivesTheCodeAndTheNameGivesTheVariant)
     f.Ed_code->setText(u"9Б"_s);
     f.Btn_openFile->click();
     EXPECT_EQ(f.Lbl_message->text(),
-              u"«ключ.gratinglab-teacher» — файл учителя с ключом ответов, а не файл задания для учеников."_s);
+        u"«ключ.gratinglab-teacher» — файл учителя с ключом ответов, а не файл задания для учеников."_s);
     EXPECT_EQ(f.Ed_code->text(), u"9Б"_s);
     EXPECT_FALSE(f.Ed_code->isReadOnly());
 

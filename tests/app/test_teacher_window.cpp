@@ -144,7 +144,7 @@ TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
     f.Te_pupils->setPlainText(u"Иванов Пётр\nПетрова Анна\nиванов пётр\n"_s);
     f.Btn_save->click();
     EXPECT_EQ(f.Lbl_message->text(),
-              u"Строка 3: этот ученик уже есть в строке 1. Допишите к одинаковым именам что-нибудь отличающее."_s);
+        u"Строка 3: этот ученик уже есть в строке 1. Допишите к одинаковым именам что-нибудь отличающее."_s);
     EXPECT_TRUE(dialogs.captions.isEmpty());
 
     f.Rb_count->setChecked(true);
@@ -157,7 +157,8 @@ TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
 
     dialogs.answers = {path("missing/t")};
     f.Btn_save->click();
-    EXPECT_TRUE(f.Lbl_message->text().startsWith(u"Не удалось записать файл «"_s)) << f.Lbl_message->text().toStdString();
+    EXPECT_TRUE(f.Lbl_message->text().startsWith(u"Не удалось записать файл «"_s))
+        << f.Lbl_message->text().toStdString();
     EXPECT_FALSE(window.task().has_value());
 
     QFile task(path("pupils.gratinglab-task"));
@@ -166,8 +167,9 @@ TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
     task.close();
     dialogs.answers = {path("pupils.gratinglab-task")};
     f.Btn_open->click();
-    EXPECT_EQ(f.Lbl_message->text(), u"«pupils.gratinglab-task» — файл задания для учеников; ключ ответов есть только "
-                                     u"в файле учителя (.gratinglab-teacher)."_s);
+    EXPECT_EQ(f.Lbl_message->text(),
+        u"«pupils.gratinglab-task» — файл задания для учеников; ключ ответов есть только "
+        u"в файле учителя (.gratinglab-teacher)."_s);
     EXPECT_EQ(f.Tbl_key->rowCount(), 0);
     EXPECT_FALSE(f.Btn_print->isEnabled());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"pupils.gratinglab-task"_s});
@@ -194,7 +196,7 @@ TEST_F(TeacherWindowTest, ResultsFollowTheClassFolderAndAreExported)
     edited.replace("\"Неверно !\"", "\"Верно !\"");
     samples::write(path("Результаты/d.gratinglab-result"), edited);
     samples::write(path("Результаты/i.gratinglab-result"),
-                   classroom::resultFileBytes(samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::Right})));
+        classroom::resultFileBytes(samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::Right})));
     clock.advance(classroom::ClassResultsWatch::kRescanMs);
     EXPECT_EQ(r.Tbl_results->item(5, 9)->text(), u"5"_s);
     EXPECT_EQ(r.Tbl_results->item(4, 10)->text(), u"файл изменён"_s);

@@ -25,8 +25,8 @@ inline classroom::ClassroomTask task9B()
     t.code = u"9Б"_s;
     t.created = QDate(2026, 12, 9);
     t.variants = 6;
-    const QStringList names{u"Алексеев Иван"_s, u"Борисова Мария"_s, u"Васильева Ольга"_s,
-                            u"Григорьев Пётр"_s, u"Дмитриев Олег"_s, u"Иванов Пётр"_s};
+    const QStringList names{u"Алексеев Иван"_s, u"Борисова Мария"_s, u"Васильева Ольга"_s, u"Григорьев Пётр"_s,
+        u"Дмитриев Олег"_s, u"Иванов Пётр"_s};
     for (int v = 1; v <= 6; ++v)
         t.pupils.push_back({v, names[v - 1], v == 6 ? u"ivanov@school.ru"_s : v == 1 ? u"10234"_s : QString()});
     return t;
@@ -37,8 +37,8 @@ enum class Sodium { Units, Rounding, NoHint, Right };
 
 inline classroom::ResultCheck check(Sodium kind, int minute)
 {
-    classroom::ResultCheck c{QDateTime(QDate(2026, 12, 9), QTime(10, minute)), u"2"_s, 2, u"2,95"_s, {},
-                             u"Неверно !"_s, {}};
+    classroom::ResultCheck c{QDateTime(QDate(2026, 12, 9), QTime(10, minute)), u"2"_s, 2, u"2,95"_s, {}, u"Неверно !"_s,
+        {}};
     switch (kind) {
     case Sodium::Units:
         c.answer = u"5890"_s;

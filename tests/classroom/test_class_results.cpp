@@ -59,21 +59,20 @@ TEST_P(ResultJudging, CountsChecksHintsAndTheMarkFromTheReadouts)
     EXPECT_TRUE(table.misfits.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Marks, ResultJudging,
+INSTANTIATE_TEST_SUITE_P(Marks, ResultJudging,
     ::testing::Values(Judging{"RightFirst", {Sodium::Right}, 1, 0, 5},
-                      Judging{"RightSecond", {Sodium::NoHint, Sodium::Right}, 2, 0, 4},
-                      Judging{"RightThird", {Sodium::Units, Sodium::Rounding, Sodium::Right}, 3, 2, 4},
-                      Judging{"RightFourth", {Sodium::Units, Sodium::Rounding, Sodium::NoHint, Sodium::Right}, 4, 2, 3},
-                      Judging{"RightThenWrong", {Sodium::Right, Sodium::Units}, 1, 1, 5},
-                      Judging{"NeverRight", {Sodium::NoHint, Sodium::Units}, std::nullopt, 1, 2},
-                      Judging{"NoChecks", {}, std::nullopt, 0, 2}),
+        Judging{"RightSecond", {Sodium::NoHint, Sodium::Right}, 2, 0, 4},
+        Judging{"RightThird", {Sodium::Units, Sodium::Rounding, Sodium::Right}, 3, 2, 4},
+        Judging{"RightFourth", {Sodium::Units, Sodium::Rounding, Sodium::NoHint, Sodium::Right}, 4, 2, 3},
+        Judging{"RightThenWrong", {Sodium::Right, Sodium::Units}, 1, 1, 5},
+        Judging{"NeverRight", {Sodium::NoHint, Sodium::Units}, std::nullopt, 1, 2},
+        Judging{"NoChecks", {}, std::nullopt, 0, 2}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(MarkRule, FiveFourThreeTwo)
 {
-    const std::vector<std::pair<std::optional<int>, int>> table{
-        {1, 5}, {2, 4}, {3, 4}, {4, 3}, {40, 3}, {std::nullopt, 2}};
+    const std::vector<std::pair<std::optional<int>, int>> table{{1, 5}, {2, 4}, {3, 4}, {4, 3}, {40, 3},
+        {std::nullopt, 2}};
     for (const auto &[checks, mark] : table)
         EXPECT_EQ(classroom::markFor(checks), mark) << checks.value_or(0);
     EXPECT_TRUE(classroom::markRuleText().contains(u"5 — верный ответ с первой проверки"_s));
@@ -93,9 +92,8 @@ TEST(EditedResult, SaidRightWhereTheAnswerWasWrongIsFlaggedAndNotSolved)
     classroom::ResultFile hintless = samples::result(4, u"Григорьев Пётр"_s, {Sodium::Units, Sodium::Right});
     hintless.checks[0].hint.clear();
 
-    const auto table = classroom::buildClassResults(
-        samples::task9B(), {loaded(u"/r/forged"_s, forged), loaded(u"/r/hand"_s, byHand),
-                            loaded(u"/r/hintless"_s, hintless)});
+    const auto table = classroom::buildClassResults(samples::task9B(),
+        {loaded(u"/r/forged"_s, forged), loaded(u"/r/hand"_s, byHand), loaded(u"/r/hintless"_s, hintless)});
     for (const int variant : {4, 5, 6}) {
         const classroom::PupilRow &row = table.rows[size_t(variant - 1)];
         EXPECT_EQ(row.status, PupilStatus::Edited) << variant;
@@ -106,7 +104,7 @@ TEST(EditedResult, SaidRightWhereTheAnswerWasWrongIsFlaggedAndNotSolved)
     ASSERT_EQ(table.misfits.size(), 3u);
     EXPECT_EQ(table.misfits[0].path, u"/r/forged"_s);
     EXPECT_EQ(table.misfits[0].reason,
-              u"файл изменён: записанный результат проверки не совпадает с повторной проверкой"_s);
+        u"файл изменён: записанный результат проверки не совпадает с повторной проверкой"_s);
     EXPECT_EQ(table.misfits[1].path, u"/r/hand"_s);
     EXPECT_EQ(table.misfits[1].reason, u"файл изменён: контрольная сумма не сходится"_s);
     EXPECT_EQ(table.misfits[2].why, Misfit::Edited);
@@ -118,24 +116,24 @@ TEST(ClassTable, OneFilePerPupilCountsAndTheOthersAreListedWithTheirReason)
     newer.replace("\"version\": 1", "\"version\": 7");
     classroom::ResultFile otherTask = samples::result(2, u"Борисова Мария"_s, {Sodium::Right});
     otherTask.code = u"9А"_s;
-    classroom::ResultFile editedLonger = samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Units,
-                                                                              Sodium::Units, Sodium::NoHint});
+    classroom::ResultFile editedLonger = samples::result(6, u"Иванов Пётр"_s,
+        {Sodium::Units, Sodium::Units, Sodium::Units, Sodium::NoHint});
     editedLonger.checks[3].verdict = u"Верно !"_s;
 
-    const auto table = classroom::buildClassResults(
-        samples::task9B(),
+    const auto table = classroom::buildClassResults(samples::task9B(),
         {loaded(u"/r/01-short"_s, samples::result(6, u"иванов  пётр"_s, {Sodium::Units, Sodium::Right})),
-         loaded(u"/r/02-long"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::NoHint, Sodium::Rounding, Sodium::Right})),
-         loaded(u"/r/03-edited"_s, editedLonger),
-         loaded(u"/r/04-other-task"_s, otherTask),
-         loaded(u"/r/05-swapped"_s, samples::result(3, u"Борисова Мария"_s, {Sodium::Right})),
-         loaded(u"/r/06-stranger"_s, samples::result(3, u"Петров Сергей"_s, {Sodium::Right})),
-         loaded(u"/r/07-nameless"_s, samples::result(3, QString(), {Sodium::Right})),
-         loaded(u"/r/08-variant-7"_s, samples::result(7, u"Иванов Пётр"_s, {Sodium::Right})),
-         loaded(u"/r/09-newer"_s, newer),
-         loaded(u"/r/10-not-ours"_s, QByteArray("{\"format\": \"gratinglab-task\"}")),
-         loaded(u"/r/11-damaged"_s, classroom::resultFileBytes(samples::result(1, {}, {}))
-                                        .replace("\"variant\": 1", "\"variant\": \"1\""))},
+            loaded(u"/r/02-long"_s,
+                samples::result(6, u"Иванов Пётр"_s, {Sodium::NoHint, Sodium::Rounding, Sodium::Right})),
+            loaded(u"/r/03-edited"_s, editedLonger), loaded(u"/r/04-other-task"_s, otherTask),
+            loaded(u"/r/05-swapped"_s, samples::result(3, u"Борисова Мария"_s, {Sodium::Right})),
+            loaded(u"/r/06-stranger"_s, samples::result(3, u"Петров Сергей"_s, {Sodium::Right})),
+            loaded(u"/r/07-nameless"_s, samples::result(3, QString(), {Sodium::Right})),
+            loaded(u"/r/08-variant-7"_s, samples::result(7, u"Иванов Пётр"_s, {Sodium::Right})),
+            loaded(u"/r/09-newer"_s, newer),
+            loaded(u"/r/10-not-ours"_s, QByteArray("{\"format\": \"gratinglab-task\"}")),
+            loaded(u"/r/11-damaged"_s,
+                classroom::resultFileBytes(samples::result(1, {}, {}))
+                    .replace("\"variant\": 1", "\"variant\": \"1\""))},
         {{u"/r/00-link.gratinglab-result"_s, classroom::ScanProblem::Link}});
 
     // Of three files of one pupil the honest one with more checks counts.
@@ -175,10 +173,10 @@ TEST(ClassTable, WithoutAListEachVariantAndNameIsAPupil)
 {
     classroom::ClassroomTask task = samples::task9B();
     task.pupils.clear();
-    const auto table = classroom::buildClassResults(
-        task, {loaded(u"/r/b"_s, samples::result(6, u"Яковлев Антон"_s, {Sodium::Units})),
-               loaded(u"/r/a"_s, samples::result(6, u"Иванов  Пётр"_s, {Sodium::Right})),
-               loaded(u"/r/c"_s, samples::result(6, u"ИВАНОВ Пётр"_s, {Sodium::Units, Sodium::Right}))});
+    const auto table = classroom::buildClassResults(task,
+        {loaded(u"/r/b"_s, samples::result(6, u"Яковлев Антон"_s, {Sodium::Units})),
+            loaded(u"/r/a"_s, samples::result(6, u"Иванов  Пётр"_s, {Sodium::Right})),
+            loaded(u"/r/c"_s, samples::result(6, u"ИВАНОВ Пётр"_s, {Sodium::Units, Sodium::Right}))});
     ASSERT_EQ(table.rows.size(), 2u);
     // The name as the counted file has it.
     EXPECT_EQ(table.rows[0].name, u"ИВАНОВ Пётр"_s);
@@ -205,25 +203,29 @@ TEST(ClassResultsCsv, SpreadsheetAndMoodleBytes)
 {
     classroom::ClassroomTask task = samples::task9B();
     task.pupils[1].name = u"=Борисова; \"Маша\""_s;
-    const auto table = classroom::buildClassResults(
-        task, {loaded(u"/r/6"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right})),
-               loaded(u"/r/1"_s, samples::result(1, u"Алексеев Иван"_s, {Sodium::NoHint}))});
+    const auto table = classroom::buildClassResults(task,
+        {loaded(u"/r/6"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right})),
+            loaded(u"/r/1"_s, samples::result(1, u"Алексеев Иван"_s, {Sodium::NoHint}))});
     const QByteArray csv = classroom::classResultsCsv(table, true);
     const QList<QByteArray> lines = csv.split('\n');
     ASSERT_EQ(lines.size(), 8);
-    EXPECT_EQ(lines[0], "\xEF\xBB\xBF" "Вариант;Ученик;Адрес или номер;λ, нм;Проверок;Решено;Проверок до верного ответа;"
-                        "Первый верный ответ;Подсказок;Оценка;Примечание\r");
+    EXPECT_EQ(lines[0],
+        "\xEF\xBB\xBF"
+        "Вариант;Ученик;Адрес или номер;λ, нм;Проверок;Решено;Проверок до верного ответа;"
+        "Первый верный ответ;Подсказок;Оценка;Примечание\r");
     EXPECT_EQ(lines[1], "1;Алексеев Иван;10234;410;1;нет;;;0;2;\r");
     EXPECT_EQ(lines[2], "2;\"'=Борисова; \"\"Маша\"\"\";;577;;;;;;;нет результата\r");
     EXPECT_EQ(lines[6], "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;\r");
-    EXPECT_EQ(classroom::classResultsCsv(table, false).split('\n')[6], "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;\r");
+    EXPECT_EQ(classroom::classResultsCsv(table, false).split('\n')[6],
+        "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;\r");
 
     const auto moodle = classroom::moodleGradesCsv(task, table);
-    EXPECT_EQ(moodle.bytes, "Ученик,Адрес или номер,Измерение длины световой волны (код 9Б)\r\n"
-                            "Алексеев Иван,10234,2\r\n"
-                            "Иванов Пётр,ivanov@school.ru,4\r\n");
-    EXPECT_EQ(moodle.leftOut, (QStringList{u"=Борисова; \"Маша\""_s, u"Васильева Ольга"_s, u"Григорьев Пётр"_s,
-                                           u"Дмитриев Олег"_s}));
+    EXPECT_EQ(moodle.bytes,
+        "Ученик,Адрес или номер,Измерение длины световой волны (код 9Б)\r\n"
+        "Алексеев Иван,10234,2\r\n"
+        "Иванов Пётр,ivanov@school.ru,4\r\n");
+    EXPECT_EQ(moodle.leftOut,
+        (QStringList{u"=Борисова; \"Маша\""_s, u"Васильева Ольга"_s, u"Григорьев Пётр"_s, u"Дмитриев Олег"_s}));
 }
 
 } // namespace

@@ -30,7 +30,7 @@ classroom::ClassroomTask task(bool withList)
     t.variants = 4;
     if (withList) {
         t.pupils = {{1, u"Иванов Пётр"_s, u"ivanov@school.ru"_s}, {2, u"Петрова Анна"_s, {}},
-                    {3, u"Сидоров Илья"_s, {}}, {4, u"Щукина Ёлка"_s, {}}};
+            {3, u"Сидоров Илья"_s, {}}, {4, u"Щукина Ёлка"_s, {}}};
     }
     return t;
 }
@@ -38,17 +38,17 @@ classroom::ClassroomTask task(bool withList)
 TEST(AnswerKey, OneTabSeparatedLinePerVariantWithThePupil)
 {
     EXPECT_EQ(classroom::keyText(classroom::keyRows(task(true))),
-              u"1\tИванов Пётр\t585\tнеон\tNe\n2\tПетрова Анна\t577\tртуть\tHg\n"
-              u"3\tСидоров Илья\t436\tртуть\tHg\n4\tЩукина Ёлка\t434\tводород\tH\n"_s);
+        u"1\tИванов Пётр\t585\tнеон\tNe\n2\tПетрова Анна\t577\tртуть\tHg\n"
+        u"3\tСидоров Илья\t436\tртуть\tHg\n4\tЩукина Ёлка\t434\tводород\tH\n"_s);
     EXPECT_EQ(classroom::keyText(classroom::keyRows(task(false))),
-              u"1\t\t585\tнеон\tNe\n2\t\t577\tртуть\tHg\n3\t\t436\tртуть\tHg\n4\t\t434\tводород\tH\n"_s);
+        u"1\t\t585\tнеон\tNe\n2\t\t577\tртуть\tHg\n3\t\t436\tртуть\tHg\n4\t\t434\tводород\tH\n"_s);
 }
 
 // The elements and attributes Moodle's XML import reads for a category and
 // a numerical question, gathered by path.
 struct Question {
     QString type;
-    std::map<QString, QString> text; // "name/text" -> its text
+    std::map<QString, QString> text;       // "name/text" -> its text
     std::map<QString, QString> attributes; // "answer@fraction" -> value
 };
 
@@ -73,8 +73,8 @@ std::vector<Question> parseQuiz(const QByteArray &xml)
                 path.append(u"quiz"_s);
             for (const QXmlStreamAttribute &a : reader.attributes()) {
                 if (path.size() > 2)
-                    questions.back().attributes[path.mid(2).join(u'/') + u'@' + a.name().toString()] =
-                        a.value().toString();
+                    questions.back()
+                        .attributes[path.mid(2).join(u'/') + u'@' + a.name().toString()] = a.value().toString();
             }
             break;
         case QXmlStreamReader::Characters:
@@ -100,12 +100,11 @@ TEST(MoodleQuiz, ACategoryAndOneNumericalQuestionPerVariant)
     ASSERT_EQ(questions.size(), 5u);
     EXPECT_EQ(questions[0].type, u"category"_s);
     // The title's slash is doubled so that it stays one category.
-    EXPECT_EQ(questions[0].text.at(u"category/text"_s),
-              u"$course$/Дифракция <решётка> & свет//1, 9Б, код 4817-2593"_s);
+    EXPECT_EQ(questions[0].text.at(u"category/text"_s), u"$course$/Дифракция <решётка> & свет//1, 9Б, код 4817-2593"_s);
 
-    const std::vector<std::pair<QString, int>> expected{
-        {u"Вариант 1 — Иванов Пётр"_s, 585}, {u"Вариант 2 — Петрова Анна"_s, 577},
-        {u"Вариант 3 — Сидоров Илья"_s, 436}, {u"Вариант 4 — Щукина Ёлка"_s, 434}};
+    const std::vector<std::pair<QString, int>> expected{{u"Вариант 1 — Иванов Пётр"_s, 585},
+        {u"Вариант 2 — Петрова Анна"_s, 577}, {u"Вариант 3 — Сидоров Илья"_s, 436},
+        {u"Вариант 4 — Щукина Ёлка"_s, 434}};
     for (size_t i = 0; i < expected.size(); ++i) {
         const Question &q = questions[i + 1];
         EXPECT_EQ(q.type, u"numerical"_s);
@@ -146,8 +145,7 @@ TEST(MoodleQuiz, ToleranceIsTheWidestAnswerTheBenchAcceptsAndUnderTwoPercent)
                     continue;
                 ASSERT_FALSE(session.selectOrder(k).has_value());
                 const bench::ShownReadouts shown{session.text(bench::TextField::Wavelength),
-                                                 session.text(bench::TextField::Grating),
-                                                 session.text(bench::TextField::Distance), k};
+                    session.text(bench::TextField::Grating), session.text(bench::TextField::Distance), k};
                 for (int answer = nm - 30; answer <= nm + 30; ++answer) {
                     if (bench::judgeTaskAnswer(QString::number(answer), nm, shown, bench::NumberFormat{}).right) {
                         widest = std::max(widest, std::abs(answer - nm));

@@ -69,16 +69,14 @@ TEST_P(PupilListRefusal, NamesTheLineInRussian)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, PupilListRefusal,
-    ::testing::Values(
-        Refusal{"Nothing", u" \n\t\n"_s, PupilListProblem::Empty, 0, 0},
+INSTANTIATE_TEST_SUITE_P(Lists, PupilListRefusal,
+    ::testing::Values(Refusal{"Nothing", u" \n\t\n"_s, PupilListProblem::Empty, 0, 0},
         Refusal{"BlankLineInside", u"Иванов\n\nПетров\n"_s, PupilListProblem::EmptyLine, 2, 0},
         Refusal{"BlankFirstLine", u"   \nИванов"_s, PupilListProblem::EmptyLine, 1, 0},
         Refusal{"OnlyAnId", u"Иванов\n\tpetrov@school.ru"_s, PupilListProblem::NameMissing, 2, 0},
         Refusal{"AHundred", numberedList(100), PupilListProblem::TooMany, 100, 0},
-        Refusal{"SameNameOtherCaseAndSpacing", u"Иванов Пётр\nПетров\nиванов   пётр;2"_s,
-                PupilListProblem::Duplicate, 3, 1},
+        Refusal{"SameNameOtherCaseAndSpacing", u"Иванов Пётр\nПетров\nиванов   пётр;2"_s, PupilListProblem::Duplicate,
+            3, 1},
         Refusal{"NameTooLong", u"А\n"_s + QString(61, u'я'), PupilListProblem::NameTooLong, 2, 0},
         Refusal{"ControlInName", u"Ива\u0007нов"_s, PupilListProblem::NameControlCharacter, 1, 0},
         Refusal{"IdTooLong", u"Иванов;"_s + QString(101, u'x'), PupilListProblem::IdTooLong, 1, 0},

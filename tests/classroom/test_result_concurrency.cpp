@@ -33,8 +33,8 @@ TEST(ResultConcurrency, FortyWritersAndARescanningReaderNeverMeetHalfAFile)
     std::vector<std::unique_ptr<QProcess>> writers;
     for (const classroom::Pupil &p : task.pupils) {
         auto process = std::make_unique<QProcess>();
-        process->start(QStringLiteral(RESULT_WRITER), {dir.filePath(u"Результаты"_s), task.code,
-                                                       QString::number(p.variant), p.name, QString::number(kChecks)});
+        process->start(QStringLiteral(RESULT_WRITER),
+            {dir.filePath(u"Результаты"_s), task.code, QString::number(p.variant), p.name, QString::number(kChecks)});
         writers.push_back(std::move(process));
     }
     for (auto &w : writers) {
@@ -47,7 +47,7 @@ TEST(ResultConcurrency, FortyWritersAndARescanningReaderNeverMeetHalfAFile)
     int rescans = 0;
     const auto running = [&] {
         return std::any_of(writers.begin(), writers.end(),
-                           [](const auto &w) { return w->state() != QProcess::NotRunning; });
+            [](const auto &w) { return w->state() != QProcess::NotRunning; });
     };
     do {
         const classroom::ClassResults table = classroom::readClassResults(task, {dir.path()}, cache);

@@ -21,9 +21,9 @@ classroom::ResultFile sample()
     r.pupil = u"Иванов Пётр"_s;
     r.form = u"9Б"_s;
     r.checks = {{QDateTime(QDate(2026, 12, 9), QTime(10, 15, 42)), u"2"_s, 2, u"2,95"_s, u"5890"_s, u"Неверно !"_s,
-                 u"Проверьте единицы измерения."_s},
-                {QDateTime(QDate(2026, 12, 9), QTime(10, 17, 3)), u"2"_s, -2, u"2,95"_s, u"589"_s, u"Верно !"_s,
-                 u"натрий, 589 нм"_s}};
+                    u"Проверьте единицы измерения."_s},
+        {QDateTime(QDate(2026, 12, 9), QTime(10, 17, 3)), u"2"_s, -2, u"2,95"_s, u"589"_s, u"Верно !"_s,
+            u"натрий, 589 нм"_s}};
     return r;
 }
 
@@ -78,30 +78,30 @@ QByteArray withField(const char *from, const char *to)
     return bytes.replace(from, to);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ResultFileRefuses,
-    ::testing::Values(
-        Refusal{"NotJson", "PK\x03\x04", FileProblem::NotOurs, {}},
+INSTANTIATE_TEST_SUITE_P(Files, ResultFileRefuses,
+    ::testing::Values(Refusal{"NotJson", "PK\x03\x04", FileProblem::NotOurs, {}},
         Refusal{"AnotherFormat", R"({"format":"gratinglab-task","version":1})", FileProblem::NotOurs, {}},
         Refusal{"Newer", R"({"format":"gratinglab-result","version":2})", FileProblem::Newer, {}},
         Refusal{"TooLarge", QByteArray(classroom::kMaxResultFileBytes + 1, ' '), FileProblem::TooLarge, {}},
         Refusal{"VariantOutOfRange", withField("\"variant\": 6", "\"variant\": 100"), FileProblem::Damaged,
-                u"variant"_s},
+            u"variant"_s},
         Refusal{"CodeNotNormalised", withField("\"code\": \"9Б\"", "\"code\": \" 9б\""), FileProblem::Damaged,
-                u"code"_s},
+            u"code"_s},
         Refusal{"OrderOutOfRange", withField("\"order\": -2", "\"order\": -9"), FileProblem::Damaged, u"order"_s},
         Refusal{"TimeNotATime", withField("2026-12-09T10:17:03", "yesterday"), FileProblem::Damaged, u"time"_s},
-        Refusal{"TimeNotADay", withField("2026-12-09T10:17:03", "2026-02-30T10:17:03"), FileProblem::Damaged, u"time"_s},
+        Refusal{"TimeNotADay", withField("2026-12-09T10:17:03", "2026-02-30T10:17:03"), FileProblem::Damaged,
+            u"time"_s},
         Refusal{"TimeOutOfTheClock", withField("2026-12-09T10:17:03", "2026-12-09T24:17:03"), FileProblem::Damaged,
-                u"time"_s},
+            u"time"_s},
         Refusal{"TimeWithASign", withField("2026-12-09T10:17:03", "2026-12-09T10:+7:03"), FileProblem::Damaged,
-                u"time"_s},
+            u"time"_s},
         Refusal{"TimeOfAYearNotDigits", withField("2026-12-09T10:17:03", "2$26-12-09T10:17:03"), FileProblem::Damaged,
-                u"time"_s},
-        Refusal{"AnswerTooLong", withField("\"answer\": \"589\"", ("\"answer\": \"" + std::string(201, '5') + "\"").c_str()),
-                FileProblem::Damaged, u"answer"_s},
+            u"time"_s},
+        Refusal{"AnswerTooLong",
+            withField("\"answer\": \"589\"", ("\"answer\": \"" + std::string(201, '5') + "\"").c_str()),
+            FileProblem::Damaged, u"answer"_s},
         Refusal{"DecimalMarkNotAMark", withField("\"decimal_mark\": \",\"", "\"decimal_mark\": \";\""),
-                FileProblem::Damaged, u"decimal_mark"_s},
+            FileProblem::Damaged, u"decimal_mark"_s},
         Refusal{"NoChecksum", withField("\"sha256\"", "\"sha1\""), FileProblem::Damaged, u"sha256"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 

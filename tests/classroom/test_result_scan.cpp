@@ -34,11 +34,12 @@ protected:
     {
         QStringList out;
         QDirIterator it(dir.path(), QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
+            QDirIterator::Subdirectories);
         while (it.hasNext()) {
             it.next();
             const QFileInfo i(it.filePath());
-            out << u"%1 %2 %3"_s.arg(i.filePath()).arg(i.isSymLink() ? 0 : i.size())
+            out << u"%1 %2 %3"_s.arg(i.filePath())
+                       .arg(i.isSymLink() ? 0 : i.size())
                        .arg(i.lastModified().toMSecsSinceEpoch());
         }
         out.sort();
@@ -70,17 +71,18 @@ TEST_F(ResultFolders, OnlyRegularResultFilesAreTakenAndNothingIsWritten)
     ASSERT_EQ(::mkfifo(QFile::encodeName(at(u"class/pipe.gratinglab-result"_s)).constData(), 0600), 0);
     const QStringList before = snapshot();
 
-    const auto scan = classroom::scanResultPlaces({at(u"class"_s), at(u"usb/c.gratinglab-result"_s),
-                                                   at(u"usb/notes.txt"_s), at(u"nowhere"_s), at(u"class/"_s)});
-    EXPECT_EQ(paths(scan.files), (QStringList{u"class/a.gratinglab-result"_s, u"class/Результаты/b.GRATINGLAB-RESULT"_s,
-                                              u"usb/c.gratinglab-result"_s}));
+    const auto scan = classroom::scanResultPlaces(
+        {at(u"class"_s), at(u"usb/c.gratinglab-result"_s), at(u"usb/notes.txt"_s), at(u"nowhere"_s), at(u"class/"_s)});
+    EXPECT_EQ(paths(scan.files),
+        (QStringList{u"class/a.gratinglab-result"_s, u"class/Результаты/b.GRATINGLAB-RESULT"_s,
+            u"usb/c.gratinglab-result"_s}));
     std::map<QString, ScanProblem> refused;
     for (const auto &r : scan.refused)
         refused[QDir(dir.path()).relativeFilePath(r.path)] = r.problem;
-    EXPECT_EQ(refused, (std::map<QString, ScanProblem>{{u"class/link.gratinglab-result"_s, ScanProblem::Link},
-                                                       {u"class/pipe.gratinglab-result"_s, ScanProblem::NotRegular},
-                                                       {u"usb/notes.txt"_s, ScanProblem::NotResultFile},
-                                                       {u"nowhere"_s, ScanProblem::Missing}}));
+    EXPECT_EQ(refused,
+        (std::map<QString, ScanProblem>{{u"class/link.gratinglab-result"_s, ScanProblem::Link},
+            {u"class/pipe.gratinglab-result"_s, ScanProblem::NotRegular},
+            {u"usb/notes.txt"_s, ScanProblem::NotResultFile}, {u"nowhere"_s, ScanProblem::Missing}}));
 
     // Reading them, the pipe swapped in after the listing included, neither
     // blocks nor writes.
@@ -89,9 +91,9 @@ TEST_F(ResultFolders, OnlyRegularResultFilesAreTakenAndNothingIsWritten)
     ASSERT_EQ(files.size(), 3u);
     EXPECT_TRUE(files[0].read->ok());
     EXPECT_EQ(classroom::readRegularResultFile(at(u"class/pipe.gratinglab-result"_s)).error.problem,
-              classroom::FileProblem::CannotRead);
+        classroom::FileProblem::CannotRead);
     EXPECT_EQ(classroom::readRegularResultFile(at(u"class/link.gratinglab-result"_s)).error.problem,
-              classroom::FileProblem::CannotRead);
+        classroom::FileProblem::CannotRead);
     EXPECT_EQ(snapshot(), before);
 }
 

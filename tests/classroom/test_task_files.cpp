@@ -28,9 +28,8 @@ classroom::ClassroomTask listedTask()
     task.code = u"4817-2593"_s;
     task.created = QDate(2025, 3, 14);
     task.variants = 3;
-    task.pupils = {{1, u"Иванов Пётр"_s, u"ivanov@school.ru"_s},
-                   {2, u"Петрова Анна"_s, u""_s},
-                   {3, u"Сидоров Илья"_s, u"1042"_s}};
+    task.pupils = {{1, u"Иванов Пётр"_s, u"ivanov@school.ru"_s}, {2, u"Петрова Анна"_s, u""_s},
+        {3, u"Сидоров Илья"_s, u"1042"_s}};
     return task;
 }
 
@@ -71,10 +70,11 @@ TEST(TaskFiles, BothFilesRoundTripThroughTheDisk)
 // date, and above all nothing from which the lines follow but the code.
 TEST(TaskFiles, ThePupilsFileHoldsOnlyWhatPupilsMaySee)
 {
-    const QJsonObject object =
-        QJsonDocument::fromJson(classroom::taskFileBytes(listedTask(), TaskFileKind::Pupils)).object();
-    EXPECT_EQ(object.keys(), (QStringList{u"class"_s, u"code"_s, u"format"_s, u"format_version"_s,
-                                          u"program_version"_s, u"pupils"_s, u"title"_s, u"variants"_s}));
+    const QJsonObject object = QJsonDocument::fromJson(classroom::taskFileBytes(listedTask(), TaskFileKind::Pupils))
+                                   .object();
+    EXPECT_EQ(object.keys(),
+        (QStringList{u"class"_s, u"code"_s, u"format"_s, u"format_version"_s, u"program_version"_s, u"pupils"_s,
+            u"title"_s, u"variants"_s}));
     for (const QJsonValue pupil : object[u"pupils"_s].toArray())
         EXPECT_EQ(pupil.toObject().keys(), (QStringList{u"name"_s, u"variant"_s}));
     EXPECT_EQ(object[u"format"_s], u"gratinglab-task"_s);
@@ -172,7 +172,8 @@ TEST(TaskFiles, BytesThatAreNotAFileOfOursAreRefusedBeforeAnyField)
         {QByteArray(classroom::kMaxTaskFileBytes + 1, ' '), FileProblem::TooLarge},
     };
     for (const auto &[bytes, problem] : cases)
-        EXPECT_EQ(classroom::parseTaskFile(bytes, TaskFileKind::Pupils).error.problem, problem) << bytes.left(40).data();
+        EXPECT_EQ(classroom::parseTaskFile(bytes, TaskFileKind::Pupils).error.problem, problem)
+            << bytes.left(40).data();
 
     QTemporaryDir dir;
     const QString big = dir.filePath(u"big.gratinglab-task"_s);
@@ -188,13 +189,14 @@ TEST(TaskFiles, BytesThatAreNotAFileOfOursAreRefusedBeforeAnyField)
 
     const QString message = classroom::saveFile(dir.filePath(u"нет/ключ.gratinglab-teacher"_s), "{}");
     EXPECT_TRUE(message.startsWith(u"Не удалось записать файл «"_s)) << message.toStdString();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{u"big.gratinglab-task"_s});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList{u"big.gratinglab-task"_s});
 }
 
 TEST(TaskFiles, ThePupilsFileIsNamedAfterTheTeachersFile)
 {
     EXPECT_EQ(classroom::pupilsFilePath(u"/home/t/private/9Б оптика.gratinglab-teacher"_s, u"/srv/9Б"_s),
-              u"/srv/9Б/9Б оптика.gratinglab-task"_s);
+        u"/srv/9Б/9Б оптика.gratinglab-task"_s);
     EXPECT_EQ(classroom::pupilsFilePath(u"ключ.json"_s, u"класс"_s), u"класс/ключ.json.gratinglab-task"_s);
 }
 

@@ -80,13 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     else
         text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
-    const std::optional<long double> expected = slowStrToFloat(text.toStdU16String(), format.decimalSeparator.unicode());
+    const std::optional<long double> expected = slowStrToFloat(text.toStdU16String(),
+        format.decimalSeparator.unicode());
     try {
         const long double value = bench::StrToFloat(text, format);
         if (!expected)
             std::abort();
-        const bool same = std::isnan(value) ? std::isnan(*expected)
-                                            : value == *expected && std::signbit(value) == std::signbit(*expected);
+        const bool same = std::isnan(value)
+            ? std::isnan(*expected)
+            : value == *expected && std::signbit(value) == std::signbit(*expected);
         if (!same)
             std::abort();
     } catch (const bench::EConvertError &e) {

@@ -20,7 +20,8 @@ inline void fuzzTaskFile(const std::uint8_t *data, std::size_t size, classroom::
         std::abort();
     if (task.hasList() && task.pupils.size() != size_t(task.variants))
         std::abort();
-    if (bench::checkTaskCode(task.code) != bench::TaskInputError::None || bench::normaliseTaskCode(task.code) != task.code)
+    if (bench::checkTaskCode(task.code) != bench::TaskInputError::None
+        || bench::normaliseTaskCode(task.code) != task.code)
         std::abort();
     const classroom::TaskFileRead again = classroom::parseTaskFile(classroom::taskFileBytes(task, kind), kind);
     if (!again.ok() || again.task.title != task.title || again.task.form != task.form || again.task.code != task.code

@@ -43,7 +43,9 @@ protected:
                 answer = answers_.front();
                 answers_.erase(answers_.begin());
             }
-            QMetaObject::invokeMethod(box, [box = QPointer<QMessageBox>(box), answer] {
+            QMetaObject::invokeMethod(
+                box,
+                [box = QPointer<QMessageBox>(box), answer] {
                 if (!box)
                     return;
                 for (QAbstractButton *button : box->buttons()) {
@@ -56,7 +58,8 @@ protected:
                     ok->click();
                 else
                     box->reject();
-            }, Qt::QueuedConnection);
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

@@ -37,18 +37,42 @@ inline std::string spelled(QStringView text)
             continue;
         }
         switch (u) {
-        case u' ': word("Space"); break;
-        case u'\t': word("Tab"); break;
-        case u'\n': word("Newline"); break;
-        case u'\0': word("Nul"); break;
-        case u'+': word("Plus"); break;
-        case u'-': word("Minus"); break;
-        case u'$': word("Dollar"); break;
-        case u'.': word("Dot"); break;
-        case u',': word("Comma"); break;
-        case u'/': word("Slash"); break;
-        case u'\\': word("Backslash"); break;
-        case u':': word("Colon"); break;
+        case u' ':
+            word("Space");
+            break;
+        case u'\t':
+            word("Tab");
+            break;
+        case u'\n':
+            word("Newline");
+            break;
+        case u'\0':
+            word("Nul");
+            break;
+        case u'+':
+            word("Plus");
+            break;
+        case u'-':
+            word("Minus");
+            break;
+        case u'$':
+            word("Dollar");
+            break;
+        case u'.':
+            word("Dot");
+            break;
+        case u',':
+            word("Comma");
+            break;
+        case u'/':
+            word("Slash");
+            break;
+        case u'\\':
+            word("Backslash");
+            break;
+        case u':':
+            word("Colon");
+            break;
         default: {
             static constexpr char kHex[] = "0123456789ABCDEF";
             const char code[] = {'U', kHex[(u >> 12) & 15], kHex[(u >> 8) & 15], kHex[(u >> 4) & 15], kHex[u & 15]};
@@ -62,8 +86,7 @@ inline std::string spelled(QStringView text)
 // A number as its shortest exact decimal: '-' is "Minus", the point '_'
 // (-2.5 is "Minus2_5", 1.5e-07 is "1_5eMinus07", infinity "Inf").
 template <typename T>
-    requires std::integral<T> || std::floating_point<T>
-std::string number(T value)
+requires std::integral<T> || std::floating_point<T> std::string number(T value)
 {
     if constexpr (std::same_as<T, long double>) {
         // A literal written without L is a double: named as written.
@@ -75,12 +98,24 @@ std::string number(T value)
     std::string name;
     for (const char *p = digits; p != end; ++p) {
         switch (*p) {
-        case '-': name += "Minus"; break;
-        case '.': name += '_'; break;
-        case '+': break;
-        case 'i': name += "Inf"; p += 2; break;
-        case 'n': name += "NaN"; p += 2; break;
-        default: name += *p;
+        case '-':
+            name += "Minus";
+            break;
+        case '.':
+            name += '_';
+            break;
+        case '+':
+            break;
+        case 'i':
+            name += "Inf";
+            p += 2;
+            break;
+        case 'n':
+            name += "NaN";
+            p += 2;
+            break;
+        default:
+            name += *p;
         }
     }
     return name;

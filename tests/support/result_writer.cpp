@@ -33,8 +33,8 @@ int main(int argc, char **argv)
     for (int i = 1; i <= checks; ++i) {
         const bool last = i == checks;
         r.checks.push_back({QDateTime(QDate(2026, 12, 9), QTime(10, 0).addSecs(i)), u"2"_s, 1, u"1,00"_s,
-                            last ? QString::number(line.nm) : u"1"_s, last ? u"Верно !"_s : u"Неверно !"_s,
-                            last ? bench::lineName(line) : QString()});
+            last ? QString::number(line.nm) : u"1"_s, last ? u"Верно !"_s : u"Неверно !"_s,
+            last ? bench::lineName(line) : QString()});
         if (const QString error = classroom::saveFile(path, classroom::resultFileBytes(r)); !error.isEmpty()) {
             std::fputs(error.toUtf8().constData(), stderr);
             return 1;

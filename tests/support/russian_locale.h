@@ -27,7 +27,8 @@ inline std::optional<QString> russianLocalePath(const QTemporaryDir &scratch)
         return QString();
     if (!scratch.isValid())
         return std::nullopt;
-    const QString command = QStringLiteral("localedef -i ru_RU -f UTF-8 '%1/ru_RU.UTF-8' >/dev/null 2>&1").arg(scratch.path());
+    const QString command = QStringLiteral("localedef -i ru_RU -f UTF-8 '%1/ru_RU.UTF-8' >/dev/null 2>&1")
+                                .arg(scratch.path());
     if (std::system(command.toLocal8Bit().constData()) != 0)
         return std::nullopt;
     qputenv("LOCPATH", scratch.path().toLocal8Bit());

@@ -33,11 +33,9 @@ QImage loadPicture(const QString &dir, const assets::PictureInfo &info)
 
 QString label(const assets::PictureInfo &info, int scale)
 {
-    const QString key = info.key ? QStringLiteral("key %1,%2,%3")
-                                       .arg(qRed(*info.key))
-                                       .arg(qGreen(*info.key))
-                                       .arg(qBlue(*info.key))
-                                 : QStringLiteral("opaque");
+    const QString key = info.key
+        ? QStringLiteral("key %1,%2,%3").arg(qRed(*info.key)).arg(qGreen(*info.key)).arg(qBlue(*info.key))
+        : QStringLiteral("opaque");
     return QStringLiteral("%1 %2x%3 %4%5")
         .arg(QLatin1StringView(info.name))
         .arg(info.size.width())

@@ -47,8 +47,7 @@ QImage drawPointer()
 
 QImage drawSpin(bool up)
 {
-    QImage img = blankPicture(up ? PictureId::pic_spin_up : PictureId::pic_spin_down,
-                              QColor(128, 128, 0));
+    QImage img = blankPicture(up ? PictureId::pic_spin_up : PictureId::pic_spin_down, QColor(128, 128, 0));
     // Row 1 holds the tip of the up triangle and the base of the down one.
     for (int i = 0; i < 4; ++i) {
         const int y = up ? 1 + i : 4 - i;
@@ -99,8 +98,7 @@ QImage drawArrow(bool left, bool pressed)
     img.setPixel(w - 1, h - 1, pressed ? mix(shade, paper, 0.45) : corner);
 
     const QRgb ink = pressed ? qRgb(70, 90, 126) : qRgb(78, 98, 134);
-    static constexpr int kChevron[7][2] = {{10, 10}, {9, 10}, {8, 10}, {7, 9},
-                                           {8, 10}, {9, 10}, {10, 10}};
+    static constexpr int kChevron[7][2] = {{10, 10}, {9, 10}, {8, 10}, {7, 9}, {8, 10}, {9, 10}, {10, 10}};
     for (int i = 0; i < 7; ++i)
         hline(img, 9 + i, kChevron[i][0], kChevron[i][1], ink);
 
@@ -176,8 +174,8 @@ QImage drawLens()
             const QRgb fillColour = mix(pale, steel, std::round(t * 12.0) / 12.0);
             const auto channel = [&](int shift) {
                 const auto get = [shift](QRgb c) { return double((c >> shift) & 0xff); };
-                const double v = get(background) * std::max(0.0, outside) + get(rimLeft) * rimL
-                    + get(rimRight) * rimR + get(fillColour) * fill;
+                const double v = get(background) * std::max(0.0, outside) + get(rimLeft) * rimL + get(rimRight) * rimR
+                    + get(fillColour) * fill;
                 return std::clamp(int(std::lround(v)), 0, 255);
             };
             img.setPixel(x, y, qRgb(channel(16), channel(8), channel(0)));

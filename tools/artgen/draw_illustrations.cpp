@@ -26,15 +26,15 @@ void addGrain(QImage &img, QRect area, int amplitude, unsigned seed)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb c = img.pixel(x, y);
             const int n = d(rng);
-            img.setPixel(x, y, qRgb(std::clamp(qRed(c) + n, 0, 255), std::clamp(qGreen(c) + n, 0, 255),
-                                    std::clamp(qBlue(c) + n, 0, 255)));
+            img.setPixel(x, y,
+                qRgb(std::clamp(qRed(c) + n, 0, 255), std::clamp(qGreen(c) + n, 0, 255),
+                    std::clamp(qBlue(c) + n, 0, 255)));
         }
 }
 
 QImage downscaled(const QImage &big, QSize size)
 {
-    return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
+    return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -107,8 +107,8 @@ QImage drawIcon()
         forehead.moveTo(12, 30);
         forehead.lineTo(13.2, 21);
         forehead.cubicTo(14, 17, 15.5, 16.4, 17, 16.2);
-        const double fringe[][2] = {{18.5, 15.2}, {20, 16.3}, {21.8, 15.1}, {23.6, 16.4},
-                                    {25.4, 15.2}, {27.2, 16.3}, {29, 15.3}, {30.8, 16.6}};
+        const double fringe[][2] = {{18.5, 15.2}, {20, 16.3}, {21.8, 15.1}, {23.6, 16.4}, {25.4, 15.2}, {27.2, 16.3},
+            {29, 15.3}, {30.8, 16.6}};
         for (const auto &f : fringe)
             forehead.lineTo(f[0], f[1]);
         forehead.cubicTo(33, 17, 34.5, 19, 34.8, 21);
@@ -196,8 +196,7 @@ void paintBench(QPainter &p, const Bench &b)
     for (int i = 0; i < 4; ++i) {
         p.setBrush(QColor(0, 0, 0, 7));
         p.drawPolygon(quad(nf + down0 + QPointF(1, 1), ff + down1 + QPointF(1, 1),
-                           ff + down1 + QPointF(4 + i, 2 + i * 0.6),
-                           nf + down0 + QPointF(6 + 2 * i, 3 + i * 1.2)));
+            ff + down1 + QPointF(4 + i, 2 + i * 0.6), nf + down0 + QPointF(6 + 2 * i, 3 + i * 1.2)));
     }
     // Feet.
     p.setBrush(QColor(58, 60, 62));
@@ -255,8 +254,7 @@ void whiteBox(QPainter &p, const Bench &b, double t, double width, double height
     const QPointF up(0, -height * s);
     const QPointF back = (b.at(t, 1) - b.at(t, 0)) * depth;
     p.setBrush(QColor(0, 0, 0, 30));
-    p.drawPolygon(quad(right, right + QPointF(5 * s, -3 * s), right + back + QPointF(5 * s, -3 * s),
-                       right + back));
+    p.drawPolygon(quad(right, right + QPointF(5 * s, -3 * s), right + back + QPointF(5 * s, -3 * s), right + back));
     p.setBrush(QColor(214, 216, 216));
     p.drawPolygon(quad(left, left + back, left + back + up, left + up));
     p.setBrush(QColor(244, 245, 244));

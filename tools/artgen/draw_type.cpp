@@ -135,10 +135,10 @@ namespace {
 
 struct TitleLine {
     QString text;
-    int left, right;      // ink columns, rim included
-    int top, bottom;      // ink rows, rim included
-    int lowercaseTop;     // first row of the lowercase letters' fill
-    int baseline;         // first row below the letters' fill
+    int left, right;  // ink columns, rim included
+    int top, bottom;  // ink rows, rim included
+    int lowercaseTop; // first row of the lowercase letters' fill
+    int baseline;     // first row below the letters' fill
 };
 
 // Places the outline so that, with a one-pixel rim around it, its ink fills
@@ -170,9 +170,7 @@ void paintTitleLine(QPainter &p, const TitleLine &line, const QFont &font)
 
     const double top = line.lowercaseTop, base = line.baseline;
     QLinearGradient g(0, line.top, 0, line.bottom);
-    const auto at = [&](double y) {
-        return (y - line.top) / double(line.bottom - line.top);
-    };
+    const auto at = [&](double y) { return (y - line.top) / double(line.bottom - line.top); };
     g.setColorAt(0.0, QColor(128, 164, 214));
     g.setColorAt(at(top), QColor(100, 142, 198));
     g.setColorAt(at(top + 0.4 * (base - top)), QColor(6, 58, 150));

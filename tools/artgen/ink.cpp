@@ -8,8 +8,7 @@
 
 namespace artgen {
 
-InkLayer::InkLayer(int width, int height)
-    : w_(width), h_(height), cov_(std::size_t(width * height * 3), 0.0f)
+InkLayer::InkLayer(int width, int height) : w_(width), h_(height), cov_(std::size_t(width * height * 3), 0.0f)
 {
 }
 
@@ -54,8 +53,8 @@ void InkLayer::addPath(const QPainterPath &path, QRect box, bool subpixel)
     const int samples = subpixel ? 3 : 1;
     const QRectF bounds = path.boundingRect();
     if (qEnvironmentVariableIsSet("ARTGEN_VERBOSE"))
-        qInfo("ink box %d,%d %dx%d: stretched %.2f x %.2f", box.left(), box.top(), box.width(),
-              box.height(), box.width() / bounds.width(), box.height() / bounds.height());
+        qInfo("ink box %d,%d %dx%d: stretched %.2f x %.2f", box.left(), box.top(), box.width(), box.height(),
+            box.width() / bounds.width(), box.height() / bounds.height());
     QImage mask(w_ * samples, h_, QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {

@@ -20,8 +20,8 @@ public:
     // box (inclusive corners): the positions of typeset letters are fixed,
     // the font only gives their shapes.
     void glyph(const QString &text, const QFont &font, QRect box, bool subpixel = false);
-    void bar(QRect box);                          // solid, no anti-aliasing
-    void dot(QRect box, bool subpixel = false);   // round multiplication dot
+    void bar(QRect box);                        // solid, no anti-aliasing
+    void dot(QRect box, bool subpixel = false); // round multiplication dot
 
     // paper + (ink - paper) * coverage^gamma, per channel.
     QImage compose(QRgb ink, QRgb paper, double gamma = 1.0) const;

@@ -48,7 +48,7 @@ int main(int argc, char **argv)
             return 1;
         }
         std::printf("%-24s %3dx%-3d %5lld colours\n", info.name, img.width(), img.height(),
-                    static_cast<long long>(colours.size()));
+            static_cast<long long>(colours.size()));
     }
     return 0;
 }
