@@ -6,7 +6,7 @@ PACKAGE_DIR ?= build/package
 # so both may share the directory.
 CONFIGURE = cmake --preset release -B $(BUILD_DIR)
 
-.PHONY: all deps build run test bench fuzz deb clean
+.PHONY: all deps build run test lint bench fuzz deb clean
 
 all: build
 
@@ -22,6 +22,11 @@ run: build
 
 test: deps
 	@tools/run-tests.sh
+
+# clang-tidy over every source with the checks of .clang-tidy; any finding
+# fails. GL_LINT_JOBS=1 make lint on a machine others share.
+lint: deps
+	@tools/lint.sh
 
 bench: deps
 	@tools/run-benchmarks.sh

@@ -30,7 +30,7 @@ QString find()
     return QStringLiteral("calc.exe");
 #else
     for (const QString &name : candidates()) {
-        const QString path = QStandardPaths::findExecutable(name);
+        QString path = QStandardPaths::findExecutable(name);
         if (!path.isEmpty())
             return path;
     }

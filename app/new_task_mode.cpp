@@ -18,7 +18,7 @@ namespace {
 
 // A list saved by a spreadsheet or a text editor: UTF-8, with or without
 // its byte-order mark. Far more than 99 names and IDs.
-constexpr qint64 kMaxListBytes = 256 * 1024;
+constexpr qint64 kMaxListBytes = qint64{256} * 1024;
 
 bool readList(const QString &path, QString *text, QString *error)
 {

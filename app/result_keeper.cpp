@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
-ResultKeeper::ResultKeeper(TForm1 &form, const QString &localResults) : form_(form), localResults_(localResults)
+ResultKeeper::ResultKeeper(TForm1 &form, QString localResults) : form_(form), localResults_(std::move(localResults))
 {
     connect(&form_.journal().model(), &QAbstractItemModel::rowsInserted, this, &ResultKeeper::keep);
     connect(&form_.journal(), &journal::Journal::pupilChanged, this, &ResultKeeper::keep);

@@ -15,7 +15,7 @@ class ResultKeeper : public QObject {
 
 public:
     // localResults: the folder on this computer that always gets a copy.
-    ResultKeeper(TForm1 &form, const QString &localResults);
+    ResultKeeper(TForm1 &form, QString localResults);
 
     // Where the last write went; empty before the first.
     QString lastClassFile() const { return lastClassFile_; }

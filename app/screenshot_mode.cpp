@@ -65,7 +65,8 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
         {u"journal", ScreenshotOptions::Journal},
     }};
     if (const auto screen = line.options.value(u"screen"_s)) {
-        const auto it = std::find_if(screens.begin(), screens.end(), [&](const auto &s) { return s.first == *screen; });
+        const auto *const it = std::find_if(screens.begin(), screens.end(),
+            [&](const auto &s) { return s.first == *screen; });
         if (it == screens.end()) {
             *error = u"--screen: нужно title, procedure, experiment, journal или teacher, а не «%1»"_s.arg(*screen);
             return std::nullopt;

@@ -167,7 +167,7 @@ ActionResult BenchSession::dragSliderTo(int nm) noexcept
         return std::nullopt;
     const int wanted = sliderLeftForWavelength(nm);
     Img_vizirMouseDown(kSliderGrip);
-    const ActionResult result = Img_vizirMouseMove(kSliderGrip + wanted - sliderTopLeft().x());
+    ActionResult result = Img_vizirMouseMove(kSliderGrip + wanted - sliderTopLeft().x());
     Img_vizirMouseUp();
     return result;
 }

@@ -23,7 +23,7 @@ ActionResult BenchSession::startTask(const Task &task) noexcept
 
 ActionResult BenchSession::resumeTask(const Task &task, unsigned checks, bool solved) noexcept
 {
-    const ActionResult result = startTask(task);
+    ActionResult result = startTask(task);
     taskChecks_ = checks;
     taskSolved_ = solved;
     return result;

@@ -74,7 +74,7 @@ std::vector<LoadedResult> ResultFileCache::load(const std::vector<FoundResultFil
         // A file that could not be opened (no rights yet, a share that
         // hiccuped) is tried again at the next rescan.
         if (entry.read->error.problem != FileProblem::CannotRead)
-            kept.insert(file.path, std::move(entry));
+            kept.emplace(file.path, std::move(entry));
     }
     // Files gone from the folders are forgotten.
     entries_ = std::move(kept);

@@ -148,7 +148,7 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
     const QJsonValue checks = o.value(u"checks"_s);
     if (!checks.isArray() || std::size_t(checks.toArray().size()) > kMaxResultChecks)
         f.fail(u"checks"_s);
-    for (const QJsonValue &value : checks.toArray()) {
+    for (const auto &value : checks.toArray()) {
         if (!f.wrongField.isEmpty())
             break;
         if (!value.isObject()) {

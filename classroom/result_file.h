@@ -18,7 +18,7 @@ namespace classroom {
 inline constexpr char16_t kResultSuffix[] = u".gratinglab-result";
 constexpr int kResultFileFormatVersion = 1;
 // Far above a lesson's checks, far below harm.
-constexpr qint64 kMaxResultFileBytes = 1024 * 1024;
+constexpr qint64 kMaxResultFileBytes = qint64{1024} * 1024;
 constexpr std::size_t kMaxResultChecks = 2000;
 constexpr qsizetype kMaxResultText = 200;
 

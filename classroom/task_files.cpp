@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,13 +28,13 @@ QString marker(TaskFileKind kind)
 // What the reader has found wrong so far; the first fault wins.
 class Fields {
 public:
-    explicit Fields(const QJsonObject &object) : object_(object) {}
+    explicit Fields(QJsonObject object) : object_(std::move(object)) {}
 
     QString text(const QJsonObject &object, const QString &key, const QString &where, qsizetype maxLength,
         bool mayBeEmpty)
     {
         const QJsonValue value = object.value(key);
-        const QString text = value.toString();
+        QString text = value.toString();
         if (!value.isString() || !isPlainField(text, maxLength) || (!mayBeEmpty && text.trimmed().isEmpty()))
             fail(where);
         return text;
@@ -130,7 +131,7 @@ TaskFileRead parseTaskFile(const QByteArray &bytes, TaskFileKind kind)
     fields.text(u"program_version"_s, 64, true);
     task.title = fields.text(u"title"_s, kMaxTitleLength, false).trimmed();
     task.form = fields.text(u"class"_s, kMaxFormLength, true).trimmed();
-    const QString code = fields.text(u"code"_s, 4 * bench::kMaxTaskCodeLength, false);
+    const QString code = fields.text(u"code"_s, qsizetype{4} * bench::kMaxTaskCodeLength, false);
     if (bench::checkTaskCode(code) != bench::TaskInputError::None)
         fields.fail(u"code"_s);
     task.code = bench::normaliseTaskCode(code);

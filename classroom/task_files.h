@@ -20,7 +20,7 @@ inline constexpr char16_t kTaskSuffix[] = u".gratinglab-task";
 // Files written by this version; a reader refuses anything later.
 constexpr int kTaskFileFormatVersion = 1;
 // Far above 99 pupils with the longest names and IDs, far below harm.
-constexpr qint64 kMaxTaskFileBytes = 256 * 1024;
+constexpr qint64 kMaxTaskFileBytes = qint64{256} * 1024;
 
 QByteArray taskFileBytes(const ClassroomTask &task, TaskFileKind kind);
 

@@ -102,7 +102,7 @@ private:
 class SpinnerAccessible final : public QAccessibleWidget {
 public:
     explicit SpinnerAccessible(TSpinButton *spinner) : QAccessibleWidget(spinner, QAccessible::Grouping) {}
-    ~SpinnerAccessible()
+    ~SpinnerAccessible() override
     {
         for (const QAccessible::Id id : halves_) {
             if (id)

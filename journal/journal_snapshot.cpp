@@ -171,7 +171,7 @@ std::variant<JournalSnapshot, QString> readSnapshot(const QByteArray &bytes)
     const QJsonArray rows = o.value(u"rows"_s).toArray();
     if (!o.value(u"rows"_s).isArray() || std::size_t(rows.size()) > kMaxSnapshotRows)
         r.fail(u"поле «rows» повреждено"_s);
-    for (const QJsonValue &row : rows) {
+    for (const auto &row : rows) {
         if (!row.isObject() || !r.error.isEmpty()) {
             r.fail(u"поле «rows» повреждено"_s);
             break;

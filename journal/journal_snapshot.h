@@ -29,7 +29,7 @@ struct JournalSnapshot {
 };
 
 // Larger files are refused before they are parsed.
-constexpr qint64 kMaxSnapshotBytes = 4 * 1024 * 1024;
+constexpr qint64 kMaxSnapshotBytes = qint64{4} * 1024 * 1024;
 constexpr std::size_t kMaxSnapshotRows = 10000;
 
 QByteArray snapshotJson(const JournalSnapshot &snapshot);

@@ -110,6 +110,7 @@ std::vector<LineSummary> summarize(const std::vector<JournalRow> &rows)
         }
     }
     std::vector<LineSummary> lines;
+    lines.reserve(sums.size());
     for (const Sums &s : sums)
         lines.push_back(summaryOf(s));
     return lines;

@@ -52,7 +52,7 @@ TEST_F(ClassReportCli, PrintsTheTableListsTheMisfitsAndWritesTheFiles)
     classroom::ResultFile otherTask = samples::result(2, u"Борисова Мария"_s, {Sodium::Right});
     otherTask.code = u"9А"_s;
     put(u"class/Результаты/borisova.gratinglab-result"_s, bytes(otherTask));
-    put(u"class/Результаты/broken.gratinglab-result"_s, "{\"format\": \"gratinglab-result\", \"version\": 1}");
+    put(u"class/Результаты/broken.gratinglab-result"_s, R"({"format": "gratinglab-result", "version": 1})");
     // Variant 1 has the hydrogen line, 410 nm: at d = 2, k = 1, y = 1,03 cm
     // the formula gives 412 nm, and 410 is right too.
     classroom::ResultFile alekseev = samples::result(1, u"Алексеев Иван"_s, {Sodium::Right});

@@ -28,7 +28,7 @@ QJsonObject readJson(const QString &path)
 std::vector<int> ints(const QJsonValue &value)
 {
     std::vector<int> out;
-    for (const QJsonValue &v : value.toArray())
+    for (const auto &v : value.toArray())
         out.push_back(v.toInt());
     return out;
 }

@@ -27,7 +27,7 @@ namespace {
 
 // What the pupil reads, without mnemonics and shortcuts ("&Копировать\tCtrl+C"
 // reads "Копировать").
-QString readable(QString text)
+QString readable(const QString &text)
 {
     return text.section(u'\t', 0, 0).remove(u'&');
 }

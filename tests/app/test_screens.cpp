@@ -61,7 +61,7 @@ QImage renderOnly(QWidget *parent, const QList<QWidget *> &shown)
             hidden.append(child);
         }
     }
-    const QImage image = parent->grab().toImage();
+    QImage image = parent->grab().toImage();
     for (QWidget *child : hidden)
         child->show();
     return image;

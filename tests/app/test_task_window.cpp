@@ -131,7 +131,7 @@ TEST_F(TaskWindow, TheHintStandsBesideTheVerdictCoveringNoControl)
 TaskStart taskStartOf(const QStringList &arguments)
 {
     QString error;
-    const TaskStart start = readTaskStart(parseCommandLine(arguments), &error);
+    TaskStart start = readTaskStart(parseCommandLine(arguments), &error);
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     return start;
 }

@@ -67,7 +67,7 @@ public:
 private:
     QString next()
     {
-        const QString a = answers.empty() ? QString() : answers.front();
+        QString a = answers.empty() ? QString() : answers.front();
         if (!answers.empty())
             answers.pop_front();
         return a;

@@ -130,10 +130,10 @@ TEST(ClassTable, OneFilePerPupilCountsAndTheOthersAreListedWithTheirReason)
             loaded(u"/r/07-nameless"_s, samples::result(3, QString(), {Sodium::Right})),
             loaded(u"/r/08-variant-7"_s, samples::result(7, u"Иванов Пётр"_s, {Sodium::Right})),
             loaded(u"/r/09-newer"_s, newer),
-            loaded(u"/r/10-not-ours"_s, QByteArray("{\"format\": \"gratinglab-task\"}")),
+            loaded(u"/r/10-not-ours"_s, QByteArray(R"({"format": "gratinglab-task"})")),
             loaded(u"/r/11-damaged"_s,
                 classroom::resultFileBytes(samples::result(1, {}, {}))
-                    .replace("\"variant\": 1", "\"variant\": \"1\""))},
+                    .replace(R"("variant": 1)", R"("variant": "1")"))},
         {{u"/r/00-link.gratinglab-result"_s, classroom::ScanProblem::Link}});
 
     // Of three files of one pupil the honest one with more checks counts.

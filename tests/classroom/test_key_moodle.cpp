@@ -67,7 +67,7 @@ std::vector<Question> parseQuiz(const QByteArray &xml)
                 EXPECT_EQ(reader.name(), u"question"_s);
                 questions.push_back({reader.attributes().value(u"type"_s).toString(), {}, {}});
             }
-            if (path.size() >= 1)
+            if (!path.isEmpty())
                 path.append(reader.name().toString());
             else
                 path.append(u"quiz"_s);

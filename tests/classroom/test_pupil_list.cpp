@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <deque>
 
 using namespace Qt::Literals::StringLiterals;

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -156,7 +158,7 @@ TEST_F(ResultFolders, TheWatchShowsAPupilsCheckAtTheNextRescan)
     EXPECT_EQ(watch.cache().reads(), 1);
 
     // Nothing new: no change, nothing read.
-    clock.advance(3 * classroom::ClassResultsWatch::kRescanMs);
+    clock.advance(std::int64_t{3} * classroom::ClassResultsWatch::kRescanMs);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(watch.cache().reads(), 1);
 

@@ -13,8 +13,6 @@
 
 namespace artgen {
 
-using assets::PictureId;
-
 namespace {
 
 // A little sensor grain; a fixed seed keeps the committed pictures stable.
