@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The whole suite, twice: an ordinary optimised build and an
-# AddressSanitizer + UndefinedBehaviorSanitizer build. Warnings are errors.
+# Two suites: the optimised program tested as it ships (package, manual
+# pages, the window under Xvfb), and everything, the GoogleTest programs
+# included, under AddressSanitizer + UndefinedBehaviorSanitizer. Warnings
+# are errors.
 # tools/stress-tests.sh sources this file for the same settings and builds.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -15,7 +17,7 @@ export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file
 
 # Each suite is the configure, build and test preset of its folder's name
 # (CMakePresets.json): build/test is optimised, with the benchmarks built so
-# that they keep compiling; build/asan runs under the sanitizers.
+# that they keep compiling; build/asan runs everything under the sanitizers.
 suites=(build/test build/asan)
 
 build_suite() {
