@@ -168,7 +168,7 @@ TEST(TaskFiles, BytesThatAreNotAFileOfOursAreRefusedBeforeAnyField)
         {"", FileProblem::NotOurs},
         {"\x89PNG\r\n\x1a\n", FileProblem::NotOurs},
         {"[1, 2, 3]", FileProblem::NotOurs},
-        {"{\"format\": \"gratinglab-task\", \"title\": ", FileProblem::Damaged},
+        {R"({"format": "gratinglab-task", "title": )", FileProblem::Damaged},
         {QByteArray(classroom::kMaxTaskFileBytes + 1, ' '), FileProblem::TooLarge},
     };
     for (const auto &[bytes, problem] : cases)
