@@ -84,4 +84,9 @@ bool answerIsRight(const QString &answer, const ShownReadouts &shown, const Numb
     return answer == IntToStr(std::int64_t(down)) || answer == IntToStr(std::int64_t(up));
 }
 
+QString verdictText(bool right)
+{
+    return right ? QStringLiteral(u"Верно !") : QStringLiteral(u"Неверно !");
+}
+
 } // namespace bench

@@ -32,4 +32,9 @@ struct ExactWavelength {
 };
 std::optional<ExactWavelength> formulaWavelength(const ShownReadouts &shown, const NumberFormat &format);
 
+// The verdict as the experiment screen shows it, the journal keeps it and a
+// pupil's result file records it; the teacher's program compares the file's
+// text with this one.
+QString verdictText(bool right);
+
 } // namespace bench

@@ -1,16 +1,12 @@
 #include "result_judging.h"
 
+#include "answer_check.h"
 #include "task_check.h"
 #include "task_texts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace classroom {
-
-QString verdictText(bool right)
-{
-    return right ? u"Верно !"_s : u"Неверно !"_s;
-}
 
 JudgedResult judgeResult(const ResultFile &result, const bench::LampLine &line)
 {
@@ -24,7 +20,7 @@ JudgedResult judgeResult(const ResultFile &result, const bench::LampLine &line)
         const bench::TaskJudgement j = bench::judgeTaskAnswer(check.answer, line.nm, shown, format);
         // Beside a right verdict the screen names the line, beside a wrong one the hint.
         const QString hint = j.right ? bench::lineName(line) : bench::hintText(j.hint);
-        if (check.verdict != verdictText(j.right) || check.hint != hint)
+        if (check.verdict != bench::verdictText(j.right) || check.hint != hint)
             judged.agrees = false;
         if (j.right && !judged.firstRight) {
             judged.firstRight = judged.checks;

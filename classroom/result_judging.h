@@ -27,7 +27,4 @@ struct JudgedResult {
 
 JudgedResult judgeResult(const ResultFile &result, const bench::LampLine &line);
 
-// The verdict as the experiment screen shows it and the file records it.
-QString verdictText(bool right);
-
 } // namespace classroom

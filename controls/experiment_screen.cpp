@@ -1,5 +1,6 @@
 #include "experiment_screen.h"
 
+#include "answer_check.h"
 #include "bench_accessibility.h"
 #include "bench_announcer.h"
 #include "bench_keyboard.h"
@@ -30,9 +31,9 @@ VerdictLook lookOf(bench::Verdict verdict)
 {
     switch (verdict) {
     case bench::Verdict::Right:
-        return {u"Верно !"_s, QColor(0, 128, 0)};
+        return {bench::verdictText(true), QColor(0, 128, 0)};
     case bench::Verdict::Wrong:
-        return {u"Неверно !"_s, QColor(255, 0, 0)};
+        return {bench::verdictText(false), QColor(255, 0, 0)};
     case bench::Verdict::None:
         break;
     }

@@ -1,5 +1,6 @@
 #include "journal_result.h"
 
+#include "answer_check.h"
 #include "bench_session.h"
 #include "journal.h"
 #include "task_texts.h"
@@ -27,8 +28,7 @@ std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, con
         const bench::ShownReadouts shown{u"?"_s, row.grating, row.distance, row.order};
         const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, line.nm, shown, session.format());
         result.checks.push_back({QDateTime(lessonDate, row.time), row.grating, row.order, row.distance, row.answer,
-            row.right ? u"Верно !"_s : u"Неверно !"_s,
-            row.right ? bench::lineName(line) : bench::hintText(judged.hint)});
+            bench::verdictText(row.right), row.right ? bench::lineName(line) : bench::hintText(judged.hint)});
     }
     return result;
 }
