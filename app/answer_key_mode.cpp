@@ -7,8 +7,6 @@
 #include "save_file.h"
 #include "task_files.h"
 
-#include <QFile>
-
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,16 +15,8 @@ std::optional<AnswerKeyOptions> readAnswerKeyOptions(const CommandLine &line, QS
 {
     AnswerKeyOptions options;
     options.teacherFile = line.options.value(u"answer-key"_s).value_or(QString());
-    for (const auto &[name, target] :
-        {std::pair{u"pdf"_s, &options.pdfPath}, std::pair{u"moodle-xml"_s, &options.moodlePath}}) {
-        if (const auto path = line.options.value(name)) {
-            if (path->isEmpty()) {
-                *error = u"параметру --%1 нужно имя файла"_s.arg(name);
-                return std::nullopt;
-            }
-            *target = *path;
-        }
-    }
+    if (!readFileNames(line.options, {{u"pdf"_s, &options.pdfPath}, {u"moodle-xml"_s, &options.moodlePath}}, error))
+        return std::nullopt;
     return options;
 }
 
@@ -46,19 +36,9 @@ int runAnswerKeyMode(const AnswerKeyOptions &options)
         files.emplace_back(*options.pdfPath, answerKeyPdf(read.task, rows));
     if (options.moodlePath)
         files.emplace_back(*options.moodlePath, classroom::moodleQuizXml(read.task));
-    // The files first: if one cannot be written, stdout stays empty, and a
-    // file this run made is taken back.
-    std::vector<QString> made;
-    for (const auto &[path, bytes] : files) {
-        const bool existed = QFile::exists(path);
-        if (const QString error = classroom::saveFile(path, bytes); !error.isEmpty()) {
-            for (const QString &done : made)
-                QFile::remove(done);
-            return refuse(error);
-        }
-        if (!existed)
-            made.push_back(path);
-    }
+    // The files first: if one cannot be written, stdout stays empty.
+    if (const QString error = classroom::saveFiles(files); !error.isEmpty())
+        return refuse(error);
     printOut(classroom::keyText(rows));
     return 0;
 }

@@ -9,7 +9,6 @@
 #include "task_files.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <vector>
 
@@ -53,16 +52,10 @@ std::optional<ClassReportOptions> readClassReportOptions(const CommandLine &line
             return std::nullopt;
         }
     }
-    for (const auto &[name, target] : {std::pair{u"csv"_s, &options.csvPath},
-             std::pair{u"moodle-csv"_s, &options.moodlePath}, std::pair{u"pdf"_s, &options.pdfPath}}) {
-        if (const auto path = line.options.value(name)) {
-            if (path->isEmpty()) {
-                *error = u"параметру --%1 нужно имя файла"_s.arg(name);
-                return std::nullopt;
-            }
-            *target = *path;
-        }
-    }
+    if (!readFileNames(line.options,
+            {{u"csv"_s, &options.csvPath}, {u"moodle-csv"_s, &options.moodlePath}, {u"pdf"_s, &options.pdfPath}},
+            error))
+        return std::nullopt;
     return options;
 }
 
@@ -90,19 +83,9 @@ int runClassReportMode(const ClassReportOptions &options)
     }
     if (options.pdfPath)
         files.emplace_back(*options.pdfPath, classReportPdf(task, results, true, QDate::currentDate()));
-    // The files first: if one cannot be written, stdout stays empty, and a
-    // file this run made is taken back.
-    std::vector<QString> made;
-    for (const auto &[path, bytes] : files) {
-        const bool existed = QFile::exists(path);
-        if (const QString error = classroom::saveFile(path, bytes); !error.isEmpty()) {
-            for (const QString &done : made)
-                QFile::remove(done);
-            return refuse(error);
-        }
-        if (!existed)
-            made.push_back(path);
-    }
+    // The files first: if one cannot be written, stdout stays empty.
+    if (const QString error = classroom::saveFiles(files); !error.isEmpty())
+        return refuse(error);
 
     QString out;
     for (const classroom::PupilRow &row : results.rows)

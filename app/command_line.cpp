@@ -367,6 +367,21 @@ void printMessage(const QString &line, Prefix prefix)
     std::fputs((text + u'\n').toUtf8().constData(), stderr);
 }
 
+bool readFileNames(const GivenOptions &options,
+    std::initializer_list<std::pair<QString, std::optional<QString> *>> targets, QString *error)
+{
+    for (const auto &[name, target] : targets) {
+        if (const auto path = options.value(name)) {
+            if (path->isEmpty()) {
+                *error = u"параметру --%1 нужно имя файла"_s.arg(name);
+                return false;
+            }
+            *target = *path;
+        }
+    }
+    return true;
+}
+
 int refuse(const QString &line)
 {
     printMessage(line);

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <optional>
+#include <utility>
 
 // The program's command line: one table of options (command_line.cpp) gives
 // the parser, the --help text and the mode each option belongs to. Every
@@ -36,6 +38,11 @@ struct CommandLine {
     std::optional<QString> file;
     QString error; // one line without the program's name; exit status 2
 };
+
+// Copies each of these options that was given into its target; false, with
+// the message in *error, for one given an empty file name.
+bool readFileNames(const GivenOptions &options,
+    std::initializer_list<std::pair<QString, std::optional<QString> *>> targets, QString *error);
 
 // arguments without the program name.
 CommandLine parseCommandLine(const QStringList &arguments);

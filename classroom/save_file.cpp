@@ -3,6 +3,7 @@
 #include "classroom_texts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -20,6 +21,22 @@ QString saveFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return cannotWriteMessage(path, file.errorString());
+    return {};
+}
+
+QString saveFiles(const std::vector<std::pair<QString, QByteArray>> &files)
+{
+    std::vector<QString> made;
+    for (const auto &[path, bytes] : files) {
+        const bool existed = QFile::exists(path);
+        if (const QString error = saveFile(path, bytes); !error.isEmpty()) {
+            for (const QString &done : made)
+                QFile::remove(done);
+            return error;
+        }
+        if (!existed)
+            made.push_back(path);
+    }
     return {};
 }
 

@@ -3,10 +3,18 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 namespace classroom {
 
 // Writes the whole file or leaves the old one as it was; empty on success,
 // else the Russian sentence to show.
 QString saveFile(const QString &path, const QByteArray &bytes);
+
+// Several files of one run, all or none: when one cannot be written, the
+// files this call created are removed again (those it replaced keep their
+// new content) and the first failure's sentence is returned.
+QString saveFiles(const std::vector<std::pair<QString, QByteArray>> &files);
 
 } // namespace classroom
