@@ -1,29 +1,13 @@
 #include "class_results_csv.h"
 
 #include "class_results_texts.h"
+#include "csv_line.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace classroom {
 
 namespace {
-
-QString quoted(const QString &text, QChar separator)
-{
-    if (!text.contains(separator) && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
-    QString q = text;
-    q.replace(u'"', u"\"\""_s);
-    return u'"' + q + u'"';
-}
-
-QByteArray line(const QStringList &cells, QChar separator)
-{
-    QStringList fields;
-    for (const QString &cell : cells)
-        fields.append(quoted(cell, separator));
-    return fields.join(separator).toUtf8() + "\r\n";
-}
 
 // A spreadsheet takes a cell starting with = + - @ for a formula; a name
 // typed in a pupil's program must stay text.
@@ -43,7 +27,7 @@ QByteArray classResultsCsv(const ClassResults &results, bool withMarks)
         if (withMarks || ResultColumn(c) != ResultColumn::Mark)
             header.append(resultColumnTitle(ResultColumn(c)));
     }
-    QByteArray bytes = "\xEF\xBB\xBF" + line(header, kSeparator);
+    QByteArray bytes = "\xEF\xBB\xBF" + csvLine(header, kSeparator);
     for (const PupilRow &row : results.rows) {
         QStringList cells;
         for (int c = 0; c < kResultColumnCount; ++c) {
@@ -51,7 +35,7 @@ QByteArray classResultsCsv(const ClassResults &results, bool withMarks)
             if (withMarks || column != ResultColumn::Mark)
                 cells.append(asText(resultCellText(row, column)));
         }
-        bytes += line(cells, kSeparator);
+        bytes += csvLine(cells, kSeparator);
     }
     return bytes;
 }
@@ -65,7 +49,7 @@ MoodleGrades moodleGradesCsv(const ClassroomTask &task, const ClassResults &resu
 {
     constexpr QChar kSeparator = u',';
     MoodleGrades grades;
-    grades.bytes = line(
+    grades.bytes = csvLine(
         {resultColumnTitle(ResultColumn::Pupil), resultColumnTitle(ResultColumn::Id), moodleGradeItemName(task)},
         kSeparator);
     for (const PupilRow &row : results.rows) {
@@ -73,7 +57,7 @@ MoodleGrades moodleGradesCsv(const ClassroomTask &task, const ClassResults &resu
             grades.leftOut.append(row.name.isEmpty() ? u"вариант %1"_s.arg(row.variant) : row.name);
             continue;
         }
-        grades.bytes += line({row.name, row.id.trimmed(), QString::number(*row.mark)}, kSeparator);
+        grades.bytes += csvLine({row.name, row.id.trimmed(), QString::number(*row.mark)}, kSeparator);
     }
     return grades;
 }
