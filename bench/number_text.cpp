@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include <QLocale>
+#include <QSet>
 
 #include <clocale>
 #include <cmath>
@@ -35,6 +36,18 @@ NumberFormat NumberFormat::fromLocale(const QLocale &locale)
             format.decimalSeparator = c;
     }
     return format;
+}
+
+bool isLocaleDecimalSeparator(QChar mark)
+{
+    static const QSet<QChar> marks = [] {
+        QSet<QChar> found{NumberFormat{}.decimalSeparator};
+        for (const QLocale &locale :
+            QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+            found.insert(NumberFormat::fromLocale(locale).decimalSeparator);
+        return found;
+    }();
+    return marks.contains(mark);
 }
 
 QString IntToStr(std::int64_t value)

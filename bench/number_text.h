@@ -29,6 +29,10 @@ struct NumberFormat {
     static NumberFormat fromLocale(const QLocale &locale);
 };
 
+// A separator fromLocale() gives for some locale Qt knows: the marks a
+// pupil's computer may have written its read-outs with.
+bool isLocaleDecimalSeparator(QChar mark);
+
 // Plain decimal, "-" for negatives, no padding or grouping.
 QString IntToStr(std::int64_t value);
 

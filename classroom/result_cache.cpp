@@ -15,17 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace classroom {
 
-namespace {
-
-ResultFileRead refused(FileProblem problem, const QString &detail = {})
-{
-    ResultFileRead read;
-    read.error = {problem, detail};
-    return read;
-}
-
-} // namespace
-
 ResultFileRead readRegularResultFile(const QString &path)
 {
 #ifdef Q_OS_UNIX
@@ -33,23 +22,23 @@ ResultFileRead readRegularResultFile(const QString &path)
     // between the listing and this read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return refused(FileProblem::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
+        return ResultFileRead::refused(FileProblem::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return refused(FileProblem::CannotRead, u"это не обычный файл"_s);
+        return ResultFileRead::refused(FileProblem::CannotRead, u"это не обычный файл"_s);
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return refused(FileProblem::CannotRead, file.errorString());
+        return ResultFileRead::refused(FileProblem::CannotRead, file.errorString());
     }
     if (st.st_size > kMaxResultFileBytes)
-        return refused(FileProblem::TooLarge);
+        return ResultFileRead::refused(FileProblem::TooLarge);
     // One byte more than allowed tells a file that grew since fstat.
     const QByteArray bytes = file.read(kMaxResultFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(FileProblem::CannotRead, file.errorString());
+        return ResultFileRead::refused(FileProblem::CannotRead, file.errorString());
     return parseResultFile(bytes);
 #else
     return readResultFile(path);

@@ -1,6 +1,7 @@
 #include "result_file.h"
 
 #include "bench_state.h"
+#include "number_text.h"
 #include "task_code.h"
 
 #include <QCryptographicHash>
@@ -88,13 +89,6 @@ struct FieldReader {
     }
 };
 
-ResultFileRead refused(FileProblem problem, const QString &detail = {})
-{
-    ResultFileRead read;
-    read.error = {problem, detail};
-    return read;
-}
-
 } // namespace
 
 QByteArray resultFileBytes(const ResultFile &result)
@@ -116,19 +110,19 @@ QByteArray resultFileBytes(const ResultFile &result)
 ResultFileRead parseResultFile(const QByteArray &bytes)
 {
     if (bytes.size() > kMaxResultFileBytes)
-        return refused(FileProblem::TooLarge);
+        return ResultFileRead::refused(FileProblem::TooLarge);
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError || !document.isObject())
-        return refused(FileProblem::NotOurs);
+        return ResultFileRead::refused(FileProblem::NotOurs);
     const QJsonObject o = document.object();
     if (o.value(u"format"_s).toString() != kFormat)
-        return refused(FileProblem::NotOurs);
+        return ResultFileRead::refused(FileProblem::NotOurs);
     const QJsonValue version = o.value(u"version"_s);
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
-        return refused(FileProblem::Damaged, u"version"_s);
+        return ResultFileRead::refused(FileProblem::Damaged, u"version"_s);
     if (version.toDouble() > kResultFileFormatVersion)
-        return refused(FileProblem::Newer);
+        return ResultFileRead::refused(FileProblem::Newer);
 
     FieldReader f;
     ResultFileRead read;
@@ -142,7 +136,8 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
     r.pupil = f.text(o, u"pupil"_s);
     r.form = f.text(o, u"class"_s);
     const QString mark = f.text(o, u"decimal_mark"_s);
-    if (mark != u"," && mark != u".")
+    // The pupil's locale chose the mark; one no locale uses is not ours.
+    if (mark.size() != 1 || !bench::isLocaleDecimalSeparator(mark.front()))
         f.fail(u"decimal_mark"_s);
     r.decimalMark = mark.isEmpty() ? QChar(u',') : mark.front();
     const QJsonValue checks = o.value(u"checks"_s);
@@ -172,7 +167,7 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
     if (!checksum.isString())
         f.fail(kChecksum);
     if (!f.wrongField.isEmpty())
-        return refused(FileProblem::Damaged, f.wrongField);
+        return ResultFileRead::refused(FileProblem::Damaged, f.wrongField);
     read.checksumOk = checksum.toString().toLatin1() == checksumOf(o);
     return read;
 }
@@ -182,7 +177,7 @@ ResultFileRead readResultFile(const QString &path)
     FileError error;
     const auto bytes = readLimited(path, kMaxResultFileBytes, &error);
     if (!bytes)
-        return refused(error.problem, error.detail);
+        return ResultFileRead::refused(error.problem, error.detail);
     return parseResultFile(*bytes);
 }
 

@@ -50,6 +50,12 @@ struct ResultFileRead {
     FileError error;         // the file could not be taken at all
     bool checksumOk = false; // false: damaged or edited since it was written
     bool ok() const { return error.problem == FileProblem::None; }
+    static ResultFileRead refused(FileProblem problem, const QString &detail = {})
+    {
+        ResultFileRead read;
+        read.error = {problem, detail};
+        return read;
+    }
 };
 
 // Every field checked: a pupil's file is hostile input.

@@ -188,16 +188,25 @@ TEST(ClassTable, WithoutAListEachVariantAndNameIsAPupil)
     EXPECT_EQ(table.misfits[0].why, Misfit::Duplicate);
 }
 
-TEST(ClassTable, ReadoutsWithADecimalPointAreJudgedAsWritten)
+// Read-outs written under the pupil's locale: a point, or the Arabic
+// decimal separator U+066B, which no comma-or-point reader would take.
+class ForeignDecimalMark : public ::testing::TestWithParam<char16_t> {};
+
+TEST_P(ForeignDecimalMark, ReadoutsAreJudgedAsWritten)
 {
+    const QChar mark(GetParam());
     classroom::ResultFile r = samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right});
-    r.decimalMark = u'.';
-    r.checks[0].distance = r.checks[1].distance = u"2.95"_s;
+    r.decimalMark = mark;
+    r.checks[0].distance = r.checks[1].distance = u"2"_s + mark + u"95"_s;
     r.checks[1].answer = u"590"_s; // right only through the formula
     const auto row = classroom::buildClassResults(samples::task9B(), {loaded(u"/r/a"_s, r)}).rows[5];
     EXPECT_EQ(row.status, PupilStatus::Counted);
     EXPECT_EQ(row.judged.firstRight, 2);
+    EXPECT_TRUE(row.judged.agrees);
 }
+
+INSTANTIATE_TEST_SUITE_P(Marks, ForeignDecimalMark, ::testing::Values(u'.', u'\u066B'),
+    [](const auto &info) { return info.param == u'.' ? std::string("Point") : std::string("ArabicSeparator"); });
 
 TEST(ClassResultsCsv, SpreadsheetAndMoodleBytes)
 {

@@ -3,6 +3,7 @@
 // reads back unchanged from the writer's bytes with its checksum right, and
 // goes through the judging and the class table without a fault.
 #include "class_results.h"
+#include "number_text.h"
 #include "result_file.h"
 #include "task_code.h"
 
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const classroom::ResultFile &r = read.result;
     if (r.variant < 1 || r.variant > bench::kMaxVariant || r.checks.size() > classroom::kMaxResultChecks
-        || (r.decimalMark != u',' && r.decimalMark != u'.') || bench::normaliseTaskCode(r.code) != r.code)
+        || !bench::isLocaleDecimalSeparator(r.decimalMark) || bench::normaliseTaskCode(r.code) != r.code)
         std::abort();
     const classroom::ResultFileRead again = classroom::parseResultFile(classroom::resultFileBytes(r));
     if (!again.ok() || !again.checksumOk || again.result.code != r.code || again.result.variant != r.variant
