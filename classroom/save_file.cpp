@@ -29,7 +29,7 @@ QString saveFiles(const std::vector<std::pair<QString, QByteArray>> &files)
     std::vector<QString> made;
     for (const auto &[path, bytes] : files) {
         const bool existed = QFile::exists(path);
-        if (const QString error = saveFile(path, bytes); !error.isEmpty()) {
+        if (QString error = saveFile(path, bytes); !error.isEmpty()) {
             for (const QString &done : made)
                 QFile::remove(done);
             return error;
