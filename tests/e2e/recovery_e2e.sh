@@ -38,7 +38,7 @@ xdotool windowfocus --sync "$wid"
 xdotool key --delay 20 Tab space   # «Эксперимент»
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 # The answer field Edit5: GroupBox4 at (8, 496), the field at (472, 62) in it.
-xdotool mousemove --sync $((X + 508)) $((Y + 571)) click 1
+click_at $((X + 508)) $((Y + 571))
 # Enter checks, the next Enter makes ready for the next answer.
 xdotool type --delay 20 500 && xdotool key --delay 20 Return Return
 xdotool type --delay 20 5890 && xdotool key --delay 20 Return Return
@@ -62,7 +62,7 @@ done
 xdotool windowfocus --sync "$main"
 xdotool key --delay 20 Tab space
 eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --sync $((X + 508)) $((Y + 571)) click 1
+click_at $((X + 508)) $((Y + 571))
 xdotool type --delay 20 590 && xdotool key --delay 20 Return
 until_copy_says "500,5890,589,590 checks=4 9Б/6"
 echo "restored: the task 9Б, variant 6, with its three checks; a fourth follows them"

@@ -77,6 +77,19 @@ start_program() {
     pids+=($!)
 }
 
+# click_at X Y: a left click at that point of the screen. --sync waits for
+# the pointer to get there, and when it is there already it waits in vain
+# (about 15 s) for a motion that never comes.
+click_at() {
+    local here
+    here=$(xdotool getmouselocation | sed -n 's/^x:\([0-9]*\) y:\([0-9]*\) .*/\1 \2/p')
+    if [ "$here" = "$1 $2" ]; then
+        xdotool click 1
+    else
+        xdotool mousemove --sync "$1" "$2" click 1
+    fi
+}
+
 # The id of the program's window, once it is shown.
 program_window() {
     timeout 30 xdotool search --sync --onlyvisible --name 'Измерение длины световой волны' | head -n1 \
