@@ -3,8 +3,9 @@
 # class list with clang (libFuzzer + ASan + UBSan).
 # With 0 seconds it runs every kept input once, the same inputs in every run
 # (make test replays them too, without clang: tests/fuzz/replay_main.cpp);
-# with more it fuzzes each target for that long from the kept corpus. Any crash, sanitizer report or disagreement
-# with the slow reference parsers (or a file read back differently) fails the run.
+# with more it fuzzes each target for that long from the kept corpus. Any
+# crash, sanitizer report or disagreement with the slow reference parsers
+# (or a file read back differently) fails the run.
 #   tests/fuzz/run-fuzzers.sh [build-dir] [seconds-per-target] [--keep]
 # --keep merges the inputs that reached new code into the kept corpus.
 set -euo pipefail
