@@ -38,7 +38,7 @@ int runAnswerKeyMode(const AnswerKeyOptions &options)
         files.emplace_back(*options.moodlePath, classroom::moodleQuizXml(read.task));
     // The files first: if one cannot be written, stdout stays empty.
     if (const QString error = classroom::saveFiles(files); !error.isEmpty())
-        return refuse(error);
+        return saveFailed(error);
     printOut(classroom::keyText(rows));
     return 0;
 }

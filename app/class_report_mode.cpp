@@ -85,7 +85,7 @@ int runClassReportMode(const ClassReportOptions &options)
         files.emplace_back(*options.pdfPath, classReportPdf(task, results, true, QDate::currentDate()));
     // The files first: if one cannot be written, stdout stays empty.
     if (const QString error = classroom::saveFiles(files); !error.isEmpty())
-        return refuse(error);
+        return saveFailed(error);
 
     QString out;
     for (const classroom::PupilRow &row : results.rows)

@@ -388,6 +388,12 @@ int refuse(const QString &line)
     return 2;
 }
 
+int saveFailed(const QString &line)
+{
+    printMessage(line);
+    return 1;
+}
+
 QString cannotWrite(const QString &path, const QString &why)
 {
     return u"не удаётся записать «%1»: %2"_s.arg(path, why);

@@ -56,8 +56,11 @@ QString versionText();
 // through here; a line break inside (from a typed value) becomes a blank.
 enum class Prefix { ProgramName, None };
 void printMessage(const QString &line, Prefix prefix = Prefix::ProgramName);
-// printMessage(), then the exit status for bad arguments or an unwritable file.
+// printMessage(), then the exit status for bad arguments.
 int refuse(const QString &line);
+// printMessage(), then the exit status of a save that failed: nothing of it
+// was written, and the old files are as they were.
+int saveFailed(const QString &line);
 // The message for a file that cannot be written, with the system's reason.
 QString cannotWrite(const QString &path, const QString &why);
 // Text as it is, UTF-8, on stdout.

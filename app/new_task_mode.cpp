@@ -99,6 +99,10 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
     // A teacher's file is the only key to a task already handed out: a new
     // task never takes its place, nor the pupils' file of another task.
     for (const QString &path : {options.teacherFile, options.taskFile}) {
+        if (const QFileInfo folder(QFileInfo(path).absolutePath()); !folder.isDir()) {
+            *error = u"папки «%1» нет"_s.arg(QDir::toNativeSeparators(folder.filePath()));
+            return std::nullopt;
+        }
         if (QFileInfo::exists(path)) {
             *error = u"файл «%1» уже есть; новое задание его не заменяет — выберите другое имя"_s.arg(path);
             return std::nullopt;
@@ -110,16 +114,12 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
 int runNewTaskMode(const NewTaskOptions &options)
 {
     using classroom::TaskFileKind;
-    if (const QString error = classroom::saveFile(options.teacherFile,
-            classroom::taskFileBytes(options.task, TaskFileKind::Teacher));
+    // Both files or neither: the code is printed only once both are whole.
+    if (const QString error = classroom::saveFiles(
+            {{options.teacherFile, classroom::taskFileBytes(options.task, TaskFileKind::Teacher)},
+                {options.taskFile, classroom::taskFileBytes(options.task, TaskFileKind::Pupils)}});
         !error.isEmpty())
-        return refuse(error);
-    if (const QString error = classroom::saveFile(options.taskFile,
-            classroom::taskFileBytes(options.task, TaskFileKind::Pupils));
-        !error.isEmpty()) {
-        QFile::remove(options.teacherFile);
-        return refuse(error);
-    }
+        return saveFailed(error);
     printOut(options.task.code + u'\n');
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "extended.h"
 #include "picture_catalogue.h"
 #include "quantities.h"
+#include "save_file.h"
 #include "scene.h"
 #include "task_start.h"
 
@@ -12,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QSaveFile>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -51,28 +51,14 @@ QByteArray pngBytes(const QImage &image)
 // a fresh picture behind.
 std::optional<QString> writeOutputs(const RenderOptions &options, const QByteArray &png, const QByteArray &json)
 {
-    QSaveFile image(options.imagePath);
-    if (!image.open(QIODevice::WriteOnly))
-        return cannotWrite(options.imagePath, image.errorString());
-    std::optional<QSaveFile> state;
+    if (const auto reason = classroom::writeWholeFile(options.imagePath, png))
+        return cannotWrite(options.imagePath, *reason);
     const bool stateToFile = options.statePath && *options.statePath != kStdout;
     if (stateToFile) {
-        state.emplace(*options.statePath);
-        if (!state->open(QIODevice::WriteOnly)) {
-            image.cancelWriting();
-            return cannotWrite(*options.statePath, state->errorString());
+        if (const auto reason = classroom::writeWholeFile(*options.statePath, json)) {
+            QFile::remove(options.imagePath);
+            return cannotWrite(*options.statePath, *reason);
         }
-        state->write(json);
-    }
-    image.write(png);
-    if (!image.commit()) {
-        if (state)
-            state->cancelWriting();
-        return cannotWrite(options.imagePath, image.errorString());
-    }
-    if (state && !state->commit()) {
-        QFile::remove(options.imagePath);
-        return cannotWrite(*options.statePath, state->errorString());
     }
     if (options.statePath && *options.statePath == kStdout) {
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);

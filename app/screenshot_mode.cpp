@@ -2,12 +2,13 @@
 
 #include "classroom_texts.h"
 #include "mainUnit.h"
+#include "save_file.h"
 #include "task_files.h"
 #include "teacher_window.h"
 #include "ui_mainUnit.h"
 
 #include <QApplication>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <algorithm>
 #include <array>
@@ -123,9 +124,13 @@ QImage teacherScreenshot(const ScreenshotOptions &options)
 
 int writePng(const QString &path, const QImage &image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return refuse(cannotWrite(path, file.errorString()));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return refuse(cannotWrite(path, u"картинку не удалось закодировать"_s));
+    if (const auto reason = classroom::writeWholeFile(path, png))
+        return saveFailed(cannotWrite(path, *reason));
     return 0;
 }
 

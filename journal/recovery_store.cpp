@@ -1,10 +1,10 @@
 #include "recovery_store.h"
 
 #include "journal_snapshot.h"
+#include "save_file.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
@@ -41,8 +41,7 @@ bool RecoveryStore::save(const QByteArray &bytes)
 {
     if (!owned_)
         return false;
-    QSaveFile file(path_);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return !classroom::writeWholeFile(path_, bytes).has_value();
 }
 
 void RecoveryStore::remove()

@@ -4,12 +4,13 @@
 #include "journal.h"
 #include "journal_result.h"
 #include "report.h"
+#include "save_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,7 +19,7 @@ namespace journal {
 namespace {
 
 // Qt's own error strings are English; the pupil gets the likely cause.
-QString failure(const QString &path)
+QString failure(const QString &path, const QString &writeReason)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
@@ -26,7 +27,7 @@ QString failure(const QString &path)
         : file.isDir()                     ? u"под этим именем уже есть папка"_s
         : !folder.isWritable() || (file.exists() && !file.isWritable())
         ? u"нет права записи"_s
-        : u"файл не удалось записать"_s;
+        : writeReason;
     return u"Не удалось сохранить журнал в файл «"_s + QDir::toNativeSeparators(path) + u"»: "_s + reason
         + u". Записи журнала сохранены в программе; выберите другое место."_s;
 }
@@ -69,17 +70,18 @@ std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target)
         if (!result)
             return u"Файл результата бывает только у контрольного задания: сохраните журнал как отчёт PDF или таблицу CSV."_s;
     }
-    QSaveFile file(target.path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(target.path);
-    if (target.type == FileType::Csv)
-        file.write(csvBytes(journal.model()));
-    else if (result)
-        file.write(classroom::resultFileBytes(*result));
-    else
-        writePdf(journal, file);
-    if (!file.commit())
-        return failure(target.path);
+    QByteArray bytes;
+    if (target.type == FileType::Csv) {
+        bytes = csvBytes(journal.model());
+    } else if (result) {
+        bytes = classroom::resultFileBytes(*result);
+    } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        writePdf(journal, buffer);
+    }
+    if (const auto reason = classroom::writeWholeFile(target.path, bytes))
+        return failure(target.path, *reason);
     journal.model().markSaved();
     return std::nullopt;
 }

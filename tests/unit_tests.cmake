@@ -190,3 +190,9 @@ add_dependencies(test_light_cli gratinglab)
 add_test(NAME plain_configure_needs_no_test_libraries
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging/test_plain_configure.sh
             ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR}/plain-configure ${PROJECT_BINARY_DIR})
+
+# Every writer on a full file system: a reported failure, never a shorter
+# file (a tmpfs mounted by the test, which needs root).
+gl_add_qt_test(test_full_disk SOURCES robustness/test_full_disk.cpp LIBS gl_journal gl_assets gl_test_support)
+target_compile_definitions(test_full_disk PRIVATE GRATINGLAB_BINARY="$<TARGET_FILE:gratinglab>")
+add_dependencies(test_full_disk gratinglab)
