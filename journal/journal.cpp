@@ -40,7 +40,7 @@ SetLight Journal::setLightOf(const bench::BenchSession &session)
 {
     if (const std::optional<bench::Task> &task = session.task()) {
         const bench::LampLine &line = task->lampLine();
-        return {bench::IntToStr(line.nm), bench::lineName(line), !session.taskSolved()};
+        return {bench::IntToStr(line.nm), bench::lineName(line), !session.taskSolved(), true};
     }
     if (session.source() != bench::LightSource::Mono) {
         // Grouped by the line (or edge) the cursor stood on, when it stood on one.
@@ -79,6 +79,10 @@ JournalRow rowOf(const bench::BenchSession &session, const SetLight &set, const 
             session.cursorText(), typed};
     }
     row.distance = session.text(TextField::Distance);
+    row.answer = session.text(TextField::Answer);
+    row.right = session.verdict() == bench::Verdict::Right;
+    if (set.task)
+        return row;
     const bench::ShownReadouts shown{session.text(TextField::Wavelength), row.grating, row.distance, row.order};
     // A typed-over field can hold a number no wavelength reaches; that row
     // has no computed value rather than an overflowed one.
@@ -86,8 +90,6 @@ JournalRow rowOf(const bench::BenchSession &session, const SetLight &set, const 
     const auto lambda = bench::formulaWavelength(shown, session.format());
     if (lambda && lambda->numerator / lambda->denominator < kLargest)
         row.computedTenths = roundToEven(__int128(lambda->numerator * 10), __int128(lambda->denominator));
-    row.answer = session.text(TextField::Answer);
-    row.right = session.verdict() == bench::Verdict::Right;
     return row;
 }
 

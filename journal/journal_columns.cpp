@@ -54,6 +54,8 @@ QString cellText(const JournalRow &row, int number, Column column, const bench::
     case Column::Distance:
         return row.distance;
     case Column::Computed:
+        if (row.set.task)
+            return u"—"_s;
         return row.computedTenths ? tenthsText(*row.computedTenths, format) : QString();
     case Column::Answer:
         return row.answer;

@@ -13,6 +13,9 @@ struct SetLight {
     QString wavelength;     // nm, as the bench holds it
     QString line;           // the summary groups the rows by it
     bool concealed = false; // shown as «?» until revealed (a task not yet solved)
+    // A classroom task's lamp: nothing worked out from d and y is shown or
+    // kept, or it would hand the pupil the answer after any wrong one.
+    bool task = false;
 };
 
 // A check with a lamp or white light: what lit the bench, where the cursor
@@ -31,7 +34,7 @@ struct JournalRow {
     QString grating;                            // Ed_d, 1e-5 m
     std::int32_t order = 0;                     // signed, as selected
     QString distance;                           // Ed_ym, cm
-    std::optional<std::int64_t> computedTenths; // d*y/(|k|*F) in 0.1 nm; none for k = 0
+    std::optional<std::int64_t> computedTenths; // d*y/(|k|*F) in 0.1 nm; none for k = 0 and in a task
     QString answer;                             // as typed
     bool right = false;
     std::optional<SourceRecord> source; // none with the slider's one wavelength

@@ -77,7 +77,8 @@ QJsonObject rowJson(const JournalRow &row, bool inTask)
         {u"answer"_s, row.answer},
         {u"right"_s, row.right},
         // As text: a JSON number is not exact beyond 2^53.
-        {u"computed_tenths"_s, row.computedTenths ? QJsonValue(bench::IntToStr(*row.computedTenths)) : QJsonValue()},
+        {u"computed_tenths"_s,
+            row.computedTenths && !inTask ? QJsonValue(bench::IntToStr(*row.computedTenths)) : QJsonValue()},
     };
     if (!inTask) {
         o.insert(u"wavelength"_s, row.set.wavelength);
@@ -110,7 +111,8 @@ JournalRow readRow(Reader &r, const QJsonObject &o, const std::optional<TaskProg
     }
     if (task) {
         const bench::LampLine &line = task->task.lampLine();
-        row.set = {bench::IntToStr(line.nm), bench::lineName(line), !task->solved};
+        row.set = {bench::IntToStr(line.nm), bench::lineName(line), !task->solved, true};
+        row.computedTenths.reset();
     } else {
         row.set.wavelength = r.text(o, u"wavelength"_s);
         row.set.line = r.text(o, u"line"_s);

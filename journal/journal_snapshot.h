@@ -36,7 +36,8 @@ QByteArray snapshotJson(const JournalSnapshot &snapshot);
 
 // The snapshot, or a Russian sentence saying what is wrong with the bytes.
 // In a task the rows' set wavelength comes from the task's line again, so a
-// file never has to hold it.
+// file never has to hold it, and no wavelength worked out from d and y is
+// written or read.
 std::variant<JournalSnapshot, QString> readSnapshot(const QByteArray &bytes);
 
 } // namespace journal

@@ -97,7 +97,7 @@ std::vector<LineSummary> summarize(const std::vector<JournalRow> &rows)
         Sums &s = sums[i];
         ++s.checks;
         s.concealed = s.concealed || row.set.concealed;
-        if (row.computedTenths) {
+        if (row.computedTenths && !row.set.task) {
             ++s.computed;
             s.sum += *row.computedTenths;
             s.sumOfSquares += Wide(*row.computedTenths) * *row.computedTenths;

@@ -44,13 +44,15 @@ TEST(JournalSnapshot, ReadsBackWhatWasWrittenInTheExerciseAndInATask)
     EXPECT_EQ(p.rows[0].set.wavelength, u"589"_s);
     EXPECT_FALSE(p.task.has_value());
 
-    // In a task the file never holds the lamp's line: it comes from the code.
+    // In a task the file never holds the lamp's line, nor the wavelength
+    // worked out from d and y: the line comes from the code.
     journal::JournalSnapshot task = plain;
     task.task = journal::TaskProgress{bench::parseTask(u"9Б"_s, u"2"_s, u"Петров"_s).task, 7, false,
         u"/srv/класс/задание.gratinglab-task"_s};
-    task.rows[0].set = {u"577"_s, u"ртуть, 577 нм"_s, true};
+    task.rows[0].set = {u"577"_s, u"ртуть, 577 нм"_s, true, true};
     const QByteArray bytes = journal::snapshotJson(task);
     EXPECT_FALSE(bytes.contains("577")) << bytes.toStdString();
+    EXPECT_FALSE(bytes.contains("5900")) << bytes.toStdString();
     const auto read = journal::readSnapshot(bytes);
     ASSERT_TRUE(std::holds_alternative<journal::JournalSnapshot>(read));
     const auto &t = std::get<journal::JournalSnapshot>(read);
@@ -60,6 +62,8 @@ TEST(JournalSnapshot, ReadsBackWhatWasWrittenInTheExerciseAndInATask)
     EXPECT_EQ(t.task->taskFile, u"/srv/класс/задание.gratinglab-task"_s);
     EXPECT_EQ(t.rows[0].set.wavelength, u"577"_s);
     EXPECT_TRUE(t.rows[0].set.concealed);
+    EXPECT_TRUE(t.rows[0].set.task);
+    EXPECT_FALSE(t.rows[2].computedTenths.has_value());
 }
 
 struct Damaged {

@@ -11,6 +11,10 @@
 
 #include <QAccessible>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -43,6 +47,47 @@ void typeInto(QWidget *edit, const QString &text)
     edit->setFocus();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
     QApplication::sendEvent(edit, &press);
+}
+
+// Every text a widget offers on the screen, in tooltips and on the
+// accessibility bus, the cells of a table through its accessible children.
+void collectAccessible(QAccessibleInterface *a, QStringList &texts)
+{
+    if (!a)
+        return;
+    for (const auto role : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+        texts << a->text(role);
+    if (QAccessibleValueInterface *value = a->valueInterface())
+        texts << value->currentValue().toString();
+    for (int i = 0; i < a->childCount(); ++i)
+        collectAccessible(a->child(i), texts);
+}
+
+QStringList textsOf(QWidget *root)
+{
+    QStringList texts{root->windowTitle()};
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        texts << w->toolTip() << w->whatsThis() << w->statusTip() << w->accessibleName() << w->accessibleDescription();
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            texts << edit->text() << edit->placeholderText();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts << button->text();
+    }
+    collectAccessible(QAccessible::queryAccessibleInterface(root), texts);
+    return texts;
+}
+
+// A decimal read-out as the journal shows it, as a fraction.
+std::pair<long long, long long> fraction(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    long long denominator = 1;
+    for (qsizetype i = 0; i < parts.value(1).size(); ++i)
+        denominator *= 10;
+    const long long numerator = QString(parts.value(0) + parts.value(1)).toLongLong();
+    return {numerator, denominator};
 }
 
 // The style lays a box's buttons out in its own order.
@@ -290,5 +335,80 @@ TEST_F(JournalScreenTest, CloseWithAFailedSaveKeepsRunning)
     EXPECT_EQ(boxes.shown()[1].icon, QMessageBox::Critical);
     EXPECT_EQ(rows(), 1);
 }
+
+// In a task, after a wrong answer, nothing of the journal gives the answer
+// away: neither the lamp's line nor the wavelength worked out from the shown
+// d, y and k, rounded down or up (a text with one decimal holds one of those
+// whole numbers), on the screen, on the bus, in the CSV file or in the PDF.
+struct LeakCase {
+    const char *name;
+    int variant;
+    int spins; // presses of d's up arrow
+    int order;
+    const char16_t *answer;
+};
+
+class TaskJournalTest : public JournalScreenTest, public ::testing::WithParamInterface<LeakCase> {};
+
+TEST_P(TaskJournalTest, NothingShownWorksOutTheAnswer)
+{
+    ASSERT_FALSE(QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        << "pdftotext is missing: tools/install-deps.sh installs poppler-utils";
+    const LeakCase c = GetParam();
+    form().startTask(bench::parseTask(u"9Б"_s, QString::number(c.variant), u"Иванов Пётр"_s).task);
+    press(ui().Button2);
+    for (int i = 0; i < c.spins; ++i)
+        form().session().SpinButton1UpClick();
+    ASSERT_TRUE(form().session().orderSelectable(c.order));
+    form().session().selectOrder(c.order);
+    exp().Edit5->setText(QString::fromUtf16(c.answer));
+    press(exp().Button6);
+    ASSERT_EQ(exp().Lbl_otv->text(), u"Неверно !"_s);
+    press(ui().Button7);
+
+    const journal::JournalModel &model = form().journal().model();
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.cellText(0, journal::Column::Computed), u"—"_s);
+    // lambda = d * 1e4 nm * y / (|k| * 50), from the texts the row shows.
+    const auto [dn, dd] = fraction(model.cellText(0, journal::Column::Grating));
+    const auto [yn, yd] = fraction(model.cellText(0, journal::Column::Distance));
+    const long long k = model.cellText(0, journal::Column::Order).toLongLong();
+    ASSERT_NE(k, 0);
+    const long long num = 200 * dn * (yn < 0 ? -yn : yn);
+    const long long den = dd * yd * (k < 0 ? -k : k);
+    ASSERT_GT(num, 0);
+    QStringList secrets{QString::number(form().session().task()->lampLine().nm), QString::number(num / den),
+        QString::number((num + den - 1) / den)};
+
+    QStringList texts = textsOf(&form());
+    for (int r = 0; r < model.rowCount(); ++r) {
+        for (int col = 0; col < journal::kColumnCount; ++col)
+            texts << model.cellText(r, journal::Column(col));
+    }
+    dialogs_.target = journal::SaveTarget{path(u"журнал.csv"_s), journal::FileType::Csv};
+    ASSERT_TRUE(form().journalScreen().save());
+    QFile csv(path(u"журнал.csv"_s));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    texts << QString::fromUtf8(csv.readAll());
+    dialogs_.target = journal::SaveTarget{path(u"отчёт.pdf"_s), journal::FileType::Pdf};
+    ASSERT_TRUE(form().journalScreen().save());
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, path(u"отчёт.pdf"_s), u"-"_s});
+    ASSERT_TRUE(pdftotext.waitForFinished(60000));
+    const QString report = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    ASSERT_TRUE(report.contains(u"Неверно"_s)) << report.toStdString();
+    texts << report;
+
+    for (const QString &secret : secrets) {
+        for (const QString &text : texts)
+            EXPECT_FALSE(text.contains(secret)) << secret.toStdString() << " in: " << text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tasks, TaskJournalTest,
+    ::testing::Values(LeakCase{"FirstOrderAnswerOne", 6, 0, 1, u"1"},
+        LeakCase{"SecondOrderBelowTheAxis", 2, 3, -2, u"600"},
+        LeakCase{"ThirdOrderOnAnotherGrating", 11, 9, 3, u"300"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
