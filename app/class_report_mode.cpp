@@ -10,6 +10,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -93,8 +94,14 @@ int runClassReportMode(const ClassReportOptions &options)
     printOut(out);
     for (const classroom::MisfitFile &m : results.misfits)
         printMessage(QDir::toNativeSeparators(m.path) + u": "_s + m.reason, Prefix::None);
+    // A place that could not be read at all may hide any pupil's results:
+    // the table above is not the class's.
+    const bool placeLost = std::any_of(results.misfits.begin(), results.misfits.end(),
+        [](const classroom::MisfitFile &m) {
+        return m.why == classroom::Misfit::Missing || m.why == classroom::Misfit::Unreadable;
+    });
     if (!leftOut.isEmpty())
         printMessage(u"в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет оценки): "_s
             + leftOut.join(u", "_s));
-    return 0;
+    return placeLost ? 1 : 0;
 }

@@ -70,6 +70,8 @@ Misfit misfitOf(ScanProblem problem)
     switch (problem) {
     case ScanProblem::Missing:
         return Misfit::Missing;
+    case ScanProblem::Unreadable:
+        return Misfit::Unreadable;
     case ScanProblem::Link:
         return Misfit::Link;
     case ScanProblem::NotRegular:

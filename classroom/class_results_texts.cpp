@@ -140,6 +140,8 @@ QString scanProblemReason(ScanProblem problem, int maxFiles)
     switch (problem) {
     case ScanProblem::Missing:
         return u"нет такой папки или файла"_s;
+    case ScanProblem::Unreadable:
+        return u"папка не читается: нет доступа или сервер не отвечает"_s;
     case ScanProblem::Link:
         return u"ссылка, а не файл: не читается"_s;
     case ScanProblem::NotRegular:

@@ -64,6 +64,9 @@ private:
         if (folders_.contains(path))
             return;
         folders_.insert(path);
+        // An empty listing and one that failed look alike to QDirIterator.
+        if (!QDir(path).isReadable())
+            return refuse(path, ScanProblem::Unreadable);
         QDirIterator it(path, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
         while (it.hasNext()) {
             it.next();

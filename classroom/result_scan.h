@@ -23,6 +23,7 @@ struct FoundResultFile {
 
 enum class ScanProblem {
     Missing,       // a chosen place that is not there
+    Unreadable,    // a folder that is there but cannot be listed (no right, a share that does not answer)
     Link,          // a link met inside a folder: never followed
     NotRegular,    // a pipe, a device, a folder with the suffix
     NotResultFile, // a chosen file without the result suffix

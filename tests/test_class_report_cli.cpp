@@ -101,6 +101,17 @@ TEST_F(ClassReportCli, PrintsTheTableListsTheMisfitsAndWritesTheFiles)
         << words.toStdString();
 }
 
+// A place that cannot be read may hide any pupil's results: the table of
+// what was read is printed, the place named on stderr, and the status is 1.
+TEST_F(ClassReportCli, APlaceThatCannotBeReadFailsTheReport)
+{
+    const ProgramRun run = runProgram(
+        {u"--class-report"_s, teacher(), u"--results"_s, path(u"class"_s), u"--results"_s, path(u"gone"_s)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.count('\n'), 6);
+    EXPECT_EQ(QString::fromUtf8(run.err), path(u"gone"_s) + u": нет такой папки или файла\n"_s);
+}
+
 struct Refusal {
     const char *name;
     QStringList arguments; // {teacher} and {dir} stand for the paths
