@@ -1,6 +1,7 @@
 #include "screenshot_mode.h"
 
 #include "classroom_texts.h"
+#include "folder_work.h"
 #include "mainUnit.h"
 #include "save_file.h"
 #include "task_files.h"
@@ -138,6 +139,9 @@ int writePng(const QString &path, const QImage &image)
 
 int runScreenshotMode(const ScreenshotOptions &options, const bench::NumberFormat &format)
 {
+    // A picture of the window as it stands once every file is read.
+    classroom::InPlaceFolderWork inPlace;
+    classroom::setFolderWork(&inPlace);
     if (options.screen == ScreenshotOptions::Teacher)
         return writePng(options.imagePath, teacherScreenshot(options));
     TForm1 form(format);

@@ -1,7 +1,12 @@
 #include "class_results_watch.h"
 
+#include "folder_work.h"
+
 #include <QDir>
 #include <QFileInfo>
+
+#include <memory>
+#include <utility>
 
 namespace classroom {
 
@@ -23,39 +28,36 @@ ClassResultsWatch::~ClassResultsWatch() = default;
 void ClassResultsWatch::setTask(const ClassroomTask &task)
 {
     task_ = task;
+    ++generation_;
     rescan();
 }
 
 void ClassResultsWatch::setPlaces(const QStringList &places)
 {
     places_ = places;
+    ++generation_;
     rescan();
 }
 
-void ClassResultsWatch::rescan()
-{
-    // Without places the task's list still shows, every pupil without a result.
-    const bool watching = task_ && !places_.isEmpty();
-    if (!watching)
-        periodic_->stop();
-    else if (!periodic_->isActive())
-        periodic_->start(kRescanMs);
-    watchFolders();
-    ClassResults fresh = !task_ ? ClassResults()
-        : watching              ? readClassResults(*task_, places_, cache_)
-                                : buildClassResults(*task_, {});
-    if (fresh == results_)
-        return;
-    results_ = std::move(fresh);
-    emit changed();
-}
+// What one scan takes to the worker and brings back: the cache travels
+// with it, as only one scan runs at a time.
+struct ClassResultsWatch::Scan {
+    int generation = 0;
+    std::optional<ClassroomTask> task;
+    QStringList places;
+    ResultFileCache cache;
+    ClassResults results;
+    QStringList watchable;
+};
 
-void ClassResultsWatch::watchFolders()
+namespace {
+
+// The chosen places and the «Результаты» inside each: the pupils' first
+// check creates it, which the place's own notification tells.
+QStringList watchablePaths(const QStringList &places)
 {
-    // The chosen places and the «Результаты» inside each: the pupils' first
-    // check creates it, which the place's own notification tells.
     QStringList wanted;
-    for (const QString &place : places_) {
+    for (const QString &place : places) {
         const QFileInfo info(place);
         if (!info.exists())
             continue;
@@ -64,7 +66,57 @@ void ClassResultsWatch::watchFolders()
         if (info.isDir() && results.isDir() && !results.isSymLink())
             wanted.append(results.absoluteFilePath());
     }
-    QStringList watched = watcher_.directories() + watcher_.files();
+    return wanted;
+}
+
+} // namespace
+
+void ClassResultsWatch::rescan()
+{
+    if (scanning_) {
+        again_ = true;
+        return;
+    }
+    // Without places the task's list still shows, every pupil without a result.
+    const bool watching = task_ && !places_.isEmpty();
+    if (!watching)
+        periodic_->stop();
+    else if (!periodic_->isActive())
+        periodic_->start(kRescanMs);
+    auto scan = std::make_shared<Scan>(Scan{generation_, task_, places_, std::move(cache_), {}, {}});
+    scanning_ = true;
+    folderWork().run(
+        [scan] {
+        if (scan->task && !scan->places.isEmpty()) {
+            scan->watchable = watchablePaths(scan->places);
+            scan->results = readClassResults(*scan->task, scan->places, scan->cache);
+        } else if (scan->task) {
+            scan->results = buildClassResults(*scan->task, {});
+        }
+        },
+        this, [this, scan] { finishScan(*scan); });
+}
+
+void ClassResultsWatch::finishScan(Scan &scan)
+{
+    scanning_ = false;
+    cache_ = std::move(scan.cache);
+    // A scan of what is no longer asked for is not shown; the rescan that
+    // was asked for meanwhile follows.
+    if (scan.generation == generation_) {
+        watchFolders(scan.watchable);
+        if (scan.results != results_) {
+            results_ = std::move(scan.results);
+            emit changed();
+        }
+    }
+    if (std::exchange(again_, false))
+        rescan();
+}
+
+void ClassResultsWatch::watchFolders(const QStringList &wanted)
+{
+    const QStringList watched = watcher_.directories() + watcher_.files();
     QStringList gone, added;
     for (const QString &path : watched) {
         if (!wanted.contains(path))

@@ -14,7 +14,9 @@ namespace classroom {
 // The class table kept up to date while pupils work: a change notification
 // rescans at once, and a rescan every two seconds catches what a network
 // share never notifies, so that a check shows within five seconds. A
-// rescan lists the folders and reads only the files that changed.
+// rescan lists the folders and reads only the files that changed, on the
+// class folder's worker (folder_work.h): a share that does not answer holds
+// up the table, never the window.
 class ClassResultsWatch : public QObject {
     Q_OBJECT
 
@@ -35,14 +37,18 @@ public:
     const ClassResults &results() const { return results_; }
     const ResultFileCache &cache() const { return cache_; }
 
-    // Rescans now; changed() follows if the table differs.
+    // Rescans now, or as soon as the scan under way ends; changed() follows
+    // if the table differs.
     void rescan();
+    bool scanning() const { return scanning_; }
 
 signals:
     void changed();
 
 private:
-    void watchFolders();
+    struct Scan;
+    void finishScan(Scan &scan);
+    void watchFolders(const QStringList &wanted);
 
     std::optional<ClassroomTask> task_;
     QStringList places_;
@@ -50,6 +56,8 @@ private:
     ResultFileCache cache_;
     QFileSystemWatcher watcher_;
     std::unique_ptr<bench::Timer> periodic_, settle_;
+    int generation_ = 0; // of the task and places asked for
+    bool scanning_ = false, again_ = false;
 };
 
 } // namespace classroom

@@ -3,12 +3,15 @@
 // read again only when it changed; the table kept up to date by a rescan on
 // a hand-driven clock.
 #include "class_results_watch.h"
+#include "folder_work.h"
 #include "manual_clock.h"
 #include "result_cache.h"
 #include "result_samples.h"
 #include "result_scan.h"
 
 #include <QDirIterator>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,6 +28,9 @@ namespace {
 
 class ResultFolders : public ::testing::Test {
 protected:
+    void SetUp() override { classroom::setFolderWork(&inPlace_); }
+    void TearDown() override { classroom::setFolderWork(nullptr); }
+    classroom::InPlaceFolderWork inPlace_;
     QString at(const QString &relative) const { return dir.filePath(relative); }
     void mkdir(const QString &relative) { ASSERT_TRUE(QDir().mkpath(at(relative))); }
     void put(const QString &relative, const classroom::ResultFile &r)
@@ -167,6 +173,60 @@ TEST_F(ResultFolders, TheWatchShowsAPupilsCheckAtTheNextRescan)
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(watch.results().rows[5].mark, 4);
     EXPECT_EQ(watch.cache().reads(), 2);
+}
+
+// A share that does not answer: the scan's file work is held on the worker.
+// The window's thread goes on (rescan returns at once), the two-second
+// rescans do not pile up behind the held one, and the table arrives when the
+// share answers again.
+class HeldFolderWork final : public classroom::FolderWork {
+public:
+    void run(std::function<void()> job, QObject *context, std::function<void()> done) override
+    {
+        ++started;
+        threaded_.run(
+            [gate = gate, job = std::move(job)] {
+            gate->acquire();
+            job();
+            },
+            context, std::move(done));
+    }
+    ~HeldFolderWork() override { gate->release(100); }
+    // Shared with the jobs, so that a test that fails early lets them end.
+    std::shared_ptr<QSemaphore> gate = std::make_shared<QSemaphore>();
+    int started = 0;
+
+private:
+    classroom::ThreadedFolderWork threaded_;
+};
+
+TEST_F(ResultFolders, AShareThatDoesNotAnswerHoldsUpTheTableNotTheWindow)
+{
+    HeldFolderWork held;
+    classroom::setFolderWork(&held);
+    mkdir(u"Результаты"_s);
+    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    ManualClock clock;
+    classroom::ClassResultsWatch watch(clock);
+    QSignalSpy changes(&watch, &classroom::ClassResultsWatch::changed);
+    watch.setTask(samples::task9B());
+    watch.setPlaces({dir.path()});
+    for (int i = 0; i < 5; ++i)
+        clock.advance(classroom::ClassResultsWatch::kRescanMs);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(watch.scanning());
+    EXPECT_EQ(held.started, 1);
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_TRUE(watch.results().rows.empty());
+
+    // The share answers: the held scan ends (its task only, as asked then),
+    // and the one rescan asked for meanwhile reads the folder.
+    held.gate->release(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.scanning() && held.started == 2; }, 30000));
+    ASSERT_EQ(watch.results().rows.size(), 6u);
+    EXPECT_EQ(watch.results().rows[5].mark, 4);
+    EXPECT_EQ(changes.count(), 1);
+    classroom::setFolderWork(nullptr);
 }
 
 } // namespace
