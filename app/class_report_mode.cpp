@@ -98,7 +98,7 @@ int runClassReportMode(const ClassReportOptions &options)
     // the table above is not the class's.
     const bool placeLost = std::any_of(results.misfits.begin(), results.misfits.end(),
         [](const classroom::MisfitFile &m) {
-        return m.why == classroom::Misfit::Missing || m.why == classroom::Misfit::Unreadable;
+        return m.why == classroom::Misfit::Missing || m.why == classroom::Misfit::PlaceUnreadable;
     });
     if (!leftOut.isEmpty())
         printMessage(u"в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет оценки): "_s

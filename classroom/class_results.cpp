@@ -71,7 +71,7 @@ Misfit misfitOf(ScanProblem problem)
     case ScanProblem::Missing:
         return Misfit::Missing;
     case ScanProblem::Unreadable:
-        return Misfit::Unreadable;
+        return Misfit::PlaceUnreadable;
     case ScanProblem::Link:
         return Misfit::Link;
     case ScanProblem::NotRegular:

@@ -51,6 +51,7 @@ enum class Misfit {
     NotResultFile,
     TooMany,
     Missing,
+    PlaceUnreadable, // a chosen folder that cannot be listed
 };
 
 struct MisfitFile {

@@ -29,6 +29,7 @@ void ClassResultsWatch::setTask(const ClassroomTask &task)
 {
     task_ = task;
     ++generation_;
+    newAsk_ = true;
     rescan();
 }
 
@@ -36,6 +37,7 @@ void ClassResultsWatch::setPlaces(const QStringList &places)
 {
     places_ = places;
     ++generation_;
+    newAsk_ = true;
     rescan();
 }
 
@@ -105,8 +107,15 @@ void ClassResultsWatch::finishScan(Scan &scan)
     // was asked for meanwhile follows.
     if (scan.generation == generation_) {
         watchFolders(scan.watchable);
-        if (scan.results != results_) {
-            results_ = std::move(scan.results);
+        const bool lost = placeLost(scan.results);
+        SteadyResults next = std::exchange(newAsk_, false)
+            ? SteadyResults{scan.results, {}}
+            : steadyResults(scan.results, lastScan_, shown_, lost);
+        lastScan_ = std::move(scan.results);
+        const std::optional<QDateTime> since = !lost ? std::nullopt : lostSince_ ? lostSince_ : now_();
+        if (next.results != shown_.results || next.old != shown_.old || since != lostSince_) {
+            shown_ = std::move(next);
+            lostSince_ = since;
             emit changed();
         }
     }

@@ -2,10 +2,13 @@
 
 #include "class_results.h"
 #include "clock.h"
+#include "steady_rows.h"
 
+#include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,7 +37,15 @@ public:
     void setPlaces(const QStringList &places);
     const QStringList &places() const { return places_; }
 
-    const ClassResults &results() const { return results_; }
+    // The table to show: a row never drops on one scan's word (steady_rows.h).
+    const ClassResults &results() const { return shown_.results; }
+    // Rows kept from an earlier scan while a place cannot be read.
+    const std::set<RowKey> &oldRows() const { return shown_.old; }
+    // Since when a chosen place has been missing or unreadable; none while
+    // every place reads.
+    std::optional<QDateTime> unreachableSince() const { return lostSince_; }
+    // The time a place was first found lost; the system's clock by default.
+    void setNow(std::function<QDateTime()> now) { now_ = std::move(now); }
     const ResultFileCache &cache() const { return cache_; }
 
     // Rescans now, or as soon as the scan under way ends; changed() follows
@@ -52,7 +63,11 @@ private:
 
     std::optional<ClassroomTask> task_;
     QStringList places_;
-    ClassResults results_;
+    SteadyResults shown_;
+    ClassResults lastScan_; // as read, before steadying
+    bool newAsk_ = true;    // the next scan's table is taken as read
+    std::optional<QDateTime> lostSince_;
+    std::function<QDateTime()> now_ = [] { return QDateTime::currentDateTime(); };
     ResultFileCache cache_;
     QFileSystemWatcher watcher_;
     std::unique_ptr<bench::Timer> periodic_, settle_;

@@ -229,4 +229,59 @@ TEST_F(ResultFolders, AShareThatDoesNotAnswerHoldsUpTheTableNotTheWindow)
     classroom::setFolderWork(nullptr);
 }
 
+// A share mid-replace shows a file missing, and a client's cache may hand
+// back an older, shorter file: the row keeps its last good read until two
+// scans agree. A class folder that goes away keeps every row, marked old,
+// and says since when.
+TEST_F(ResultFolders, RowsHoldThroughAFlickeringOrLostShare)
+{
+    mkdir(u"class/Результаты"_s);
+    const QString file = u"class/Результаты/i.gratinglab-result"_s;
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Units}));
+    ManualClock clock;
+    classroom::ClassResultsWatch watch(clock);
+    watch.setNow([] { return QDateTime(QDate(2026, 12, 9), QTime(10, 42)); });
+    watch.setTask(samples::task9B());
+    watch.setPlaces({at(u"class"_s)});
+    const auto checks = [&] { return watch.results().rows.at(5).judged.checks; };
+    const auto rescan = [&] { clock.advance(classroom::ClassResultsWatch::kRescanMs); };
+    ASSERT_EQ(checks(), 2);
+
+    // Missing for one scan, then back with a third check.
+    ASSERT_TRUE(QFile::remove(at(file)));
+    rescan();
+    EXPECT_EQ(checks(), 2);
+    EXPECT_TRUE(watch.oldRows().empty());
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Units, Sodium::Right}));
+    rescan();
+    EXPECT_EQ(checks(), 3);
+
+    // Read shorter: kept once, taken when the next scan agrees.
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units}));
+    rescan();
+    EXPECT_EQ(checks(), 3);
+    rescan();
+    EXPECT_EQ(checks(), 1);
+
+    // The folder goes: every row stays, marked old, for as long as it is gone.
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    rescan();
+    ASSERT_TRUE(QDir(dir.path()).rename(u"class"_s, u"away"_s));
+    for (int i = 0; i < 3; ++i)
+        rescan();
+    EXPECT_EQ(checks(), 2);
+    EXPECT_EQ(watch.results().rows.at(5).mark, 4);
+    EXPECT_EQ(watch.oldRows(), (std::set<classroom::RowKey>{{6, u"Иванов Пётр"_s}}));
+    EXPECT_EQ(watch.unreachableSince(), QDateTime(QDate(2026, 12, 9), QTime(10, 42)));
+    ASSERT_FALSE(watch.results().misfits.empty());
+    EXPECT_EQ(watch.results().misfits[0].why, classroom::Misfit::Missing);
+
+    ASSERT_TRUE(QDir(dir.path()).rename(u"away"_s, u"class"_s));
+    rescan();
+    EXPECT_EQ(checks(), 2);
+    EXPECT_TRUE(watch.oldRows().empty());
+    EXPECT_FALSE(watch.unreachableSince());
+    EXPECT_TRUE(watch.results().misfits.empty());
+}
+
 } // namespace
