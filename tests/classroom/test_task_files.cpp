@@ -171,29 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
                FileProblem::Damaged, u"lines"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// What a pupil holds, edited to pass for the teacher's file, gives no key,
-// and the window and the command line say why.
-TEST(TaskFiles, ATaskFileEditedIntoATeachersFileIsRefused)
-{
-    QJsonObject object = QJsonDocument::fromJson(classroom::taskFileBytes(listedTask(), kPupils)).object();
-    object[u"format"_s] = u"gratinglab-teacher"_s;
-    object[u"created"_s] = u"2025-03-14"_s;
-    for (int i = 0; i < 3; ++i)
-        setPupil(object, i, u"id"_s, u""_s);
-    const auto edited = classroom::parseTaskFile(QJsonDocument(object).toJson(), kTeacher);
-    EXPECT_EQ(edited.error.problem, FileProblem::KeyMissing);
-    EXPECT_EQ(classroom::fileMessage(u"9Б.gratinglab-teacher"_s, kTeacher, edited.error),
-        u"В «9Б.gratinglab-teacher» нет линий ключа (поля «lines»): так выглядит файл задания, исправленный под "
-        u"файл учителя, или файл учителя из прежней версии gratinglab. Ключ выдаётся только по файлу учителя с "
-        u"линиями; создайте задание заново."_s);
-
-    object[u"lines"_s] = QJsonArray{405, 436, 546};
-    const auto madeUp = classroom::parseTaskFile(QJsonDocument(object).toJson(), kTeacher);
-    EXPECT_EQ(classroom::fileMessage(u"9Б.gratinglab-teacher"_s, kTeacher, madeUp.error),
-        u"Файл учителя «9Б.gratinglab-teacher» повреждён: линии ключа в нём не те, что даёт код задания. Ключ по "
-        u"такому файлу не выдаётся."_s);
-}
-
 TEST(TaskFiles, BytesThatAreNotAFileOfOursAreRefusedBeforeAnyField)
 {
     const std::vector<std::pair<QByteArray, FileProblem>> cases{
