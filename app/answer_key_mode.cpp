@@ -25,7 +25,8 @@ int runAnswerKeyMode(const AnswerKeyOptions &options)
     const classroom::TaskFileRead read = classroom::readTaskFile(options.teacherFile, classroom::TaskFileKind::Teacher);
     if (!read.ok()) {
         QString message = classroom::fileMessage(options.teacherFile, classroom::TaskFileKind::Teacher, read.error);
-        if (read.error.problem != classroom::FileProblem::TaskFile)
+        if (read.error.problem != classroom::FileProblem::TaskFile
+            && read.error.problem != classroom::FileProblem::KeyMissing)
             message += u" Ключ ответов выдаётся только по файлу учителя (.gratinglab-teacher), который записывают "
                        u"окно учителя и --new-task."_s;
         return refuse(u"--answer-key: "_s + message);

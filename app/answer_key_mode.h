@@ -7,8 +7,8 @@
 #include <optional>
 
 // gratinglab --answer-key TEACHER_FILE [--pdf FILE] [--moodle-xml FILE]
-// The teacher's key, from the teacher's file only (a code on the board must
-// not be enough to print it): one row per variant on stdout (UTF-8,
+// The teacher's key, as the lines the teacher's file holds (a code on the
+// board or a task file must not be enough to print it): one row per variant on stdout (UTF-8,
 // tab-separated: variant, pupil, nm, element, symbol), and on request the
 // same key as a PDF and as a Moodle quiz.
 struct AnswerKeyOptions {

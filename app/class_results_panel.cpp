@@ -50,6 +50,7 @@ ClassResultsPanel::ClassResultsPanel(TeacherDialogs &dialogs, bench::Clock &cloc
     connect(f.Btn_pdf, &QPushButton::clicked, this, &ClassResultsPanel::savePdf);
     connect(f.Btn_print, &QPushButton::clicked, this, &ClassResultsPanel::print);
     setEnabled(false);
+    f.Tbl_results->setColumnHidden(int(ResultColumn::Line), true);
     showPlaces();
 }
 
@@ -62,7 +63,14 @@ void ClassResultsPanel::setTask(const classroom::ClassroomTask &task, const QStr
     setEnabled(true);
     watch_.setPlaces({});
     watch_.setTask(task);
+    setKeyShown(false);
     showPlaces();
+}
+
+void ClassResultsPanel::setKeyShown(bool shown)
+{
+    keyShown_ = shown;
+    ui_->Tbl_results->setColumnHidden(int(ResultColumn::Line), !shown);
     showResults();
 }
 
@@ -99,7 +107,9 @@ void ClassResultsPanel::showResults()
     for (int r = 0; r < int(results.rows.size()); ++r) {
         const classroom::PupilRow &row = results.rows[size_t(r)];
         for (int c = 0; c < classroom::kResultColumnCount; ++c) {
-            const QString text = classroom::resultCellText(row, ResultColumn(c));
+            const QString text = c == int(ResultColumn::Line) && !keyShown_
+                ? QString()
+                : classroom::resultCellText(row, ResultColumn(c));
             QTableWidgetItem *item = table.item(r, c);
             if (!item) {
                 item = new QTableWidgetItem;

@@ -37,6 +37,9 @@ public:
     void setTask(const classroom::ClassroomTask &task, const QString &fileName);
     // Folders (a class folder with its «Результаты») or result files.
     void addPlaces(const QStringList &places);
+    // The column of the pupils' lines, the key: hidden, and empty, for every
+    // new task until the teacher's window shows its key.
+    void setKeyShown(bool shown);
 
     void saveCsv();
     void exportMoodle();
@@ -55,4 +58,5 @@ private:
     classroom::ClassResultsWatch watch_;
     std::optional<classroom::ClassroomTask> task_;
     QString fileName_;
+    bool keyShown_ = false;
 };

@@ -97,7 +97,7 @@ constexpr std::array kOptions{
     OptionSpec{u"new-task", u"ФАЙЛ",
         u"без окна записать новое задание: ФАЙЛ учителя\n"
         u"(.gratinglab-teacher) и файл задания для учеников в папке\n"
-        u"класса; код для доски — на стандартный вывод",
+        u"класса; случайный код для доски — на стандартный вывод",
         InNewTask, Mode::NewTask},
     OptionSpec{u"class-folder", u"ПАПКА", u"папка класса для файла задания (.gratinglab-task)", InNewTask,
         std::nullopt},
@@ -109,7 +109,6 @@ constexpr std::array kOptions{
     OptionSpec{u"title", u"ТЕКСТ", u"название (по умолчанию «Измерение длины световой волны»)", InNewTask,
         std::nullopt},
     OptionSpec{u"class", u"КЛАСС", u"класс, например 9Б", InNewTask, std::nullopt},
-    OptionSpec{u"code", u"КОД", u"код для доски (по умолчанию случайный, вида 4817-2593)", InNewTask, std::nullopt},
 
     OptionSpec{u"answer-key", u"ФАЙЛ",
         u"напечатать ключ ответов по ФАЙЛУ учителя: по строке на\n"
@@ -301,7 +300,6 @@ QString usageText()
   gratinglab --teacher [ФАЙЛ.gratinglab-teacher]
   gratinglab --new-task ФАЙЛ.gratinglab-teacher --class-folder ПАПКА
              (--pupils СПИСОК | --variants N) [--title ТЕКСТ] [--class КЛАСС]
-             [--code КОД]
   gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]
   gratinglab --class-report ФАЙЛ.gratinglab-teacher [--results ПАПКА|ФАЙЛ]...
              [--csv ФАЙЛ] [--moodle-csv ФАЙЛ] [--pdf ФАЙЛ]

@@ -81,15 +81,14 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
     }
     input.title = line.options.value(u"title"_s).value_or(classroom::defaultTaskTitle());
     input.form = line.options.value(u"class"_s).value_or(QString());
-    input.code = line.options.value(u"code"_s).value_or(classroom::proposeBoardCode(random));
+    input.code = classroom::proposeBoardCode(random);
     input.created = QDate::currentDate();
     const classroom::NewTask made = classroom::makeNewTask(input);
     if (!made.task) {
         using Field = classroom::NewTask::Field;
         const QString option = made.field == Field::Title ? u"--title"_s
-            : made.field == Field::Form                   ? u"--class"_s
-            : made.field == Field::Code
-            ? u"--code «%1»"_s.arg(input.code)
+            : made.field == Field::Form
+            ? u"--class"_s
             : u"--pupils «%1»"_s.arg(list.value_or(QString()));
         *error = option + u": "_s + made.error;
         return std::nullopt;

@@ -9,7 +9,7 @@
 #include <optional>
 
 // gratinglab --new-task TEACHER_FILE --class-folder DIR
-//            (--pupils LIST | --variants N) [--title T] [--class C] [--code CODE]
+//            (--pupils LIST | --variants N) [--title T] [--class C]
 // Writes the teacher's file and the pupils' task file beside each other's
 // names and prints the board code: the teacher's window without a window,
 // for scripts.
@@ -19,8 +19,9 @@ struct NewTaskOptions {
     classroom::ClassroomTask task;
 };
 
-// Reads and checks every value, the class list included; the code is
-// proposed from random when not given.
+// Reads and checks every value, the class list included. The code is always
+// drawn from random: a typed one would let anyone who saw it on a board make
+// the same key.
 std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classroom::RandomSource &random,
     QString *error);
 

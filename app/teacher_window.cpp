@@ -1,6 +1,7 @@
 #include "teacher_window.h"
 
 #include "answer_key_pdf.h"
+#include "board_projector.h"
 #include "class_results_panel.h"
 #include "classroom_texts.h"
 #include "key_rows.h"
@@ -13,6 +14,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -81,8 +84,11 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &r
     connect(f.Btn_print, &QPushButton::clicked, this, &TeacherWindow::printKey);
     connect(f.Btn_pdf, &QPushButton::clicked, this, &TeacherWindow::saveKeyPdf);
     connect(f.Btn_moodle, &QPushButton::clicked, this, &TeacherWindow::exportMoodle);
-    for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle})
+    connect(f.Btn_showKey, &QPushButton::toggled, this, &TeacherWindow::showKey);
+    connect(f.Btn_project, &QPushButton::clicked, this, &TeacherWindow::projectCode);
+    for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle, f.Btn_showKey, f.Btn_project})
         b->setEnabled(false);
+    f.Tbl_key->hide();
     f.Lbl_task->setText(u"Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."_s);
     showBoardCode();
 }
@@ -123,7 +129,23 @@ void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString
         task.hasList() ? u"учеников: %1"_s.arg(task.variants) : u"вариантов: %1"_s.arg(task.variants),
         task.created.toString(u"dd.MM.yyyy"_s), QDir::toNativeSeparators(teacherFile));
     f.Lbl_task->setText(info);
-    const auto rows = classroom::keyRows(task);
+    results_->setTask(task, suggestedName(task));
+    for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle, f.Btn_showKey, f.Btn_project})
+        b->setEnabled(true);
+    // Toggled does not fire when already off, and the new rows must go.
+    f.Btn_showKey->setChecked(false);
+    showKey(false);
+    delete projector_; // it shows the code of the task before
+    showBoardCode();
+}
+
+void TeacherWindow::showKey(bool shown)
+{
+    Ui::TeacherWindow &f = *ui_;
+    shown = shown && task_;
+    f.Btn_showKey->setText(shown ? u"Скрыть ключ"_s : u"Показать ключ"_s);
+    // Hidden means gone, not only unseen: no screen reader reads it either.
+    const auto rows = shown ? classroom::keyRows(*task_) : std::vector<classroom::KeyRow>();
     f.Tbl_key->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const classroom::KeyRow &row = rows[size_t(r)];
@@ -132,11 +154,26 @@ void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString
         for (int c = 0; c < cells.size(); ++c)
             f.Tbl_key->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
-    f.Tbl_key->setColumnHidden(1, !task.hasList());
-    results_->setTask(task, suggestedName(task));
-    for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle})
-        b->setEnabled(true);
-    showBoardCode();
+    f.Tbl_key->setColumnHidden(1, !task_ || !task_->hasList());
+    f.Tbl_key->setVisible(shown);
+    results_->setKeyShown(shown);
+}
+
+void TeacherWindow::projectCode()
+{
+    if (!task_)
+        return;
+    delete projector_;
+    projector_ = new BoardProjector(task_->code, task_->title, task_->form, this);
+    // With a second screen (the projector beside the teacher's), the code
+    // goes there and the teacher keeps this window.
+    for (QScreen *other : QGuiApplication::screens()) {
+        if (other != screen()) {
+            projector_->move(other->geometry().topLeft());
+            break;
+        }
+    }
+    projector_->showFullScreen();
 }
 
 void TeacherWindow::saveNewTask()
@@ -177,6 +214,8 @@ void TeacherWindow::saveNewTask()
     }
     say({});
     showTask(*made.task, path);
+    // The next task gets a code of its own.
+    f.Ed_code->setText(classroom::proposeBoardCode(random_));
     saveTaskFile();
 }
 

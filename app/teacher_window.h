@@ -1,11 +1,13 @@
 #pragma once
 
 #include "board_code.h"
+#include "board_projector.h"
 #include "classroom_task.h"
 #include "clock.h"
 #include "teacher_dialogs.h"
 
 #include <QDate>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -18,11 +20,12 @@ class TeacherWindow;
 class ClassResultsPanel;
 
 // The teacher's window: a new task (title, class, the class list pasted or
-// a number of variants, the board code), saved as the teacher's file and
-// the pupils' task file; the key of the task saved or opened, as a table,
-// printed, as a PDF and as a Moodle quiz; its board code shown large; and
-// the class's results under «Результаты». A thin view: the rules live in
-// classroom/.
+// a number of variants, a random board code), saved as the teacher's file
+// and the pupils' task file; the key of the task saved or opened, as a
+// table, printed, as a PDF and as a Moodle quiz; its board code shown large
+// and on the projector; and the class's results under «Результаты». The
+// window may be on the projector: no wavelength shows until «Показать ключ»,
+// anew for every task. A thin view: the rules live in classroom/.
 class TeacherWindow : public QWidget {
     Q_OBJECT
 
@@ -44,6 +47,11 @@ public:
 
     void saveNewTask();
     void saveTaskFile();
+    // The key table and the wavelengths in «Результаты», or neither.
+    void showKey(bool shown);
+    // The code, title and class full screen; null when closed.
+    void projectCode();
+    BoardProjector *projector() const { return projector_; }
     void printKey();
     void saveKeyPdf();
     void exportMoodle();
@@ -63,4 +71,5 @@ private:
     QString teacherFile_;
     std::unique_ptr<bench::Clock> ownClock_;
     ClassResultsPanel *results_;
+    QPointer<BoardProjector> projector_;
 };

@@ -59,6 +59,7 @@ Misfit misfitOf(FileProblem problem)
     case FileProblem::NotOurs:
     case FileProblem::TeacherFile:
     case FileProblem::TaskFile:
+    case FileProblem::KeyMissing:
     case FileProblem::None:
         break;
     }

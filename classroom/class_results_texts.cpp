@@ -128,6 +128,7 @@ QString readProblemReason(const FileError &error)
     case FileProblem::NotOurs:
     case FileProblem::TeacherFile:
     case FileProblem::TaskFile:
+    case FileProblem::KeyMissing:
         return u"не файл результатов gratinglab"_s;
     case FileProblem::None:
         break;

@@ -14,9 +14,9 @@ struct Pupil {
     QString id; // e-mail or school ID; kept in the teacher's file only
 };
 
-// A task as the teacher prepared it. It holds no wavelength: every line
-// follows from the code and the variant, so the pupils' copy can be given
-// out as it is.
+// A task as the teacher prepared it. The lines are the key: they are kept
+// in the teacher's file only, and every key the program shows or exports is
+// read from them, never worked out from the code a pupil also holds.
 struct ClassroomTask {
     QString title;
     QString form;              // the class, e.g. «9Б»; may be empty
@@ -24,6 +24,7 @@ struct ClassroomTask {
     QDate created;             // the teacher's file only
     int variants = 0;          // variants 1..variants
     std::vector<Pupil> pupils; // empty, or one per variant in order
+    std::vector<int> lines;    // the teacher's side only: index into bench::kLampLines per variant
 
     bool hasList() const { return !pupils.empty(); }
 };

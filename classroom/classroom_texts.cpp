@@ -49,6 +49,9 @@ QString fileMessage(const QString &name, TaskFileKind kind, const FileError &err
     case FileProblem::TooLarge:
         return u"Файл «%1» слишком большой: это не %2 gratinglab."_s.arg(name, what);
     case FileProblem::Damaged:
+        if (kind == TaskFileKind::Teacher && error.detail == u"lines"_s)
+            return u"Файл учителя «%1» повреждён: линии ключа в нём не те, что даёт код задания. Ключ по такому файлу "
+                   u"не выдаётся."_s.arg(name);
         return error.detail.isEmpty() ? u"%1 «%2» повреждён и не читается."_s.arg(What, name)
                                       : u"%1 «%2» повреждён: неверное поле «%3»."_s.arg(What, name, error.detail);
     case FileProblem::Newer:
@@ -60,6 +63,10 @@ QString fileMessage(const QString &name, TaskFileKind kind, const FileError &err
     case FileProblem::TaskFile:
         return u"«%1» — файл задания для учеников; ключ ответов есть только в файле учителя (.gratinglab-teacher)."_s
             .arg(name);
+    case FileProblem::KeyMissing:
+        return u"В «%1» нет линий ключа (поля «lines»): так выглядит файл задания, исправленный под файл учителя, "
+               u"или файл учителя из прежней версии gratinglab. Ключ выдаётся только по файлу учителя с линиями; "
+               u"создайте задание заново."_s.arg(name);
     case FileProblem::None:
         break;
     }

@@ -18,6 +18,7 @@ enum class FileProblem {
     NotOurs,
     TeacherFile, // the teacher's file where the pupils' task file belongs
     TaskFile,    // the pupils' task file where the teacher's file belongs
+    KeyMissing,  // a teacher's file without the key's lines: edited, or from before they were kept
 };
 
 struct FileError {

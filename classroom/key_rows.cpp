@@ -1,6 +1,6 @@
 #include "key_rows.h"
 
-#include "task_code.h"
+#include "lamp_lines.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -9,9 +9,9 @@ namespace classroom {
 std::vector<KeyRow> keyRows(const ClassroomTask &task)
 {
     std::vector<KeyRow> rows;
-    for (int v = 1; v <= task.variants; ++v) {
-        const QString pupil = size_t(v - 1) < task.pupils.size() ? task.pupils[size_t(v - 1)].name : QString();
-        rows.push_back({v, pupil, bench::kLampLines[size_t(bench::lineOfVariant(task.code, v))]});
+    for (size_t i = 0; i < task.lines.size(); ++i) {
+        const QString pupil = i < task.pupils.size() ? task.pupils[i].name : QString();
+        rows.push_back({int(i + 1), pupil, bench::kLampLines[size_t(task.lines[i])]});
     }
     return rows;
 }

@@ -16,6 +16,8 @@ struct KeyRow {
     bench::LampLine line;
 };
 
+// The rows of the lines the task holds, as its teacher's file gave them; a
+// task without them has no key.
 std::vector<KeyRow> keyRows(const ClassroomTask &task);
 
 // One line per variant, tab-separated: variant, pupil, nm, element, symbol.

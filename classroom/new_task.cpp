@@ -3,6 +3,7 @@
 #include "classroom_texts.h"
 #include "pupil_list.h"
 #include "task_code.h"
+#include "task_files.h"
 #include "task_texts.h"
 #include "text_fields.h"
 
@@ -46,6 +47,7 @@ NewTask makeNewTask(const NewTaskInput &input)
     if (const auto wrong = bench::checkTaskCode(input.code); wrong != bench::TaskInputError::None)
         return refused(Field::Code, bench::taskInputMessage(wrong));
     task.code = bench::normaliseTaskCode(input.code);
+    task.lines = variantLines(task.code, task.variants);
     task.created = input.created;
     NewTask made;
     made.task = task;

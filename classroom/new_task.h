@@ -16,7 +16,7 @@ struct NewTaskInput {
     QString form;
     std::optional<QString> pupils; // the list's text; none: variants without names
     int variants = 0;
-    QString code;
+    QString code; // drawn by proposeBoardCode(), never typed
     QDate created;
 };
 
@@ -28,7 +28,7 @@ struct NewTask {
 };
 
 // Checks every value as the task files' reader will; the list's messages
-// name its line.
+// name its line. The task gets the lines of its code: its key.
 NewTask makeNewTask(const NewTaskInput &input);
 
 } // namespace classroom

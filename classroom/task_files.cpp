@@ -66,6 +66,16 @@ private:
     QString error_;
 };
 
+// The lamp's lines differ in whole nm, so the number names the line; -1 for none.
+int lineOfNm(int nm)
+{
+    for (size_t i = 0; i < bench::kLampLines.size(); ++i) {
+        if (bench::kLampLines[i].nm == nm)
+            return int(i);
+    }
+    return -1;
+}
+
 TaskFileRead failed(FileProblem problem, const QString &detail = {})
 {
     TaskFileRead read;
@@ -74,6 +84,14 @@ TaskFileRead failed(FileProblem problem, const QString &detail = {})
 }
 
 } // namespace
+
+std::vector<int> variantLines(const QString &normalisedCode, int variants)
+{
+    std::vector<int> lines;
+    for (int v = 1; v <= variants; ++v)
+        lines.push_back(bench::lineOfVariant(normalisedCode, v));
+    return lines;
+}
 
 QByteArray taskFileBytes(const ClassroomTask &task, TaskFileKind kind)
 {
@@ -97,6 +115,12 @@ QByteArray taskFileBytes(const ClassroomTask &task, TaskFileKind kind)
         pupils.append(entry);
     }
     object.insert(u"pupils"_s, pupils);
+    if (teacher) {
+        QJsonArray lines;
+        for (const int line : variantLines(task.code, task.variants))
+            lines.append(bench::kLampLines[size_t(line)].nm);
+        object.insert(u"lines"_s, lines);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -125,6 +149,9 @@ TaskFileRead parseTaskFile(const QByteArray &bytes, TaskFileKind kind)
         return failed(FileProblem::Damaged, fields.error());
     if (*version > kTaskFileFormatVersion)
         return failed(FileProblem::Newer);
+    // Said before any other field: it is what an edited task file lacks.
+    if (kind == TaskFileKind::Teacher && !object.contains(u"lines"_s))
+        return failed(FileProblem::KeyMissing);
 
     TaskFileRead read;
     ClassroomTask &task = read.task;
@@ -161,6 +188,19 @@ TaskFileRead parseTaskFile(const QByteArray &bytes, TaskFileKind kind)
             fields.fail(where);
         names.insert(pupilKey(pupil.name));
         task.pupils.push_back(pupil);
+    }
+    if (kind == TaskFileKind::Teacher && fields.error().isEmpty()) {
+        const QJsonValue value = object.value(u"lines"_s);
+        const QJsonArray lines = value.toArray();
+        const std::vector<int> expected = variantLines(task.code, task.variants);
+        if (!value.isArray() || lines.size() != qsizetype(expected.size()))
+            fields.fail(u"lines"_s);
+        for (qsizetype i = 0; i < lines.size() && fields.error().isEmpty(); ++i) {
+            const int line = lineOfNm(fields.whole(lines[i], 1, 10000, u"lines"_s).value_or(0));
+            if (line != expected[size_t(i)])
+                fields.fail(u"lines"_s);
+            task.lines.push_back(line);
+        }
     }
     if (!fields.error().isEmpty())
         return failed(FileProblem::Damaged, fields.error());

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <utility>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,6 +33,17 @@ protected:
     QTemporaryDir dir;
     QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
     bool dirEmpty() const { return QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+    void write(const char *name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QJsonObject readJson(const char *name) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
 };
 
 // The class list and the code 4817-2593, whose variants 1..3 get 585, 577
@@ -39,19 +51,17 @@ protected:
 const QByteArray kList = "Иванов Пётр\tivanov@school.ru\r\nПетрова Анна;1042\r\nСидоров Илья\r\n";
 const QByteArray kKey = "1\tИванов Пётр\t585\tнеон\tNe\n2\tПетрова Анна\t577\tртуть\tHg\n"
                         "3\tСидоров Илья\t436\tртуть\tHg\n";
+// That task's teacher's file as this version writes it: a key printed from
+// it must never change.
+const QByteArray kTeacherFile = R"({"format": "gratinglab-teacher", "format_version": 1, "program_version": "1.0.0",
+    "title": "Измерение длины световой волны", "class": "9Б", "code": "4817-2593", "created": "2025-03-14",
+    "variants": 3, "pupils": [{"variant": 1, "name": "Иванов Пётр", "id": "ivanov@school.ru"},
+    {"variant": 2, "name": "Петрова Анна", "id": "1042"}, {"variant": 3, "name": "Сидоров Илья", "id": ""}],
+    "lines": [585, 577, 436]})";
 
-TEST_F(TaskCli, ANewTaskAndItsKeyFromTheTeachersFileWithTheNames)
+TEST_F(TaskCli, TheKeyOfATeachersFileIsPrintedAndExported)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"class"_s));
-    QFile list(path("list.txt"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write(kList) == kList.size());
-    list.close();
-    const ProgramRun made = runProgram({u"--new-task"_s, path("9b.gratinglab-teacher"), u"--class-folder"_s,
-        path("class"), u"--pupils"_s, path("list.txt"), u"--class"_s, u"9Б"_s, u"--code"_s, u" 4817-2593 "_s});
-    ASSERT_EQ(made.status, 0) << made.err.toStdString();
-    EXPECT_EQ(made.out, "4817-2593\n");
-    EXPECT_TRUE(QFile::exists(path("class/9b.gratinglab-task")));
-
+    write("9b.gratinglab-teacher", kTeacherFile);
     const ProgramRun key = runProgram({u"--answer-key"_s, path("9b.gratinglab-teacher"), u"--pdf"_s, path("key.pdf"),
         u"--moodle-xml"_s, path("quiz.xml")});
     ASSERT_EQ(key.status, 0) << key.err.toStdString();
@@ -77,17 +87,66 @@ TEST_F(TaskCli, ANewTaskAndItsKeyFromTheTeachersFileWithTheNames)
         {u"--screenshot"_s, path("teacher.png"), u"--screen"_s, u"teacher"_s, path("9b.gratinglab-teacher")});
     ASSERT_EQ(shot.status, 0) << shot.err.toStdString();
     EXPECT_FALSE(QImage(path("teacher.png")).isNull());
+}
+
+// Every new task draws its own code, so the same class gets another key,
+// and what the class folder gets holds none of it.
+TEST_F(TaskCli, TwoNewTasksForTheSameClassDifferInCodeAndKey)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"class"_s));
+    // 26 pupils: two keys alike by chance would take one permutation of 26 lines twice.
+    QByteArray list = "Иванов Пётр\tivanov@school.ru\n";
+    for (int i = 2; i <= 26; ++i)
+        list += "Ученик " + QByteArray::number(i) + "\n";
+    write("list.txt", list);
+    QStringList codes, keys;
+    for (const char *name : {"a.gratinglab-teacher", "b.gratinglab-teacher"}) {
+        const ProgramRun made = runProgram({u"--new-task"_s, path(name), u"--class-folder"_s, path("class"),
+            u"--pupils"_s, path("list.txt"), u"--class"_s, u"9Б"_s});
+        ASSERT_EQ(made.status, 0) << made.err.toStdString();
+        EXPECT_TRUE(QRegularExpression(u"^\\d{4}-\\d{4}\\n$"_s).match(QString::fromUtf8(made.out)).hasMatch())
+            << made.out.toStdString();
+        codes << QString::fromUtf8(made.out);
+        const ProgramRun key = runProgram({u"--answer-key"_s, path(name)});
+        ASSERT_EQ(key.status, 0) << key.err.toStdString();
+        EXPECT_EQ(key.out.count('\n'), 26);
+        keys << QString::fromUtf8(key.out);
+    }
+    EXPECT_NE(codes[0], codes[1]);
+    EXPECT_NE(keys[0], keys[1]);
+
+    // The pupils' copy names the class and the pupils, and no line of the key.
+    QJsonObject task = readJson("class/a.gratinglab-task");
+    EXPECT_FALSE(task.contains(u"lines"_s));
+    task.remove(u"code"_s);
+    const QString text = QString::fromUtf8(QJsonDocument(task).toJson());
+    for (const QString &row : keys[0].split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList cells = row.split(u'\t');
+        for (const QString &secret : {u"(?<!\\d)%1(?!\\d)"_s.arg(cells[2]), cells[3], u"ivanov@"_s})
+            EXPECT_FALSE(text.contains(QRegularExpression(secret))) << secret.toStdString();
+    }
     const ProgramRun wrong = runProgram(
-        {u"--screenshot"_s, path("pupils.png"), u"--screen"_s, u"teacher"_s, path("class/9b.gratinglab-task")});
+        {u"--screenshot"_s, path("pupils.png"), u"--screen"_s, u"teacher"_s, path("class/a.gratinglab-task")});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_FALSE(QFile::exists(path("pupils.png")));
+}
 
-    // The pupils' copy names the class and the pupils, and nothing else.
-    QFile pupils(path("class/9b.gratinglab-task"));
-    ASSERT_TRUE(pupils.open(QIODevice::ReadOnly));
-    const QByteArray task = pupils.readAll();
-    for (const char *secret : {"585", "577", "436", "ivanov@", "1042", "неон", "ртуть"})
-        EXPECT_FALSE(task.contains(secret)) << secret;
+// What a pupil holds, edited to pass for a teacher's file (the format, a
+// date and empty IDs), opens no key; nor do lines that are not the code's.
+TEST_F(TaskCli, AnEditedTaskFileOrMadeUpLinesGiveNoKey)
+{
+    write("edited.gratinglab-teacher", QByteArray(kTeacherFile).replace(",\n    \"lines\": [585, 577, 436]", ""));
+    write("swapped.gratinglab-teacher", QByteArray(kTeacherFile).replace("[585, 577, 436]", "[436, 577, 585]"));
+    for (const auto &[name, said] : {std::pair{"edited.gratinglab-teacher", u"нет линий ключа"_s},
+             std::pair{"swapped.gratinglab-teacher", u"линии ключа в нём не те"_s}}) {
+        for (const QString &mode : {u"--answer-key"_s, u"--teacher"_s}) {
+            const ProgramRun run = runProgram({mode, path(name)});
+            EXPECT_EQ(run.status, 2) << name;
+            EXPECT_TRUE(run.out.isEmpty()) << name;
+            EXPECT_TRUE(run.err.startsWith("gratinglab: ")) << run.err.toStdString();
+            EXPECT_TRUE(QString::fromUtf8(run.err).contains(said)) << run.err.toStdString();
+        }
+    }
 }
 
 // The pupil's start from the task file: the name picks the variant, and the
@@ -95,19 +154,17 @@ TEST_F(TaskCli, ANewTaskAndItsKeyFromTheTeachersFileWithTheNames)
 TEST_F(TaskCli, ATaskFileAndANameStartThatNamesVariant)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"class"_s));
-    QFile list(path("list.txt"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write(kList) == kList.size());
-    list.close();
-    ASSERT_EQ(runProgram({u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s, path("class"),
-                             u"--pupils"_s, path("list.txt"), u"--code"_s, u"4817-2593"_s})
-                  .status,
-        0);
+    write("list.txt", kList);
+    const ProgramRun made = runProgram({u"--new-task"_s, path("t.gratinglab-teacher"), u"--class-folder"_s,
+        path("class"), u"--pupils"_s, path("list.txt")});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    const QString code = QString::fromUtf8(made.out).trimmed();
     const QString file = path("class/t.gratinglab-task");
     const ProgramRun fromFile = runProgram(
         {u"--screenshot"_s, path("file.png"), u"--screen"_s, u"experiment"_s, file, u"--pupil"_s, u" петрова  анна"_s});
     ASSERT_EQ(fromFile.status, 0) << fromFile.err.toStdString();
     const ProgramRun typed = runProgram({u"--screenshot"_s, path("typed.png"), u"--screen"_s, u"experiment"_s,
-        u"--task"_s, u"4817-2593"_s, u"--variant"_s, u"2"_s, u"--pupil"_s, u"Петрова Анна"_s});
+        u"--task"_s, code, u"--variant"_s, u"2"_s, u"--pupil"_s, u"Петрова Анна"_s});
     ASSERT_EQ(typed.status, 0) << typed.err.toStdString();
     EXPECT_EQ(QImage(path("file.png")), QImage(path("typed.png")));
 

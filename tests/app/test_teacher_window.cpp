@@ -4,6 +4,7 @@
 // the window; «Результаты» follows the class folder on a hand-driven clock
 // and exports. The rules themselves are tested in tests/classroom.
 #include "board_code.h"
+#include "board_projector.h"
 #include "class_results_panel.h"
 #include "manual_clock.h"
 #include "result_samples.h"
@@ -12,10 +13,18 @@
 #include "ui_class_results_panel.h"
 #include "ui_teacher_window.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPdfWriter>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -74,14 +83,42 @@ private:
     }
 };
 
+// Two codes in turn: 4817-2593, then 6031-8427.
 class Digits final : public classroom::RandomSource {
 public:
-    std::uint32_t below(std::uint32_t) override { return digits_[i_++ % 8]; }
+    std::uint32_t below(std::uint32_t) override { return digits_[i_++ % digits_.size()]; }
 
 private:
-    std::array<std::uint32_t, 8> digits_{4, 8, 1, 7, 2, 5, 9, 3};
+    std::array<std::uint32_t, 16> digits_{4, 8, 1, 7, 2, 5, 9, 3, 6, 0, 3, 1, 8, 4, 2, 7};
     size_t i_ = 0;
 };
+
+// Every text the window and its children would show or tell a screen
+// reader, hidden ones included, the temporary folder's random name left out.
+QString allTexts(QWidget &top, const QString &folder)
+{
+    QStringList texts;
+    const QList<QWidget *> widgets = top.findChildren<QWidget *>() << &top;
+    for (QWidget *w : widgets) {
+        texts << w->windowTitle() << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts << button->text();
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            texts << edit->text();
+        if (auto *list = qobject_cast<QListWidget *>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->item(i)->text();
+        if (auto *table = qobject_cast<QTableWidget *>(w))
+            for (QTableWidgetItem *item : table->findItems(u"*"_s, Qt::MatchWildcard))
+                texts << item->text();
+    }
+    return texts.join(u'\n').remove(folder);
+}
+
+// The lines of «9Б» (samples::task9B) as whole numbers among other text.
+const QRegularExpression kLines9B(u"(?<!\\d)(410|577|579|656|703|589)(?!\\d)"_s);
 
 class TeacherWindowTest : public ::testing::Test {
 protected:
@@ -100,6 +137,7 @@ TEST_F(TeacherWindowTest, ANewTaskIsSavedAsBothFilesAndItsKeyShown)
 {
     EXPECT_EQ(f.Ed_title->text(), u"Измерение длины световой волны"_s);
     EXPECT_EQ(f.Ed_code->text(), u"4817-2593"_s);
+    EXPECT_TRUE(f.Ed_code->isReadOnly());
     EXPECT_EQ(f.Lbl_boardCode->text(), u"4817-2593"_s);
     EXPECT_FALSE(f.Btn_pdf->isEnabled());
     window.today = [] { return QDate(2025, 3, 14); };
@@ -120,6 +158,11 @@ TEST_F(TeacherWindowTest, ANewTaskIsSavedAsBothFilesAndItsKeyShown)
     // The class folder the pupils' file went to is where results are read.
     EXPECT_EQ(window.results().watch().places(), QStringList{dir.path()});
 
+    // The next task will have a code of its own; the board keeps this one.
+    EXPECT_EQ(f.Ed_code->text(), u"6031-8427"_s);
+    EXPECT_EQ(f.Lbl_boardCode->text(), u"4817-2593"_s);
+    EXPECT_EQ(f.Tbl_key->rowCount(), 0);
+    f.Btn_showKey->click();
     ASSERT_EQ(f.Tbl_key->rowCount(), 3);
     const QStringList second{u"2"_s, u"Петрова Анна"_s, u"577"_s, u"ртуть"_s, u"Hg"_s};
     for (int c = 0; c < 5; ++c)
@@ -149,11 +192,8 @@ TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
 
     f.Rb_count->setChecked(true);
     f.Sb_variants->setValue(25);
-    f.Ed_code->setText(u"  "_s);
-    f.Btn_save->click();
-    EXPECT_EQ(f.Lbl_message->text(), u"Введите код задания, который дал учитель."_s);
-    f.Ed_code->setText(u"9a"_s);
-    EXPECT_EQ(f.Lbl_boardCode->text(), u"9\u0410"_s);
+    f.Btn_newCode->click();
+    EXPECT_EQ(f.Lbl_boardCode->text(), u"6031-8427"_s);
 
     dialogs.answers = {path("missing/t")};
     f.Btn_save->click();
@@ -173,6 +213,70 @@ TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
     EXPECT_EQ(f.Tbl_key->rowCount(), 0);
     EXPECT_FALSE(f.Btn_print->isEnabled());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"pupils.gratinglab-task"_s});
+}
+
+// The window may be on the projector: with a task open and a pupil's right
+// answer read, no line of the key is anywhere until «Показать ключ», and
+// after it only until the next file is opened.
+TEST_F(TeacherWindowTest, NoWavelengthShowsUntilTheKeyIsAskedFor)
+{
+    samples::write(path("9b.gratinglab-teacher"),
+        classroom::taskFileBytes(samples::task9B(), classroom::TaskFileKind::Teacher));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Результаты"_s));
+    samples::write(path("Результаты/i.gratinglab-result"),
+        classroom::resultFileBytes(samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::Right})));
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(window.openTeacherFile(path("9b.gratinglab-teacher")));
+        window.results().addPlaces({dir.path()});
+        ASSERT_EQ(window.results().ui().Tbl_results->item(5, 9)->text(), u"5"_s);
+        const QString hidden = allTexts(window, dir.path());
+        EXPECT_FALSE(hidden.contains(kLines9B)) << hidden.toStdString();
+        EXPECT_TRUE(f.Tbl_key->isHidden());
+
+        f.Btn_showKey->click();
+        EXPECT_EQ(f.Btn_showKey->text(), u"Скрыть ключ"_s);
+        EXPECT_EQ(f.Tbl_key->item(5, 2)->text(), u"589"_s);
+        EXPECT_EQ(window.results().ui().Tbl_results->item(5, 3)->text(), u"589"_s);
+        EXPECT_FALSE(window.results().ui().Tbl_results->isColumnHidden(3));
+        EXPECT_EQ(allTexts(window, dir.path()).count(kLines9B), 12); // six in each table
+    }
+    f.Btn_showKey->click();
+    EXPECT_FALSE(allTexts(window, dir.path()).contains(kLines9B));
+    EXPECT_TRUE(window.results().ui().Tbl_results->isColumnHidden(3));
+}
+
+// «Показать код классу»: the code, title and class fill the screen, the
+// code as a third of its height; Esc closes the view.
+TEST_F(TeacherWindowTest, TheProjectorShowsTheCodeAndEscClosesIt)
+{
+    EXPECT_FALSE(f.Btn_project->isEnabled());
+    samples::write(path("9b.gratinglab-teacher"),
+        classroom::taskFileBytes(samples::task9B(), classroom::TaskFileKind::Teacher));
+    ASSERT_TRUE(window.openTeacherFile(path("9b.gratinglab-teacher")));
+    f.Btn_showKey->click(); // even with the key shown in the window
+    f.Btn_project->click();
+    QPointer<BoardProjector> projector = window.projector();
+    ASSERT_TRUE(projector);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(projector->isVisible());
+    EXPECT_TRUE(projector->windowState().testFlag(Qt::WindowFullScreen));
+    QStringList labels;
+    QLabel *code = nullptr;
+    for (QLabel *label : projector->findChildren<QLabel *>()) {
+        labels << label->text();
+        if (label->text() == u"9Б"_s)
+            code = label;
+    }
+    EXPECT_EQ(labels, (QStringList{u"Измерение длины световой волны"_s, u"9Б"_s, u"Класс 9Б"_s, u"Esc — закрыть"_s}));
+    ASSERT_TRUE(code);
+    EXPECT_EQ(code->font().pixelSize(), projector->height() / 3);
+    EXPECT_FALSE(allTexts(*projector, dir.path()).contains(kLines9B));
+
+    QTest::keyClick(projector, Qt::Key_Escape);
+    EXPECT_FALSE(projector->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(projector);
+    EXPECT_FALSE(window.projector());
 }
 
 TEST_F(TeacherWindowTest, ResultsFollowTheClassFolderAndAreExported)

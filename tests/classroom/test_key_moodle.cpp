@@ -7,6 +7,7 @@
 #include "moodle_xml.h"
 #include "picture_catalogue.h"
 #include "task_check.h"
+#include "task_files.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +21,24 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // 4817-2593: variants 1..4 get 585, 577, 436, 434 nm (the separate script
-// of the folding vectors).
+// of the folding vectors). The task is read back from its teacher's file,
+// as every key is.
 classroom::ClassroomTask task(bool withList)
 {
     classroom::ClassroomTask t;
     t.title = u"Дифракция <решётка> & свет/1"_s;
     t.form = u"9Б"_s;
     t.code = u"4817-2593"_s;
+    t.created = QDate(2025, 3, 14);
     t.variants = 4;
     if (withList) {
         t.pupils = {{1, u"Иванов Пётр"_s, u"ivanov@school.ru"_s}, {2, u"Петрова Анна"_s, {}},
             {3, u"Сидоров Илья"_s, {}}, {4, u"Щукина Ёлка"_s, {}}};
     }
-    return t;
+    const auto read = classroom::parseTaskFile(classroom::taskFileBytes(t, classroom::TaskFileKind::Teacher),
+        classroom::TaskFileKind::Teacher);
+    EXPECT_TRUE(read.ok());
+    return read.task;
 }
 
 TEST(AnswerKey, OneTabSeparatedLinePerVariantWithThePupil)
@@ -42,6 +48,10 @@ TEST(AnswerKey, OneTabSeparatedLinePerVariantWithThePupil)
         u"3\tСидоров Илья\t436\tртуть\tHg\n4\tЩукина Ёлка\t434\tводород\tH\n"_s);
     EXPECT_EQ(classroom::keyText(classroom::keyRows(task(false))),
         u"1\t\t585\tнеон\tNe\n2\t\t577\tртуть\tHg\n3\t\t436\tртуть\tHg\n4\t\t434\tводород\tH\n"_s);
+    // A code alone is no key: the lines come from the teacher's file.
+    classroom::ClassroomTask codeOnly = task(false);
+    codeOnly.lines.clear();
+    EXPECT_TRUE(classroom::keyRows(codeOnly).empty());
 }
 
 // The elements and attributes Moodle's XML import reads for a category and
@@ -120,6 +130,9 @@ TEST(MoodleQuiz, ACategoryAndOneNumericalQuestionPerVariant)
         EXPECT_EQ(q.text.at(u"answer/tolerance"_s).toInt(), classroom::acceptedSpreadNm(expected[i].second));
     }
     EXPECT_EQ(parseQuiz(classroom::moodleQuizXml(task(false)))[1].text.at(u"name/text"_s), u"Вариант 1"_s);
+    classroom::ClassroomTask codeOnly = task(false);
+    codeOnly.lines.clear();
+    EXPECT_EQ(parseQuiz(classroom::moodleQuizXml(codeOnly)).size(), 1u); // the category, no question
 }
 
 // The tolerance against the bench itself: the session in task mode on each

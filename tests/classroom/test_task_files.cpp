@@ -62,6 +62,7 @@ TEST(TaskFiles, BothFilesRoundTripThroughTheDisk)
             ASSERT_TRUE(read.ok()) << classroom::fileMessage(path, kind, read.error).toStdString();
             expectSame(read.task, task, kind == TaskFileKind::Teacher);
             EXPECT_EQ(read.task.created, kind == TaskFileKind::Teacher ? task.created : QDate());
+            EXPECT_EQ(read.task.lines.size(), kind == TaskFileKind::Teacher ? size_t(task.variants) : 0u);
         }
     }
 }
@@ -159,7 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
                },
                FileProblem::Damaged, u"pupils[0]"_s},
         Damage{"IdTooLong", kTeacher, [](QJsonObject &o) { setPupil(o, 1, u"id"_s, QString(101, u'x')); },
-               FileProblem::Damaged, u"pupils[1]"_s}),
+               FileProblem::Damaged, u"pupils[1]"_s},
+        // The key must be the code's: 585, 577, 436 nm for 4817-2593.
+        Damage{"LinesMissing", kTeacher, [](QJsonObject &o) { o.remove(u"lines"_s); }, FileProblem::KeyMissing, {}},
+        Damage{"LinesSwapped", kTeacher, [](QJsonObject &o) { o[u"lines"_s] = QJsonArray{577, 585, 436}; },
+               FileProblem::Damaged, u"lines"_s},
+        Damage{"LinesShort", kTeacher, [](QJsonObject &o) { o[u"lines"_s] = QJsonArray{585, 577}; },
+               FileProblem::Damaged, u"lines"_s},
+        Damage{"LineNotALamp", kTeacher, [](QJsonObject &o) { o[u"lines"_s] = QJsonArray{585, 577, 437}; },
+               FileProblem::Damaged, u"lines"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(TaskFiles, BytesThatAreNotAFileOfOursAreRefusedBeforeAnyField)

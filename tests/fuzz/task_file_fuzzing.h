@@ -20,13 +20,18 @@ inline void fuzzTaskFile(const std::uint8_t *data, std::size_t size, classroom::
         std::abort();
     if (task.hasList() && task.pupils.size() != size_t(task.variants))
         std::abort();
+    // A teacher's file is read with its key, and the key is its code's.
+    if (task.lines
+        != (kind == classroom::TaskFileKind::Teacher ? classroom::variantLines(task.code, task.variants)
+                                                     : std::vector<int>()))
+        std::abort();
     if (bench::checkTaskCode(task.code) != bench::TaskInputError::None
         || bench::normaliseTaskCode(task.code) != task.code)
         std::abort();
     const classroom::TaskFileRead again = classroom::parseTaskFile(classroom::taskFileBytes(task, kind), kind);
     if (!again.ok() || again.task.title != task.title || again.task.form != task.form || again.task.code != task.code
         || again.task.created != task.created || again.task.variants != task.variants
-        || again.task.pupils.size() != task.pupils.size())
+        || again.task.pupils.size() != task.pupils.size() || again.task.lines != task.lines)
         std::abort();
     for (size_t i = 0; i < task.pupils.size(); ++i) {
         const classroom::Pupil &a = task.pupils[i], &b = again.task.pupils[i];
