@@ -35,7 +35,7 @@ QString tableLine(const classroom::PupilRow &row)
     return QStringList{cell(row.name), QString::number(row.variant), QString::number(row.lineNm),
                QString::number(read ? row.judged.checks : 0), row.solved() ? u"1"_s : u"0"_s,
                row.solved() ? QString::number(*row.judged.firstRight) : QString(),
-               row.mark ? QString::number(*row.mark) : QString()}
+               row.mark ? QString::number(*row.mark) : QString(), QString::number(read ? row.starts : 0)}
                .join(u'\t')
         + u'\n';
 }

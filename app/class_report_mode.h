@@ -11,7 +11,7 @@
 //            [--moodle-csv F] [--pdf F]
 // The class table without a window: one line per pupil on stdout (UTF-8,
 // tab-separated: name, variant, nm, checks, solved 1/0, checks up to the
-// first right answer or empty, mark or empty), each file that does not
+// first right answer or empty, mark or empty, starts), each file that does not
 // count on stderr with its reason, and on request the same table as a
 // spreadsheet CSV, Moodle's grade import CSV and an A4 PDF.
 struct ClassReportOptions {

@@ -17,7 +17,7 @@ using classroom::ResultColumn;
 
 namespace {
 
-// The address column stays in the window and the CSV: eleven columns do
+// The address column stays in the window and the CSV: twelve columns do
 // not fit across an A4 page.
 bool onPaper(ResultColumn column, bool withMarks)
 {
@@ -29,17 +29,15 @@ int widthOf(ResultColumn column)
 {
     switch (column) {
     case ResultColumn::Pupil:
-        return 18;
+        return 16;
     case ResultColumn::Note:
-        return 15;
-    case ResultColumn::Checks:
+        return 13;
     case ResultColumn::ChecksToRight:
-    case ResultColumn::Hints:
         return 10;
+    case ResultColumn::Checks:
+    case ResultColumn::Hints:
     case ResultColumn::FirstRight:
         return 9;
-    case ResultColumn::Variant:
-        return 8;
     case ResultColumn::Line:
         return 6;
     default:

@@ -111,7 +111,8 @@ bool JournalScreen::save()
     const auto chosen = dialogs_->chooseSaveFile(window());
     if (!chosen)
         return false;
-    if (const auto error = journal::saveJournal(journal_, journal::resolveSaveTarget(chosen->path, chosen->type))) {
+    if (const auto error = journal::saveJournal(journal_, journal::resolveSaveTarget(chosen->path, chosen->type),
+            taskResult_)) {
         Application::showError(*error);
         return false;
     }
@@ -143,7 +144,7 @@ bool JournalScreen::mayClose()
 {
     if (!journal_.model().hasUnsavedRows())
         return true;
-    const auto answer = ask(window(), u"Сохранить журнал измерений?"_s,
+    const auto answer = ask(window(), closeQuestion_.isEmpty() ? u"Сохранить журнал измерений?"_s : closeQuestion_,
         {{QMessageBox::Save, u"Сохранить"_s}, {QMessageBox::Discard, u"Не сохранять"_s},
             {QMessageBox::Cancel, u"Отмена"_s}});
     if (answer == QMessageBox::Save)

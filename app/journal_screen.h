@@ -1,8 +1,12 @@
 #pragma once
 
+#include "result_file.h"
+
+#include <QString>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class JournalScreen;
@@ -35,6 +39,13 @@ public:
     // The window is closing: unsaved rows are saved, dropped or keep the
     // program running, as the pupil answers.
     bool mayClose();
+    // In a task: the whole result file, which «Сохранить…» writes for the
+    // teacher, and the close question that says where the checks went.
+    void setTaskResult(const classroom::ResultFile &whole, const QString &closeQuestion)
+    {
+        taskResult_ = whole;
+        closeQuestion_ = closeQuestion;
+    }
     // A quiet line under the table, e.g. that the class folder takes no
     // results; the reason in its tooltip.
     void showNote(const QString &note, const QString &reason);
@@ -48,4 +59,6 @@ private:
     std::unique_ptr<Ui::JournalScreen> ui_;
     std::unique_ptr<JournalDialogs> ownDialogs_;
     JournalDialogs *dialogs_ = nullptr;
+    std::optional<classroom::ResultFile> taskResult_;
+    QString closeQuestion_;
 };

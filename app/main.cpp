@@ -124,10 +124,12 @@ int main(int argc, char **argv)
     ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
     QObject::connect(&results, &ResultKeeper::classFolderFailed, &Form1.journalScreen(), &JournalScreen::showNote);
     // A journal brought back after a crash brings its own task.
-    if (!recovery.offerLeftover()) {
+    if (recovery.offerLeftover()) {
+        results.continueTask();
+    } else {
         QString taskFile;
         if (const auto started = taskToStart(task, &taskFile))
-            Form1.startTask(*started, taskFile);
+            results.startTask(*started, taskFile);
     }
     Form1.show();
     const int status = app.exec();

@@ -1,21 +1,36 @@
 #pragma once
 
+#include "result_file.h"
+#include "task_code.h"
+
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 class TForm1;
 
-// In a classroom task the pupil's result file follows the journal: after
-// every judged check it is written whole, into the class folder's
-// «Результаты» when the task came from a task file there, and always into
-// the user's own data folder too. A class folder that cannot be written
-// never interrupts the pupil: it is told once, quietly, on the journal screen.
+// In a classroom task the pupil's result file only grows: each judged check
+// is added to it, into the class folder's «Результаты» when the task came
+// from a task file there, and always into the user's own data folder too.
+// A new start of the task goes on after the checks the file already holds,
+// whichever copy holds more; a copy that went another way, or that this
+// start would cut short, is kept under a name of its own, never overwritten.
+// A class folder that cannot be written never interrupts the pupil: it is
+// told once, quietly, on the journal screen.
 class ResultKeeper : public QObject {
     Q_OBJECT
 
 public:
     // localResults: the folder on this computer that always gets a copy.
     ResultKeeper(TForm1 &form, QString localResults);
+
+    // The pupil opens the task: the bench counts on from the checks already
+    // recorded for this pupil.
+    void startTask(const bench::Task &task, const QString &taskFile = {});
+    // The task came back with the journal after a crash: a start too.
+    void continueTask();
 
     // Where the last write went; empty before the first.
     QString lastClassFile() const { return lastClassFile_; }
@@ -28,10 +43,21 @@ signals:
     void classFolderFailed(const QString &note, const QString &reason);
 
 private:
+    void begin();
+    void checked();
     void keep();
+    void load(const classroom::ResultFile &head, const QString &name);
+    QString writeInto(const QString &folder, const QString &name, const classroom::ResultFile &file,
+        const QByteArray &bytes);
 
     TForm1 &form_;
     QString localResults_;
+    QString computerMark_;
     QString lastClassFile_, lastLocalFile_;
     bool told_ = false;
+    // What the files held when this start began, under the name read.
+    classroom::ResultFile earlier_;
+    QString loadedName_;
+    QDateTime started_;
+    std::vector<classroom::ResultCheck> checks_; // of this start
 };

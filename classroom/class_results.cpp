@@ -134,11 +134,18 @@ public:
         for (auto &[key, files] : candidates_) {
             std::sort(files.begin(), files.end(), countsBefore);
             const Candidate &best = files.front();
+            bool diverge = false;
             for (size_t i = 1; i < files.size(); ++i) {
-                if (files[i].honest)
+                // Fewer checks that begin the counted file's: a copy left
+                // behind. Other checks: tries that the counted file lacks.
+                const bool copy = checksContinue(*files[i].result, *best.result);
+                if (files[i].honest && copy)
                     refuse(files[i].path, Misfit::Duplicate, duplicateReason(best.path));
+                else if (files[i].honest)
+                    refuse(files[i].path, Misfit::Diverging, divergingReason(best.path));
                 else
                     refuse(files[i].path, Misfit::Edited, editedReason(files[i].checksumOk));
+                diverge = diverge || (files[i].honest && best.honest && !copy);
             }
             const int variant = best.result->variant;
             const QString sortName = task_.hasList() ? QString() : pupilKey(best.result->pupil);
@@ -147,6 +154,8 @@ public:
                 row = emptyRow(variant, best.result->pupil.simplified(), QString());
             row.judged = best.judged;
             row.file = best.path;
+            row.starts = int(best.result->starts.size());
+            row.filesDiverge = diverge;
             if (best.honest) {
                 row.status = PupilStatus::Counted;
                 row.mark = markFor(best.judged.firstRight);

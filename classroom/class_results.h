@@ -26,8 +26,10 @@ struct PupilRow {
     int lineNm = 0;
     PupilStatus status = PupilStatus::NoResult;
     JudgedResult judged;
-    std::optional<int> mark; // none without a counted file
-    QString file;            // the file the row comes from
+    std::optional<int> mark;   // none without a counted file
+    QString file;              // the file the row comes from
+    int starts = 0;            // times the pupil opened the task, as that file records
+    bool filesDiverge = false; // another unedited file of the pupil holds other checks
 
     bool solved() const { return status == PupilStatus::Counted && judged.firstRight.has_value(); }
     friend bool operator==(const PupilRow &, const PupilRow &) = default;
@@ -40,7 +42,8 @@ enum class Misfit {
     NotOnList,       // a name the list does not have, or none
     VariantMismatch, // a name on the list with another variant
     Edited,          // the checksum or a recorded verdict disagrees
-    Duplicate,       // another file of the same pupil counts
+    Duplicate,       // another file of the same pupil counts, and holds its checks or fewer
+    Diverging,       // another file of the same pupil counts, and holds other checks
     Damaged,
     Newer,
     NotOurs,
@@ -72,7 +75,8 @@ struct ClassResults {
 // The class table of a task from the files read. Every check is judged
 // again; a file flagged edited never makes its pupil solved. Of two files of
 // one pupil the one that counts is an unedited one, then the one with more
-// checks, then the one whose last check is later.
+// checks, then the one whose last check is later; when two unedited ones
+// hold other checks (neither begins the other), the pupil is flagged.
 ClassResults buildClassResults(const ClassroomTask &task, const std::vector<LoadedResult> &files,
     const std::vector<ScanRefusal> &refused = {});
 

@@ -31,6 +31,8 @@ QString resultColumnTitle(ResultColumn column)
         return u"Оценка"_s;
     case ResultColumn::Note:
         return u"Примечание"_s;
+    case ResultColumn::Starts:
+        return u"Запусков"_s;
     }
     return {};
 }
@@ -60,7 +62,13 @@ QString resultCellText(const PupilRow &row, ResultColumn column)
     case ResultColumn::Mark:
         return row.mark ? QString::number(*row.mark) : QString();
     case ResultColumn::Note:
+        if (row.filesDiverge)
+            return row.status == PupilStatus::Counted
+                ? u"файлы расходятся"_s
+                : u"%1; файлы расходятся"_s.arg(pupilStatusText(row.status));
         return pupilStatusText(row.status);
+    case ResultColumn::Starts:
+        return read ? QString::number(row.starts) : QString();
     }
     return {};
 }
@@ -112,6 +120,11 @@ QString editedReason(bool checksumOk)
 QString duplicateReason(const QString &countedFile)
 {
     return u"повтор: для этого ученика учтён файл «%1»"_s.arg(QFileInfo(countedFile).fileName());
+}
+
+QString divergingReason(const QString &countedFile)
+{
+    return u"файлы расходятся: в учтённом файле «%1» другие проверки"_s.arg(QFileInfo(countedFile).fileName());
 }
 
 QString readProblemReason(const FileError &error)

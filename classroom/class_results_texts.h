@@ -13,8 +13,22 @@
 namespace classroom {
 
 // The table's columns, as the window, the CSV and the report head them.
-enum class ResultColumn { Variant, Pupil, Id, Line, Checks, Solved, ChecksToRight, FirstRight, Hints, Mark, Note };
-constexpr int kResultColumnCount = int(ResultColumn::Note) + 1;
+// The starts came last, after the columns that spreadsheets already read.
+enum class ResultColumn {
+    Variant,
+    Pupil,
+    Id,
+    Line,
+    Checks,
+    Solved,
+    ChecksToRight,
+    FirstRight,
+    Hints,
+    Mark,
+    Note,
+    Starts
+};
+constexpr int kResultColumnCount = int(ResultColumn::Starts) + 1;
 QString resultColumnTitle(ResultColumn column);
 // A row's cell as the window and the CSV show it.
 QString resultCellText(const PupilRow &row, ResultColumn column);
@@ -28,6 +42,7 @@ QString noNameReason(int variant, const QString &listed);
 QString variantMismatchReason(int variant, const QString &name, int listedVariant);
 QString editedReason(bool checksumOk);
 QString duplicateReason(const QString &countedFile);
+QString divergingReason(const QString &countedFile);
 QString readProblemReason(const FileError &error);
 QString scanProblemReason(ScanProblem problem, int maxFiles);
 

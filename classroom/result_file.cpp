@@ -103,6 +103,13 @@ QByteArray resultFileBytes(const ResultFile &result)
         {u"program"_s, result.program.isEmpty() ? QStringLiteral(GRATINGLAB_VERSION) : result.program},
         {u"code"_s, result.code}, {u"variant"_s, result.variant}, {u"pupil"_s, result.pupil}, {u"class"_s, result.form},
         {u"decimal_mark"_s, QString(result.decimalMark)}, {u"checks"_s, checks}};
+    // Without starts the file reads as the files before the list: one start.
+    if (!result.starts.empty()) {
+        QJsonArray starts;
+        for (const QDateTime &start : result.starts)
+            starts.append(start.toString(kTimeFormat));
+        o.insert(u"starts"_s, starts);
+    }
     o.insert(kChecksum, QString::fromLatin1(checksumOf(o)));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
@@ -163,6 +170,18 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
         check.hint = f.text(c, u"hint"_s);
         r.checks.push_back(check);
     }
+    const QJsonValue starts = o.value(u"starts"_s);
+    if (!starts.isUndefined() && (!starts.isArray() || std::size_t(starts.toArray().size()) > kMaxResultStarts))
+        f.fail(u"starts"_s);
+    for (const auto &value : starts.toArray()) {
+        r.starts.push_back(timeOf(value.toString()));
+        if (!value.isString() || !r.starts.back().isValid()) {
+            f.fail(u"starts"_s);
+            break;
+        }
+    }
+    if (r.starts.empty() && !r.checks.empty())
+        r.starts.push_back(r.checks.front().time);
     const QJsonValue checksum = o.value(kChecksum);
     if (!checksum.isString())
         f.fail(kChecksum);
@@ -170,6 +189,12 @@ ResultFileRead parseResultFile(const QByteArray &bytes)
         return ResultFileRead::refused(FileProblem::Damaged, f.wrongField);
     read.checksumOk = checksum.toString().toLatin1() == checksumOf(o);
     return read;
+}
+
+bool checksContinue(const ResultFile &earlier, const ResultFile &later)
+{
+    return earlier.checks.size() <= later.checks.size()
+        && std::equal(earlier.checks.begin(), earlier.checks.end(), later.checks.begin());
 }
 
 ResultFileRead readResultFile(const QString &path)

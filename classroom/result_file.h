@@ -22,6 +22,10 @@ constexpr qint64 kMaxResultFileBytes = qint64{1024} * 1024;
 constexpr std::size_t kMaxResultChecks = 2000;
 constexpr qsizetype kMaxResultText = 200;
 
+// Each start of the task is recorded too; a file without the list was
+// written by one start.
+constexpr std::size_t kMaxResultStarts = kMaxResultChecks;
+
 // One judged check as the screen showed it.
 struct ResultCheck {
     QDateTime time;   // local time, to the second
@@ -31,17 +35,24 @@ struct ResultCheck {
     QString answer;   // Edit5, nm, as typed
     QString verdict;  // «Верно !» or «Неверно !»
     QString hint;     // the hint beside the verdict, may be empty
+
+    friend bool operator==(const ResultCheck &, const ResultCheck &) = default;
 };
 
 struct ResultFile {
-    QString program;          // the version that wrote it
-    QString code;             // normalised task code
-    int variant = 0;          // 1..99
-    QString pupil;            // may be empty
-    QString form;             // the class, may be empty
-    QChar decimalMark = u','; // of the grating and distance texts, as the pupil's locale wrote them
-    std::vector<ResultCheck> checks;
+    QString program;                 // the version that wrote it
+    QString code;                    // normalised task code
+    int variant = 0;                 // 1..99
+    QString pupil;                   // may be empty
+    QString form;                    // the class, may be empty
+    QChar decimalMark = u',';        // of the grating and distance texts, as the pupil's locale wrote them
+    std::vector<ResultCheck> checks; // of every start, in order
+    std::vector<QDateTime> starts;   // when the task was opened, each time; local time, to the second
 };
+
+// True when later holds every check of earlier at its beginning: grown by
+// later checks, or the same.
+bool checksContinue(const ResultFile &earlier, const ResultFile &later);
 
 QByteArray resultFileBytes(const ResultFile &result);
 

@@ -9,8 +9,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace journal {
 
-std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, const bench::BenchSession &session,
-    const QDate &lessonDate)
+std::optional<classroom::ResultFile> resultHeadOf(const Journal &journal, const bench::BenchSession &session)
 {
     const std::optional<bench::Task> &task = session.task();
     if (!task)
@@ -21,15 +20,30 @@ std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, con
     result.pupil = journal.pupil().pupil.isEmpty() ? task->pupil : journal.pupil().pupil;
     result.form = journal.pupil().form;
     result.decimalMark = session.format().decimalSeparator;
-    const bench::LampLine &line = task->lampLine();
-    for (const JournalRow &row : journal.model().rows()) {
-        // The hint the screen showed beside the verdict: the same rule on the
-        // same texts gives it again.
-        const bench::ShownReadouts shown{u"?"_s, row.grating, row.distance, row.order};
-        const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, line.nm, shown, session.format());
-        result.checks.push_back({QDateTime(lessonDate, row.time), row.grating, row.order, row.distance, row.answer,
-            bench::verdictText(row.right), row.right ? bench::lineName(line) : bench::hintText(judged.hint)});
-    }
+    return result;
+}
+
+classroom::ResultCheck resultCheckOf(const JournalRow &row, const bench::BenchSession &session, const QDate &date)
+{
+    const bench::LampLine &line = session.task()->lampLine();
+    // The hint the screen showed beside the verdict: the same rule on the
+    // same texts gives it again.
+    const bench::ShownReadouts shown{u"?"_s, row.grating, row.distance, row.order};
+    const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, line.nm, shown, session.format());
+    // Whole seconds, as the file keeps them: a check read back compares equal.
+    const QTime time(row.time.hour(), row.time.minute(), row.time.second());
+    return {QDateTime(date, time), row.grating, row.order, row.distance, row.answer, bench::verdictText(row.right),
+        row.right ? bench::lineName(line) : bench::hintText(judged.hint)};
+}
+
+std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, const bench::BenchSession &session,
+    const QDate &lessonDate)
+{
+    std::optional<classroom::ResultFile> result = resultHeadOf(journal, session);
+    if (!result)
+        return std::nullopt;
+    for (const JournalRow &row : journal.model().rows())
+        result->checks.push_back(resultCheckOf(row, session, lessonDate));
     return result;
 }
 

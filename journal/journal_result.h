@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal_row.h"
 #include "result_file.h"
 
 #include <QDate>
@@ -20,5 +21,11 @@ class Journal;
 // lesson's.
 std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, const bench::BenchSession &session,
     const QDate &lessonDate);
+
+// The same file without its checks: who and which task.
+std::optional<classroom::ResultFile> resultHeadOf(const Journal &journal, const bench::BenchSession &session);
+
+// One row of the journal in a task as the result file records it, to the second.
+classroom::ResultCheck resultCheckOf(const JournalRow &row, const bench::BenchSession &session, const QDate &date);
 
 } // namespace journal

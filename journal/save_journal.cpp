@@ -62,11 +62,12 @@ SaveTarget resolveSaveTarget(const QString &chosenPath, FileType chosenType)
     return {chosenPath + extension, chosenType};
 }
 
-std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target)
+std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target,
+    const std::optional<classroom::ResultFile> &taskResult)
 {
     std::optional<classroom::ResultFile> result;
     if (target.type == FileType::Result) {
-        result = resultOfJournal(journal, journal.session(), journal.now().date());
+        result = taskResult ? taskResult : resultOfJournal(journal, journal.session(), journal.now().date());
         if (!result)
             return u"Файл результата бывает только у контрольного задания: сохраните журнал как отчёт PDF или таблицу CSV."_s;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result_file.h"
+
 #include <QString>
 
 #include <optional>
@@ -24,7 +26,9 @@ SaveTarget resolveSaveTarget(const QString &chosenPath, FileType chosenType);
 
 // Writes the whole journal; on success the rows count as saved. A file that
 // cannot be written leaves the journal as it was and gives the message for
-// the pupil.
-std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target);
+// the pupil. In a task the result file is taskResult when given: every check
+// of every start, where the journal holds only this run's rows.
+std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target,
+    const std::optional<classroom::ResultFile> &taskResult = std::nullopt);
 
 } // namespace journal

@@ -67,12 +67,12 @@ TEST_F(ClassReportCli, PrintsTheTableListsTheMisfitsAndWritesTheFiles)
         path(u"moodle.csv"_s), u"--pdf"_s, path(u"9b.pdf"_s)});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.toStdString(),
-        "Алексеев Иван\t1\t410\t1\t1\t1\t5\n"
-        "Борисова Мария\t2\t577\t0\t0\t\t\n"
-        "Васильева Ольга\t3\t579\t0\t0\t\t\n"
-        "Григорьев Пётр\t4\t656\t0\t0\t\t\n"
-        "Дмитриев Олег\t5\t703\t1\t0\t\t\n"
-        "Иванов Пётр\t6\t589\t2\t1\t2\t4\n");
+        "Алексеев Иван\t1\t410\t1\t1\t1\t5\t1\n"
+        "Борисова Мария\t2\t577\t0\t0\t\t\t0\n"
+        "Васильева Ольга\t3\t579\t0\t0\t\t\t0\n"
+        "Григорьев Пётр\t4\t656\t0\t0\t\t\t0\n"
+        "Дмитриев Олег\t5\t703\t1\t0\t\t\t1\n"
+        "Иванов Пётр\t6\t589\t2\t1\t2\t4\t1\n");
     const QString r = path(u"class/Результаты/"_s);
     EXPECT_EQ(run.err.toStdString(),
         (r + u"borisova.gratinglab-result: другое задание (код 9А)\n"_s + r
@@ -88,7 +88,7 @@ TEST_F(ClassReportCli, PrintsTheTableListsTheMisfitsAndWritesTheFiles)
     const QByteArray sheet = csv.readAll();
     EXPECT_TRUE(sheet.startsWith("\xEF\xBB\xBF"
                                  "Вариант;Ученик;"));
-    EXPECT_TRUE(sheet.contains("\r\n6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;\r\n"));
+    EXPECT_TRUE(sheet.contains("\r\n6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;;1\r\n"));
     EXPECT_EQ(moodle.readAll().toStdString(),
         "Ученик,Адрес или номер,Измерение длины световой волны (код 9Б)\r\n"
         "Алексеев Иван,10234,5\r\nИванов Пётр,ivanov@school.ru,4\r\n");

@@ -175,6 +175,10 @@ target_sources(test_main_window PRIVATE app/test_qt_russian.cpp)
 target_sources(test_screens PRIVATE app/test_form_geometry.cpp)
 # The journal's recovery copy rides along with the journal screen's tests.
 target_sources(test_journal_screen PRIVATE app/test_journal_recovery.cpp app/test_result_keeper.cpp)
+# The result files a task wrote, read by the real program's class report.
+target_include_directories(test_journal_screen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/classroom)
+target_compile_definitions(test_journal_screen PRIVATE GRATINGLAB_BINARY="$<TARGET_FILE:gratinglab>")
+add_dependencies(test_journal_screen gratinglab)
 
 # Lamps, white light and the measuring cursor: the scene, the session's
 # check and the journal's rows, without a window

@@ -121,7 +121,7 @@ TEST(ClassTable, OneFilePerPupilCountsAndTheOthersAreListedWithTheirReason)
     editedLonger.checks[3].verdict = u"Верно !"_s;
 
     const auto table = classroom::buildClassResults(samples::task9B(),
-        {loaded(u"/r/01-short"_s, samples::result(6, u"иванов  пётр"_s, {Sodium::Units, Sodium::Right})),
+        {loaded(u"/r/01-short"_s, samples::result(6, u"иванов  пётр"_s, {Sodium::NoHint, Sodium::Rounding})),
             loaded(u"/r/02-long"_s,
                 samples::result(6, u"Иванов Пётр"_s, {Sodium::NoHint, Sodium::Rounding, Sodium::Right})),
             loaded(u"/r/03-edited"_s, editedLonger), loaded(u"/r/04-other-task"_s, otherTask),
@@ -169,13 +169,42 @@ TEST(ClassTable, OneFilePerPupilCountsAndTheOthersAreListedWithTheirReason)
     }
 }
 
+// Two unedited files of one pupil whose checks part ways (neither begins
+// the other): tries one of them lacks. The one with more checks still
+// counts, and the pupil is flagged.
+TEST(ClassTable, FilesThatGoSeparateWaysAreFlaggedAndTheStartsCounted)
+{
+    classroom::ResultFile twice = samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::NoHint});
+    twice.starts = {twice.checks[0].time, twice.checks[1].time};
+    classroom::ResultFile elsewhere = samples::result(6, u"Иванов Пётр"_s, {Sodium::Right});
+    elsewhere.checks[0].time = elsewhere.checks[0].time.addDays(1);
+    const auto table = classroom::buildClassResults(samples::task9B(),
+        {loaded(u"/r/b"_s, twice), loaded(u"/r/a"_s, elsewhere),
+            loaded(u"/r/c"_s, samples::result(1, u"Алексеев Иван"_s, {Sodium::NoHint}))});
+    const classroom::PupilRow &ivanov = table.rows[5];
+    EXPECT_EQ(ivanov.file, u"/r/b"_s);
+    EXPECT_EQ(ivanov.status, PupilStatus::Counted);
+    EXPECT_TRUE(ivanov.filesDiverge);
+    EXPECT_EQ(ivanov.mark, 2);
+    EXPECT_FALSE(table.rows[0].filesDiverge);
+    ASSERT_EQ(table.misfits.size(), 1u);
+    EXPECT_EQ(table.misfits[0].path, u"/r/a"_s);
+    EXPECT_EQ(table.misfits[0].why, Misfit::Diverging);
+    EXPECT_EQ(table.misfits[0].reason, u"файлы расходятся: в учтённом файле «b» другие проверки"_s);
+
+    const QList<QByteArray> csv = classroom::classResultsCsv(table, true).split('\n');
+    EXPECT_EQ(csv[1], "1;Алексеев Иван;10234;410;1;нет;;;0;2;;1\r");
+    EXPECT_EQ(csv[2], "2;Борисова Мария;;577;;;;;;;нет результата;\r");
+    EXPECT_EQ(csv[6], "6;Иванов Пётр;ivanov@school.ru;589;2;нет;;;1;2;файлы расходятся;2\r");
+}
+
 TEST(ClassTable, WithoutAListEachVariantAndNameIsAPupil)
 {
     classroom::ClassroomTask task = samples::task9B();
     task.pupils.clear();
     const auto table = classroom::buildClassResults(task,
         {loaded(u"/r/b"_s, samples::result(6, u"Яковлев Антон"_s, {Sodium::Units})),
-            loaded(u"/r/a"_s, samples::result(6, u"Иванов  Пётр"_s, {Sodium::Right})),
+            loaded(u"/r/a"_s, samples::result(6, u"Иванов  Пётр"_s, {Sodium::Units})),
             loaded(u"/r/c"_s, samples::result(6, u"ИВАНОВ Пётр"_s, {Sodium::Units, Sodium::Right}))});
     ASSERT_EQ(table.rows.size(), 2u);
     // The name as the counted file has it.
@@ -221,12 +250,12 @@ TEST(ClassResultsCsv, SpreadsheetAndMoodleBytes)
     EXPECT_EQ(lines[0],
         "\xEF\xBB\xBF"
         "Вариант;Ученик;Адрес или номер;λ, нм;Проверок;Решено;Проверок до верного ответа;"
-        "Первый верный ответ;Подсказок;Оценка;Примечание\r");
-    EXPECT_EQ(lines[1], "1;Алексеев Иван;10234;410;1;нет;;;0;2;\r");
-    EXPECT_EQ(lines[2], "2;\"'=Борисова; \"\"Маша\"\"\";;577;;;;;;;нет результата\r");
-    EXPECT_EQ(lines[6], "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;\r");
+        "Первый верный ответ;Подсказок;Оценка;Примечание;Запусков\r");
+    EXPECT_EQ(lines[1], "1;Алексеев Иван;10234;410;1;нет;;;0;2;;1\r");
+    EXPECT_EQ(lines[2], "2;\"'=Борисова; \"\"Маша\"\"\";;577;;;;;;;нет результата;\r");
+    EXPECT_EQ(lines[6], "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;;1\r");
     EXPECT_EQ(classroom::classResultsCsv(table, false).split('\n')[6],
-        "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;\r");
+        "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;;1\r");
 
     const auto moodle = classroom::moodleGradesCsv(task, table);
     EXPECT_EQ(moodle.bytes,

@@ -3,6 +3,10 @@
 // are safe on any share and differ between pupils.
 #include "result_file.h"
 
+#include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -55,6 +59,42 @@ TEST(ResultFile, ReadsBackWhatWasWrittenAndKnowsAnEditedVerdict)
     EXPECT_TRUE(classroom::parseResultFile(reflowed).checksumOk);
 }
 
+// Every start is recorded with its time and covered by the checksum. A
+// file from before the list (no "starts", its checksum over the rest) was
+// one start, made when its first check was.
+TEST(ResultFile, StartsReadBackAndAFileWithoutThemHadOne)
+{
+    classroom::ResultFile r = sample();
+    r.starts = {QDateTime(QDate(2026, 12, 9), QTime(10, 15)), QDateTime(QDate(2026, 12, 10), QTime(9, 0, 5))};
+    const QByteArray bytes = classroom::resultFileBytes(r);
+    const auto read = classroom::parseResultFile(bytes);
+    ASSERT_TRUE(read.ok());
+    EXPECT_TRUE(read.checksumOk);
+    EXPECT_EQ(read.result.starts, r.starts);
+    EXPECT_EQ(classroom::resultFileBytes(read.result), bytes);
+    QByteArray oneStartLess = bytes;
+    oneStartLess.replace("\"2026-12-10T09:00:05\"", "");
+    oneStartLess.replace("\"2026-12-09T10:15:00\",", "\"2026-12-09T10:15:00\"");
+    ASSERT_NE(oneStartLess, bytes);
+    const auto shortened = classroom::parseResultFile(oneStartLess);
+    ASSERT_TRUE(shortened.ok());
+    EXPECT_EQ(shortened.result.starts.size(), 1u);
+    EXPECT_FALSE(shortened.checksumOk);
+
+    QJsonObject old = QJsonDocument::fromJson(bytes).object();
+    old.remove(u"starts"_s);
+    old.remove(u"sha256"_s);
+    old.insert(u"sha256"_s,
+        QString::fromLatin1(
+            QCryptographicHash::hash(QJsonDocument(old).toJson(QJsonDocument::Compact), QCryptographicHash::Sha256)
+                .toHex()));
+    const auto older = classroom::parseResultFile(QJsonDocument(old).toJson());
+    ASSERT_TRUE(older.ok());
+    EXPECT_TRUE(older.checksumOk);
+    EXPECT_EQ(older.result.checks.size(), 2u);
+    EXPECT_EQ(older.result.starts, std::vector<QDateTime>{QDateTime(QDate(2026, 12, 9), QTime(10, 15, 42))});
+}
+
 struct Refusal {
     const char *name;
     QByteArray bytes;
@@ -102,7 +142,11 @@ INSTANTIATE_TEST_SUITE_P(Files, ResultFileRefuses,
             FileProblem::Damaged, u"answer"_s},
         Refusal{"DecimalMarkNotAMark", withField("\"decimal_mark\": \",\"", "\"decimal_mark\": \";\""),
             FileProblem::Damaged, u"decimal_mark"_s},
-        Refusal{"NoChecksum", withField("\"sha256\"", "\"sha1\""), FileProblem::Damaged, u"sha256"_s}),
+        Refusal{"NoChecksum", withField("\"sha256\"", "\"sha1\""), FileProblem::Damaged, u"sha256"_s},
+        Refusal{"StartsNotAList", withField("\"sha256\"", "\"starts\": 1, \"sha256\""), FileProblem::Damaged,
+            u"starts"_s},
+        Refusal{"StartNotATime", withField("\"sha256\"", "\"starts\": [\"2026-12-09T10:15:00\", 3], \"sha256\""),
+            FileProblem::Damaged, u"starts"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ResultFile, NamesAreSafeAndDifferBetweenPupils)

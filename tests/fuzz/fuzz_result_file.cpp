@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const classroom::ResultFileRead again = classroom::parseResultFile(classroom::resultFileBytes(r));
     if (!again.ok() || !again.checksumOk || again.result.code != r.code || again.result.variant != r.variant
         || again.result.pupil != r.pupil || again.result.form != r.form || again.result.decimalMark != r.decimalMark
-        || again.result.checks.size() != r.checks.size())
+        || again.result.checks.size() != r.checks.size() || again.result.starts != r.starts
+        || r.starts.size() > classroom::kMaxResultStarts)
         std::abort();
     for (size_t i = 0; i < r.checks.size(); ++i) {
         const classroom::ResultCheck &a = r.checks[i], &b = again.result.checks[i];
