@@ -7,8 +7,10 @@
 #include "save_file.h"
 #include "ui_class_results_panel.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 using classroom::ResultColumn;
@@ -90,11 +92,18 @@ void ClassResultsPanel::showPlaces()
     QStringList shown;
     for (const QString &place : watch_.places())
         shown << QDir::toNativeSeparators(place);
+    const std::optional<QDateTime> lost = watch_.unreachableSince();
     ui_->Lbl_places->setText(!task_
             ? u"Откройте файл учителя или сохраните задание — здесь появятся результаты класса."_s
             : shown.isEmpty() ? u"Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), "
                                 u"флешку или файлы из почты."_s
-                              : u"Читается: "_s + shown.join(u"; "_s));
+            : lost
+            ? u"Папка класса недоступна с %1: показаны результаты, прочитанные до этого (серым). Читается: %2"_s.arg(
+                QLocale().toString(lost->time(), u"HH:mm"_s), shown.join(u"; "_s))
+            : u"Читается: "_s + shown.join(u"; "_s));
+    QPalette palette = ui_->Lbl_places->palette();
+    palette.setColor(QPalette::WindowText, lost ? QColor(200, 0, 0) : this->palette().color(QPalette::WindowText));
+    ui_->Lbl_places->setPalette(palette);
 }
 
 void ClassResultsPanel::showResults()
@@ -106,6 +115,7 @@ void ClassResultsPanel::showResults()
     // Cells change in place, so the teacher's selection and scrolling stay.
     for (int r = 0; r < int(results.rows.size()); ++r) {
         const classroom::PupilRow &row = results.rows[size_t(r)];
+        const bool old = watch_.oldRows().count({row.variant, row.name}) != 0;
         for (int c = 0; c < classroom::kResultColumnCount; ++c) {
             const QString text = c == int(ResultColumn::Line) && !keyShown_
                 ? QString()
@@ -118,8 +128,10 @@ void ClassResultsPanel::showResults()
             if (item->text() != text)
                 item->setText(text);
             item->setForeground(row.status == classroom::PupilStatus::Edited ? QColor(200, 0, 0)
-                    : row.status == classroom::PupilStatus::NoResult         ? QColor(128, 128, 128)
-                                                                             : table.palette().color(QPalette::Text));
+                    : row.status == classroom::PupilStatus::NoResult || old
+                    ? QColor(128, 128, 128)
+                    : table.palette().color(QPalette::Text));
+            item->setToolTip(old ? u"Прочитано до того, как папка класса стала недоступна."_s : QString());
         }
     }
     f.Lst_misfits->clear();
@@ -129,6 +141,7 @@ void ClassResultsPanel::showResults()
     }
     f.Lbl_misfits->setVisible(!results.misfits.empty());
     f.Lst_misfits->setVisible(!results.misfits.empty());
+    showPlaces();
 }
 
 void ClassResultsPanel::showMarks(bool shown)

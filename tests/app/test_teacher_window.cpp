@@ -323,4 +323,32 @@ TEST_F(TeacherWindowTest, ResultsFollowTheClassFolderAndAreExported)
     EXPECT_EQ(dialogs.printed, 1);
 }
 
+// A class folder that goes away: the rows read before stay, in grey, and
+// the window says since when the folder cannot be read.
+TEST_F(TeacherWindowTest, ALostClassFolderKeepsItsRowsAndSaysSinceWhen)
+{
+    samples::write(path("9b.gratinglab-teacher"),
+        classroom::taskFileBytes(samples::task9B(), classroom::TaskFileKind::Teacher));
+    ASSERT_TRUE(window.openTeacherFile(path("9b.gratinglab-teacher")));
+    Ui::ClassResultsPanel &r = window.results().ui();
+    window.results().watch().setNow([] { return QDateTime(QDate(2026, 12, 9), QTime(10, 42)); });
+    ASSERT_TRUE(QDir().mkpath(path("class/Результаты")));
+    samples::write(path("class/Результаты/i.gratinglab-result"),
+        classroom::resultFileBytes(samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::Right})));
+    window.results().addPlaces({path("class")});
+    ASSERT_EQ(r.Tbl_results->item(5, 9)->text(), u"5"_s);
+
+    ASSERT_TRUE(QDir(dir.path()).rename(u"class"_s, u"away"_s));
+    clock.advance(classroom::ClassResultsWatch::kRescanMs);
+    EXPECT_EQ(r.Tbl_results->item(5, 9)->text(), u"5"_s);
+    EXPECT_FALSE(r.Tbl_results->item(5, 9)->toolTip().isEmpty());
+    EXPECT_TRUE(r.Lbl_places->text().startsWith(u"Папка класса недоступна с 10:42"_s))
+        << r.Lbl_places->text().toStdString();
+
+    ASSERT_TRUE(QDir(dir.path()).rename(u"away"_s, u"class"_s));
+    clock.advance(classroom::ClassResultsWatch::kRescanMs);
+    EXPECT_TRUE(r.Tbl_results->item(5, 9)->toolTip().isEmpty());
+    EXPECT_TRUE(r.Lbl_places->text().startsWith(u"Читается: "_s)) << r.Lbl_places->text().toStdString();
+}
+
 } // namespace
