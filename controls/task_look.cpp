@@ -59,6 +59,8 @@ TaskLook::TaskLook(Ui::ExperimentScreen &form) : f_(form)
 
     f_.Ed_mkm->setReadOnly(true);
     f_.Ed_mkm->setAccessibleDescription(u"Длина волны лампы неизвестна: её нужно измерить"_s);
+    // y is the cursor's read-out; k the pupil types.
+    f_.Ed_ym->setReadOnly(true);
 }
 
 void TaskLook::show(const bench::BenchSession &session)

@@ -25,8 +25,8 @@ std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, con
     for (const JournalRow &row : journal.model().rows()) {
         // The hint the screen showed beside the verdict: the same rule on the
         // same texts gives it again.
-        const bench::ShownReadouts shown{u"?"_s, row.grating, row.distance, row.order};
-        const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, line.nm, shown, session.format());
+        const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, {row.grating, row.distance, row.order},
+            line.nm, session.format());
         result.checks.push_back({QDateTime(lessonDate, row.time), row.grating, row.order, row.distance, row.answer,
             bench::verdictText(row.right), row.right ? bench::lineName(line) : bench::hintText(judged.hint)});
     }

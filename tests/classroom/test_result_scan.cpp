@@ -117,7 +117,7 @@ TEST_F(ResultFolders, ALinkedResultsFolderAndFilesBeyondTheLimitAreNotRead)
 
 TEST_F(ResultFolders, OnlyAChangedFileIsReadAgain)
 {
-    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units}));
+    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic}));
     put(u"b.gratinglab-result"_s, samples::result(5, u"Дмитриев Олег"_s, {}));
     classroom::ResultFileCache cache;
     const auto first = cache.load(classroom::scanResultPlaces({dir.path()}).files);
@@ -125,7 +125,7 @@ TEST_F(ResultFolders, OnlyAChangedFileIsReadAgain)
     const auto same = cache.load(classroom::scanResultPlaces({dir.path()}).files);
     EXPECT_EQ(cache.reads(), 2);
     EXPECT_EQ(same[0].read, first[0].read);
-    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right}));
     const auto changed = cache.load(classroom::scanResultPlaces({dir.path()}).files);
     EXPECT_EQ(cache.reads(), 3);
     EXPECT_EQ(changed[0].read->result.checks.size(), 2u);
@@ -149,7 +149,7 @@ TEST_F(ResultFolders, TheWatchShowsAPupilsCheckAtTheNextRescan)
     // The class folder gets «Результаты» and the first check; no
     // notification is delivered here, as on a network share.
     mkdir(u"Результаты"_s);
-    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units}));
+    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic}));
     clock.advance(classroom::ClassResultsWatch::kRescanMs - 1);
     EXPECT_EQ(changes, 1);
     clock.advance(1);
@@ -162,7 +162,7 @@ TEST_F(ResultFolders, TheWatchShowsAPupilsCheckAtTheNextRescan)
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(watch.cache().reads(), 1);
 
-    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right}));
     clock.advance(classroom::ClassResultsWatch::kRescanMs);
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(watch.results().rows[5].mark, 4);
