@@ -44,8 +44,11 @@ TEST_F(Results, EveryCheckReachesTheClassFolderAndThisComputer)
     ASSERT_TRUE(QDir().mkpath(classFolder));
     ResultKeeper keeper(form, local);
     form.startTask(bench::parseTask(u"9Б"_s, u"6"_s, u"Иванов Пётр"_s).task, taskFile);
+    // The cursor on the line's first order, 2,95 cm: 590 nm from the read-outs.
+    form.session().moveCursorTo(118);
+    form.experiment().ui().Ed_k->setText(u"1"_s);
     check(u"5890"_s);
-    check(u"589"_s);
+    check(u"590"_s);
 
     for (const QString &folder : {classFolder + u"/Результаты"_s, local}) {
         const classroom::ResultFileRead read = onlyFileIn(folder);
@@ -58,7 +61,9 @@ TEST_F(Results, EveryCheckReachesTheClassFolderAndThisComputer)
         EXPECT_EQ(read.result.checks[0].verdict, u"Неверно !"_s);
         EXPECT_EQ(read.result.checks[1].verdict, u"Верно !"_s);
         EXPECT_EQ(read.result.checks[1].hint, u"натрий, 589 нм"_s);
-        EXPECT_EQ(read.result.checks[1].answer, u"589"_s);
+        EXPECT_EQ(read.result.checks[1].answer, u"590"_s);
+        EXPECT_EQ(read.result.checks[1].distance, u"2,95"_s);
+        EXPECT_EQ(read.result.checks[1].order, 1);
     }
     EXPECT_TRUE(form.journalScreen().ui().Lbl_zametka->text().isEmpty());
 }
