@@ -17,12 +17,11 @@ QString selectedMaximum(const QString &orderText, const QString &distanceText)
     return u"выбран максимум "_s + orderText + u"-го порядка "_s + side;
 }
 
-// With a lamp or white light nothing is selected: the cursor measures, and
-// the order is the pupil's own.
-QString sourceReading(const BenchSession &session)
+// With a lamp, white light or in a task nothing is selected: the cursor
+// measures, and the order is the pupil's own. A task's lamp is not named.
+QString measuredReading(const BenchSession &session)
 {
-    QString reading = sourceInfo(session.source()).name.toString();
-    reading += u"; d = "_s + session.text(TextField::Grating) + u"; "_s;
+    QString reading = u"d = "_s + session.text(TextField::Grating) + u"; "_s;
     reading += cursorReading(session.text(TextField::Distance));
     if (const QString k = session.text(TextField::Order).trimmed(); !k.isEmpty())
         reading += u", k = "_s + k;
@@ -33,8 +32,10 @@ QString sourceReading(const BenchSession &session)
 
 QString benchReading(const BenchSession &session, WavelengthInReading wavelength)
 {
+    if (session.task())
+        return measuredReading(session);
     if (session.source() != LightSource::Mono)
-        return sourceReading(session);
+        return sourceInfo(session.source()).name.toString() + u"; "_s + measuredReading(session);
     QString reading;
     if (wavelength == WavelengthInReading::Told)
         reading = u"Длина волны "_s + session.text(TextField::Wavelength) + u" нм, "_s;

@@ -31,9 +31,21 @@ public:
         // In a task the field hides the wavelength; the lamp sets it.
         return s_.task_ ? IntToStr(s_.task_->lampLine().nm) : s_.text(TextField::Wavelength);
     }
-    QString distanceText() const override { return s_.text(TextField::Distance); }
-    void setDistanceText(const QString &text) override { s_.write(TextField::Distance, text); }
-    void setOrderText(const QString &text) override { s_.write(TextField::Order, text); }
+    // In a task the maxima's distance stays with the renderer: the field shows
+    // the cursor's read-out and the order field is the pupil's.
+    QString distanceText() const override { return s_.task_ ? hiddenDistance_ : s_.text(TextField::Distance); }
+    void setDistanceText(const QString &text) override
+    {
+        if (s_.task_)
+            hiddenDistance_ = text;
+        else
+            s_.write(TextField::Distance, text);
+    }
+    void setOrderText(const QString &text) override
+    {
+        if (!s_.task_)
+            s_.write(TextField::Order, text);
+    }
     QPoint sliderTopLeft() const override { return s_.sliderTopLeft(); }
     QPoint stripTopLeft() const override { return kStripTopLeft; }
     void setTargetRect(int index, const QRect &rect) override { s_.targets_[size_t(index)] = rect; }
@@ -43,6 +55,7 @@ public:
 
 private:
     BenchSession &s_;
+    QString hiddenDistance_;
 };
 
 BenchSession::BenchSession(ScenePictures pictures, NumberFormat format, Clock &clock, QObject *parent)
@@ -101,6 +114,8 @@ ActionResult BenchSession::paint_st()
         stopRepetitions();
         result = error.message();
     }
+    if (task_)
+        write(TextField::Distance, cursorText());
     // Over whatever was drawn, failed render or not: the pupil turned it on.
     if (cursorShown())
         scene_.drawCursor(state_.y_os, cursor_);
@@ -350,7 +365,7 @@ void BenchSession::typeText(TextField field, const QString &text) noexcept
     if (wavelengthLocked() && field == TextField::Wavelength)
         return;
     // The cursor's read-out is measured, not typed.
-    if (source_ != LightSource::Mono && field == TextField::Distance)
+    if ((task_ || source_ != LightSource::Mono) && field == TextField::Distance)
         return;
     texts_[size_t(field)] = text;
     emit changed();
@@ -368,7 +383,7 @@ void BenchSession::Button6Click() noexcept
     const ShownReadouts shown{text(TextField::Wavelength), text(TextField::Grating), text(TextField::Distance),
         state_.k_sel};
     if (task_)
-        verdict_ = judgeTask(shown);
+        verdict_ = judgeTask();
     else if (source_ != LightSource::Mono)
         verdict_ = judgeSource();
     else

@@ -134,7 +134,10 @@ public:
     // drag to the lamp's line would leave it, the wavelength field shows "?"
     // and the renderer takes the line's wavelength, never the field. From
     // then on the slider and the arrows do nothing, the wavelength field
-    // takes no typing, and the check button judges by the task's rule.
+    // takes no typing, and the check button judges by the task's rule. As
+    // with a lamp, the cursor is always shown and its read-out is the
+    // distance field, and the pupil types the order; a click on a maximum
+    // still selects it, but fills in neither.
     ActionResult startTask(const Task &task) noexcept;
     // The task as a recovered journal left it: its checks counted, solved or not.
     ActionResult resumeTask(const Task &task, unsigned checks, bool solved) noexcept;
@@ -153,7 +156,7 @@ public:
     LightSource source() const { return source_; }
     // With mono light the cursor is off until the pupil turns it on.
     ActionResult showCursor(bool shown) noexcept;
-    bool cursorShown() const { return cursorOn_ || source_ != LightSource::Mono; }
+    bool cursorShown() const { return cursorOn_ || task_ || source_ != LightSource::Mono; }
     // Rows above the axis (negative below), clamped to the scale; a move
     // that changes nothing renders nothing.
     ActionResult moveCursorTo(int offset) noexcept;
@@ -219,7 +222,7 @@ private:
     CheckButton checkButton_ = CheckButton::Check;
     Verdict verdict_ = Verdict::None;
 
-    Verdict judgeTask(const ShownReadouts &shown);
+    Verdict judgeTask();
     std::optional<Task> task_;
     bool taskSolved_ = false;
     unsigned taskChecks_ = 0;

@@ -1,4 +1,5 @@
-// The bench session in task mode: the lamp replaces the slider.
+// The bench session in task mode: the lamp replaces the slider, the cursor
+// measures.
 #include "bench_session.h"
 
 #include "wavelength_slider.h"
@@ -16,6 +17,7 @@ ActionResult BenchSession::startTask(const Task &task) noexcept
     verdict_ = Verdict::None;
     state_.fl_drag = false;
     state_.fl_stop = 0;
+    write(TextField::Order, QString());
     // The slider stays where the strip has the lamp's colour; the field
     // gets "?" in the same write a drag would make.
     return finish(setSliderLeft(sliderLeftForWavelength(task.lampLine().nm)));
@@ -29,9 +31,12 @@ ActionResult BenchSession::resumeTask(const Task &task, unsigned checks, bool so
     return result;
 }
 
-Verdict BenchSession::judgeTask(const ShownReadouts &shown)
+Verdict BenchSession::judgeTask()
 {
-    const TaskJudgement judgement = judgeTaskAnswer(text(TextField::Answer), task_->lampLine().nm, shown, format_);
+    // The texts the result file will record: the typed k as a number.
+    const TaskReadouts shown{text(TextField::Grating), text(TextField::Distance),
+        typedOrder(text(TextField::Order)).value_or(0)};
+    const TaskJudgement judgement = judgeTaskAnswer(text(TextField::Answer), shown, task_->lampLine().nm, format_);
     ++taskChecks_;
     taskHint_ = judgement.hint;
     taskSolved_ = taskSolved_ || judgement.right;

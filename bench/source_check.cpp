@@ -37,6 +37,13 @@ std::optional<int> typedOrder(const QString &text)
 SourceJudgement judgeSourceAnswer(const QString &answer, const CursorReadouts &shown, LightSource source,
     const NumberFormat &format)
 {
+    const std::vector<int> features = featuresOf(source);
+    return judgeMeasuredAnswer(answer, shown, features, format);
+}
+
+SourceJudgement judgeMeasuredAnswer(const QString &answer, const CursorReadouts &shown, std::span<const int> features,
+    const NumberFormat &format)
+{
     const auto k = typedOrder(shown.order);
     if (!k)
         return {false, SourceHint::OrderMissing, std::nullopt};
@@ -49,7 +56,7 @@ SourceJudgement judgeSourceAnswer(const QString &answer, const CursorReadouts &s
 
     std::optional<int> feature;
     long double nearest = 0;
-    for (const int nm : featuresOf(source)) {
+    for (const int nm : features) {
         const long double off = std::fabs(computed - nm);
         const bool near = off <= pixelNm || std::llabs(maximumRowOffset(*k, nm, shown.d_gr, format) - row) <= 1;
         if (near && (!feature || off < nearest)) {

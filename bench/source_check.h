@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 
 namespace bench {
 
@@ -45,6 +46,9 @@ std::optional<int> typedOrder(const QString &text);
 // The measurement is judged first: a cursor off every feature gets that hint
 // whatever the arithmetic.
 SourceJudgement judgeSourceAnswer(const QString &answer, const CursorReadouts &shown, LightSource source,
+    const NumberFormat &format);
+// The same rule over any set of features, in nm: a task's one hidden line.
+SourceJudgement judgeMeasuredAnswer(const QString &answer, const CursorReadouts &shown, std::span<const int> features,
     const NumberFormat &format);
 
 } // namespace bench

@@ -1,69 +1,78 @@
 #include "task_check.h"
 
+#include "answer_check.h"
+#include "bench_state.h"
+#include "measuring_cursor.h"
+#include "source_check.h"
 #include "task_code.h"
 
-#include <cmath>
+#include <array>
 #include <cstdlib>
-#include <optional>
 
 namespace bench {
 
 namespace {
 
-// Hints compare with the lamp's wavelength rather than the read-outs: the
-// read-outs are rounded, and a 2 % margin is far wider than that.
-constexpr double kNear = 0.02;
+constexpr long double kRoundingSlipNm = 2;
 
-bool near(double answer, double expected)
+bool onAnotherOrder(int row, int k, int lineNm, double d_gr, const NumberFormat &format)
 {
-    return expected > 0 && std::fabs(answer - expected) <= kNear * expected;
-}
-
-bool fitsNeighbourOrder(double answer, double nm, int k)
-{
-    // The wrong k in the formula gives nm * k / (k +- 1); the distance of a
-    // neighbouring maximum divided by k gives nm * (k +- 1) / k.
-    for (const int other : {k - 1, k + 1}) {
-        if (other >= 1 && (near(answer, nm * k / other) || near(answer, nm * other / k)))
+    for (int j = 1; j <= kMaxOrder; ++j) {
+        if (j != k && std::llabs(maximumRowOffset(j, lineNm, d_gr, format) - std::abs(row)) <= 1)
             return true;
     }
     return false;
 }
 
-bool fitsUnits(double answer, double nm)
+TaskHint hintOf(SourceHint hint)
 {
-    for (const double factor : {10.0, 100.0}) {
-        if (near(answer, nm * factor) || near(answer, nm / factor))
-            return true;
+    switch (hint) {
+    case SourceHint::OffTheLine:
+        return TaskHint::OffTheLine;
+    case SourceHint::Arithmetic:
+        return TaskHint::Arithmetic;
+    case SourceHint::OrderMissing:
+        return TaskHint::OrderMissing;
+    case SourceHint::None:
+        break;
     }
-    return false;
+    return TaskHint::None;
 }
 
 } // namespace
 
-TaskJudgement judgeTaskAnswer(const QString &answer, int lineNm, const ShownReadouts &shown, const NumberFormat &format)
+TaskJudgement judgeTaskAnswer(const QString &answer, const TaskReadouts &shown, int lineNm, const NumberFormat &format)
 {
-    ShownReadouts withLamp = shown;
-    withLamp.wavelength = IntToStr(lineNm);
-    if (answerIsRight(answer, withLamp, format))
+    // A result file is outside input: a text that is no read-out measures nothing.
+    const std::optional<int> row = cursorOffsetOfText(shown.distance, format);
+    double d_gr = 0;
+    try {
+        d_gr = double(StrToFloat(shown.grating, format));
+    } catch (const EConvertError &) {
+        return {false, TaskHint::OffTheLine};
+    }
+    if (!row || !(d_gr > 0))
+        return {false, TaskHint::OffTheLine};
+
+    const CursorReadouts cursor{shown.grating, shown.distance, IntToStr(shown.order), *row, d_gr};
+    const std::array<int, 1> line{lineNm};
+    const SourceJudgement judged = judgeMeasuredAnswer(answer, cursor, line, format);
+    if (judged.right)
         return {true, TaskHint::None};
 
-    const int k = std::abs(shown.order);
-    const double nm = lineNm;
-    // Only what the answer field lets through: digits, nothing else.
-    const auto digits = decimalDigits(answer);
-    const auto value = digits ? std::optional<double>(double(*digits)) : std::nullopt;
-    if (value && near(*value, nm))
-        return {false, TaskHint::Rounding};
-    if (k == 0)
-        return {false, TaskHint::CentralMaximum};
-    if (!value)
-        return {false, TaskHint::None};
-    if (fitsNeighbourOrder(*value, nm, k))
-        return {false, TaskHint::NeighbourOrder};
-    if (fitsUnits(*value, nm))
-        return {false, TaskHint::Units};
-    return {false, TaskHint::None};
+    if (judged.hint == SourceHint::OffTheLine && onAnotherOrder(*row, shown.order, lineNm, d_gr, format))
+        return {false, TaskHint::WrongOrder};
+    if (judged.hint == SourceHint::Arithmetic) {
+        const auto lambda = formulaWavelength(ShownReadouts{QString(), shown.grating, shown.distance, shown.order},
+            format);
+        const auto typed = decimalDigits(answer);
+        if (lambda && typed) {
+            const long double computed = (long double)lambda->numerator / (long double)lambda->denominator;
+            if (std::abs((long double)*typed - computed) <= kRoundingSlipNm)
+                return {false, TaskHint::Rounding};
+        }
+    }
+    return {false, hintOf(judged.hint)};
 }
 
 } // namespace bench

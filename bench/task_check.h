@@ -1,19 +1,19 @@
 #pragma once
 
-#include "answer_check.h"
+#include "number_text.h"
 
 #include <QString>
 
 namespace bench {
 
-// A recognisable slip behind a wrong answer in a task; the texts are in
-// task_texts.h.
+// Why an answer in a task is wrong; the texts are in task_texts.h.
 enum class TaskHint {
     None,
-    Units,          // off by a factor of 10 or 100
-    NeighbourOrder, // the answer of order k - 1 or k + 1
-    CentralMaximum, // order 0 selected: no distance to compute from
-    Rounding,       // within 2 % of the line, but not exact
+    OffTheLine,   // the cursor stands on no maximum of the line
+    Arithmetic,   // it does, but the answer is not what d, y and k give
+    OrderMissing, // no order from 1 to 8 typed
+    WrongOrder,   // the cursor stands on the line's maximum of another order
+    Rounding,     // within 2 nm of what d, y and k give, but not rounded from it
 };
 
 struct TaskJudgement {
@@ -21,11 +21,21 @@ struct TaskJudgement {
     TaskHint hint = TaskHint::None;
 };
 
-// The check of a task: right as the ordinary check judges it, with the
-// lamp's wavelength in place of the hidden field; a wrong answer gets the
-// first hint that fits, in the order rounding, central maximum, neighbour
-// order, units.
-TaskJudgement judgeTaskAnswer(const QString &answer, int lineNm, const ShownReadouts &shown,
-    const NumberFormat &format);
+// What a task's check is judged from, as the pupil's screen showed it and
+// the result file records it.
+struct TaskReadouts {
+    QString grating;  // Ed_d, 1e-5 m
+    QString distance; // Ed_ym: the cursor's read-out, cm
+    int order = 0;    // Ed_k as typed, 0 when it is no order from 1 to 8
+};
+
+// The lamp's check with the task's hidden line as its only feature: the
+// cursor must stand on the line's maximum of the typed order, and the answer
+// be lambda = d*y/(k*F) from the read-outs, rounded down or up. With one line
+// a cursor on another order's maximum can only mean a wrong k, and an answer
+// within 2 nm of lambda only a rounding slip; those get their own hints.
+// Judged from the texts alone, so the pupil's program, the journal and the
+// teacher's program give one verdict.
+TaskJudgement judgeTaskAnswer(const QString &answer, const TaskReadouts &shown, int lineNm, const NumberFormat &format);
 
 } // namespace bench

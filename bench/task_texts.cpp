@@ -1,5 +1,7 @@
 #include "task_texts.h"
 
+#include "source_texts.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace bench {
@@ -11,13 +13,16 @@ QString lineName(const LampLine &line)
 
 QString hintText(TaskHint hint)
 {
+    // The lamp's words for the same slips.
     switch (hint) {
-    case TaskHint::Units:
-        return u"Ошибка в 10 или 100 раз: проверьте единицы."_s;
-    case TaskHint::NeighbourOrder:
-        return u"Это ответ соседнего порядка: проверьте k."_s;
-    case TaskHint::CentralMaximum:
-        return u"Это центральный максимум: выберите другой."_s;
+    case TaskHint::OffTheLine:
+        return sourceHintText(SourceHint::OffTheLine);
+    case TaskHint::Arithmetic:
+        return sourceHintText(SourceHint::Arithmetic);
+    case TaskHint::OrderMissing:
+        return sourceHintText(SourceHint::OrderMissing);
+    case TaskHint::WrongOrder:
+        return u"проверьте k"_s;
     case TaskHint::Rounding:
         return u"Почти: проверьте округление."_s;
     case TaskHint::None:

@@ -2,47 +2,45 @@
 
 #include "answer_check.h"
 #include "bench_state.h"
+#include "measuring_cursor.h"
 #include "number_text.h"
 #include "quantities.h"
 #include "scale_rule.h"
+#include "task_check.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace classroom {
-
-namespace {
-
-using Wide = unsigned __int128;
-
-Wide distanceFrom(Wide value, int nm)
-{
-    return value > Wide(nm) ? value - Wide(nm) : Wide(nm) - value;
-}
-
-} // namespace
 
 int acceptedSpreadNm(int lineNm)
 {
     const bench::NumberFormat format{QChar(u',')};
-    Wide widest = 0;
+    int widest = 0;
     for (double d = bench::kMinGrating;; d = bench::gratingStepUp(d)) {
+        const QString grating = bench::FloatToStrGeneral(d, format);
         for (int k = 1; k <= 8; ++k) {
-            const QString distance = bench::distanceText(k, lineNm, d, format);
-            if (!bench::onTheScale(bench::shownRowOffset(distance, format)))
+            const std::int64_t drawn = bench::maximumRowOffset(k, lineNm, d, format);
+            if (!bench::onTheScale(drawn))
                 continue;
-            const bench::ShownReadouts shown{{}, bench::FloatToStrGeneral(d, format), distance, k};
-            const auto lambda = bench::formulaWavelength(shown, format);
-            if (!lambda || lambda->numerator == 0)
-                continue;
-            // The check accepts the fraction rounded either way.
-            const Wide down = lambda->numerator / lambda->denominator;
-            const Wide up = down + (lambda->numerator % lambda->denominator != 0 ? 1 : 0);
-            widest = std::max({widest, distanceFrom(down, lineNm), distanceFrom(up, lineNm)});
+            // The check takes the cursor two rows off the drawn maximum at
+            // most, and of each row's read-out the answer rounded either way.
+            for (std::int64_t row = drawn - 2; row <= drawn + 2; ++row) {
+                const QString distance = bench::cursorText(bench::clampCursor(row), format);
+                const auto lambda = bench::formulaWavelength({{}, grating, distance, k}, format);
+                if (!lambda)
+                    continue;
+                const auto down = std::int64_t(lambda->numerator / lambda->denominator);
+                for (const std::int64_t answer : {down, down + 1}) {
+                    if (bench::judgeTaskAnswer(bench::IntToStr(answer), {grating, distance, k}, lineNm, format).right)
+                        widest = std::max(widest, int(std::llabs(answer - lineNm)));
+                }
+            }
         }
         if (d >= bench::kMaxGrating)
             break;
     }
-    return int(widest);
+    return widest;
 }
 
 } // namespace classroom

@@ -15,9 +15,9 @@ JudgedResult judgeResult(const ResultFile &result, const bench::LampLine &line)
     JudgedResult judged;
     for (const ResultCheck &check : result.checks) {
         ++judged.checks;
-        // The field of the wavelength showed «?»; the rule puts the lamp's line there.
-        const bench::ShownReadouts shown{u"?"_s, check.grating, check.distance, check.order};
-        const bench::TaskJudgement j = bench::judgeTaskAnswer(check.answer, line.nm, shown, format);
+        // The cursor's read-out and the typed k, as the pupil's program judged them.
+        const bench::TaskJudgement j = bench::judgeTaskAnswer(check.answer,
+            {check.grating, check.distance, check.order}, line.nm, format);
         // Beside a right verdict the screen names the line, beside a wrong one the hint.
         const QString hint = j.right ? bench::lineName(line) : bench::hintText(j.hint);
         if (check.verdict != bench::verdictText(j.right) || check.hint != hint)

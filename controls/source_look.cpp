@@ -68,6 +68,9 @@ void SourceLook::show()
     if (s.task()) {
         setShown(f.Lbl_source, false);
         setShown(f.Cmb_source, false);
+        // The distance field is the cursor's read-out, as with a lamp.
+        setShown(f.Lbl_cursor, false);
+        announceCursor();
         return;
     }
 

@@ -13,6 +13,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+constexpr QStringView kHintDescription = u"Подсказка после проверки ответа";
+
 QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &place, int pixelSize, bool italic)
 {
     auto *label = new QLabel(parent);
@@ -55,10 +57,12 @@ TaskLook::TaskLook(Ui::ExperimentScreen &form) : f_(form)
     // Right of the widest verdict, "Неверно !", up to the group box's frame.
     hint_ = makeLabel(f_.GroupBox4, u"Lbl_hint"_s, {850, 52, 122, 48}, 12, false);
     hint_->setAccessibleName(u"Подсказка"_s);
-    hint_->setAccessibleDescription(u"Подсказка после проверки ответа"_s);
+    hint_->setAccessibleDescription(kHintDescription.toString());
 
     f_.Ed_mkm->setReadOnly(true);
     f_.Ed_mkm->setAccessibleDescription(u"Длина волны лампы неизвестна: её нужно измерить"_s);
+    // y is the cursor's read-out; k the pupil types.
+    f_.Ed_ym->setReadOnly(true);
 }
 
 void TaskLook::show(const bench::BenchSession &session)
@@ -69,6 +73,9 @@ void TaskLook::show(const bench::BenchSession &session)
     // The hidden slider keeps one place, so that its geometry tells nothing.
     f_.Img_vizir->move(bench::sliderTopLeftAt(0));
     const QString hint = hintOf(session);
-    if (hint_->text() != hint)
+    if (hint_->text() != hint) {
         hint_->setText(hint);
+        // A screen reader is told the hint as the verdict's neighbour, as with a lamp.
+        hint_->setAccessibleDescription(hint.isEmpty() ? kHintDescription.toString() : hint);
+    }
 }

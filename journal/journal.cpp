@@ -70,7 +70,8 @@ JournalRow rowOf(const bench::BenchSession &session, const SetLight &set, const 
     row.time = time;
     row.set = set;
     row.grating = session.text(TextField::Grating);
-    row.order = session.state().k_sel;
+    // In a task, as with a lamp, k is the pupil's typed order, not a selection.
+    row.order = session.task() ? bench::typedOrder(session.text(TextField::Order)).value_or(0) : session.state().k_sel;
     if (session.source() != bench::LightSource::Mono) {
         const bench::LightSourceInfo &info = bench::sourceInfo(session.source());
         const QString typed = session.text(TextField::Order);

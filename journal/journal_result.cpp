@@ -28,8 +28,8 @@ classroom::ResultCheck resultCheckOf(const JournalRow &row, const bench::BenchSe
     const bench::LampLine &line = session.task()->lampLine();
     // The hint the screen showed beside the verdict: the same rule on the
     // same texts gives it again.
-    const bench::ShownReadouts shown{u"?"_s, row.grating, row.distance, row.order};
-    const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, line.nm, shown, session.format());
+    const bench::TaskJudgement judged = bench::judgeTaskAnswer(row.answer, {row.grating, row.distance, row.order},
+        line.nm, session.format());
     // Whole seconds, as the file keeps them: a check read back compares equal.
     const QTime time(row.time.hour(), row.time.minute(), row.time.second());
     return {QDateTime(date, time), row.grating, row.order, row.distance, row.answer, bench::verdictText(row.right),

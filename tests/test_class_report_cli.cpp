@@ -44,21 +44,22 @@ TEST_F(ClassReportCli, PrintsTheTableListsTheMisfitsAndWritesTheFiles)
 {
     const auto bytes = [](const classroom::ResultFile &r) { return classroom::resultFileBytes(r); };
     put(u"class/Результаты/ivanov.gratinglab-result"_s,
-        bytes(samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right})));
-    put(u"class/Результаты/ivanov-2.gratinglab-result"_s, bytes(samples::result(6, u"Иванов Пётр"_s, {Sodium::Units})));
-    QByteArray forged = bytes(samples::result(5, u"Дмитриев Олег"_s, {Sodium::NoHint}));
+        bytes(samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right})));
+    put(u"class/Результаты/ivanov-2.gratinglab-result"_s,
+        bytes(samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic})));
+    QByteArray forged = bytes(samples::result(5, u"Дмитриев Олег"_s, {Sodium::OffTheLine}));
     forged.replace("\"verdict\": \"Неверно !\"", "\"verdict\": \"Верно !\"");
     put(u"class/Результаты/dmitriev.gratinglab-result"_s, forged);
     classroom::ResultFile otherTask = samples::result(2, u"Борисова Мария"_s, {Sodium::Right});
     otherTask.code = u"9А"_s;
     put(u"class/Результаты/borisova.gratinglab-result"_s, bytes(otherTask));
     put(u"class/Результаты/broken.gratinglab-result"_s, R"({"format": "gratinglab-result", "version": 1})");
-    // Variant 1 has the hydrogen line, 410 nm: at d = 2, k = 1, y = 1,03 cm
-    // the formula gives 412 nm, and 410 is right too.
+    // Variant 1 has the hydrogen line, 410 nm: at d = 2, k = 1 the cursor on
+    // its maximum, 41 rows up, reads 1,03 cm, and the formula gives 412 nm.
     classroom::ResultFile alekseev = samples::result(1, u"Алексеев Иван"_s, {Sodium::Right});
     alekseev.checks[0].order = 1;
     alekseev.checks[0].distance = u"1,03"_s;
-    alekseev.checks[0].answer = u"410"_s;
+    alekseev.checks[0].answer = u"412"_s;
     alekseev.checks[0].hint = u"водород, 410 нм"_s;
     put(u"usb/alekseev.gratinglab-result"_s, bytes(alekseev));
 

@@ -1,5 +1,6 @@
-// The check of a classroom task: right as the ordinary check judges it with
-// the lamp in place of the hidden field, and a hint for a recognisable slip.
+// The check of a classroom task as the teacher's program meets it: the texts
+// of a result file, which may have been edited by hand, judged without a
+// session. The measurement itself is tested in the session (test_task_session).
 #include "task_check.h"
 
 #include <gtest/gtest.h>
@@ -10,60 +11,51 @@ using bench::TaskHint;
 
 namespace {
 
-struct CheckCase {
+struct RecordedCase {
     const char *name;
-    const char16_t *answer;
-    const char16_t *distance; // Ed_ym at d = 1,0
+    const char16_t *grating;
+    const char16_t *distance;
     int order;
+    const char16_t *answer;
     bool right;
     TaskHint hint;
 };
 
-void PrintTo(const CheckCase &c, std::ostream *os)
+void PrintTo(const RecordedCase &c, std::ostream *os)
 {
     *os << c.name;
 }
 
-class TaskCheck : public ::testing::TestWithParam<CheckCase> {};
+class RecordedCheck : public ::testing::TestWithParam<RecordedCase> {};
 
-TEST_P(TaskCheck, JudgesAgainstTheLamp)
+TEST_P(RecordedCheck, IsJudgedFromItsTextsAlone)
 {
-    const CheckCase &c = GetParam();
-    // The field shows "?"; the rule must not compare with it.
-    const bench::ShownReadouts shown{QStringLiteral("?"), QStringLiteral("1,0"), QString::fromUtf16(c.distance),
-        c.order};
-    const bench::TaskJudgement j = bench::judgeTaskAnswer(QString::fromUtf16(c.answer), 589, shown, {});
+    const RecordedCase &c = GetParam();
+    const bench::TaskReadouts shown{QString::fromUtf16(c.grating), QString::fromUtf16(c.distance), c.order};
+    const bench::TaskJudgement j = bench::judgeTaskAnswer(QString::fromUtf16(c.answer), shown, 589, {});
     EXPECT_EQ(j.right, c.right);
     EXPECT_EQ(int(j.hint), int(c.hint));
 }
 
-// The sodium line, 589 nm, with d = 1,0: order 1 at 2,95 cm (200 * 1 * 2.95 =
-// 590 nm from the read-outs), order 2 at 5,89 cm. 2 % of 589 is 11.78.
-INSTANTIATE_TEST_SUITE_P(Cases, TaskCheck,
-    ::testing::Values(CheckCase{"TheLine", u"589", u"2,95", 1, true, TaskHint::None},
-        CheckCase{"FromTheReadOuts", u"590", u"2,95", 1, true, TaskHint::None},
-        CheckCase{"SecondOrderReadOuts", u"589", u"5,89", 2, true, TaskHint::None},
-        CheckCase{"TheQuestionMarkIsWrong", u"?", u"2,95", 1, false, TaskHint::None},
-        CheckCase{"RoundedTooFarDown", u"580", u"2,95", 1, false, TaskHint::Rounding},
-        CheckCase{"RoundedUpAtTheMargin", u"600", u"2,95", 1, false, TaskHint::Rounding},
-        CheckCase{"JustBeyondTheMargin", u"601", u"2,95", 1, false, TaskHint::None},
-        CheckCase{"CentralMaximumSelected", u"0", u"0,00", 0, false, TaskHint::CentralMaximum},
-        CheckCase{"CentralMaximumEmptyAnswer", u"", u"0,00", 0, false, TaskHint::CentralMaximum},
-        CheckCase{"CentralMaximumButTheLine", u"589", u"0,00", 0, true, TaskHint::None},
-        CheckCase{"CentralMaximumButNearlyTheLine", u"592", u"0,00", 0, false, TaskHint::Rounding},
-        // Order 2 computed with k = 1 or k = 3, or a neighbour's distance divided by 2.
-        CheckCase{"DividedByOneInsteadOfTwo", u"1178", u"5,89", 2, false, TaskHint::NeighbourOrder},
-        CheckCase{"DividedByThreeInsteadOfTwo", u"393", u"5,89", 2, false, TaskHint::NeighbourOrder},
-        CheckCase{"FirstOrderDistanceOverTwo", u"295", u"5,89", 2, false, TaskHint::NeighbourOrder},
-        CheckCase{"ThirdOrderDistanceOverTwo", u"884", u"5,89", 2, false, TaskHint::NeighbourOrder},
-        CheckCase{"FirstOrderDividedByTwo", u"294", u"2,95", 1, false, TaskHint::NeighbourOrder},
-        CheckCase{"TenTimes", u"5890", u"2,95", 1, false, TaskHint::Units},
-        CheckCase{"HundredTimes", u"58900", u"2,95", 1, false, TaskHint::Units},
-        CheckCase{"TenthRounded", u"59", u"2,95", 1, false, TaskHint::Units},
-        CheckCase{"HundredthRounded", u"6", u"2,95", 1, false, TaskHint::Units},
-        CheckCase{"NothingRecognisable", u"1000", u"2,95", 1, false, TaskHint::None},
-        CheckCase{"PastedText", u"589 нм", u"2,95", 1, false, TaskHint::None},
-        CheckCase{"Empty", u"", u"2,95", 1, false, TaskHint::None}),
+// 589 nm at d = 2: order 1 at 1,47 cm, drawn 59 rows up, order 2 at 118
+// rows (2,95 cm), order 3 at 176 rows (4,40 cm); one row is worth 10 / k nm.
+INSTANTIATE_TEST_SUITE_P(Task, RecordedCheck,
+    ::testing::Values(RecordedCase{"SecondOrder", u"2", u"2,95", 2, u"590", true, TaskHint::None},
+        // 400 * 4,4 / 3 = 586,67, 2,33 nm off the line: within a row.
+        RecordedCase{"ThirdOrderRoundedDown", u"2", u"4,40", 3, u"586", true, TaskHint::None},
+        RecordedCase{"ThirdOrderRoundedUp", u"2", u"4,40", 3, u"587", true, TaskHint::None},
+        RecordedCase{"WithinTwoNanometresIsASlip", u"2", u"4,40", 3, u"588", false, TaskHint::Rounding},
+        RecordedCase{"TheLineItselfIsNotFromTheReadOuts", u"2", u"4,40", 3, u"589", false, TaskHint::Arithmetic},
+        RecordedCase{"NeighbourOrder", u"2", u"2,95", 3, u"393", false, TaskHint::WrongOrder},
+        RecordedCase{"NoMaximumThere", u"2", u"4,00", 1, u"1600", false, TaskHint::OffTheLine},
+        RecordedCase{"OrderZero", u"2", u"2,95", 0, u"590", false, TaskHint::OrderMissing},
+        RecordedCase{"GratingNotANumber", u"два", u"2,95", 2, u"590", false, TaskHint::OffTheLine},
+        RecordedCase{"GratingInfinite", u"INF", u"2,95", 2, u"590", false, TaskHint::OffTheLine},
+        RecordedCase{"GratingHuge", u"1e300", u"2,95", 2, u"590", false, TaskHint::OffTheLine},
+        RecordedCase{"GratingNegative", u"-2", u"2,95", 2, u"590", false, TaskHint::OffTheLine},
+        RecordedCase{"DistanceNotANumber", u"2", u"2.95", 2, u"590", false, TaskHint::OffTheLine},
+        RecordedCase{"DistanceBeyondTheScale", u"2", u"1e300", 2, u"590", false, TaskHint::OffTheLine},
+        RecordedCase{"PastedText", u"2", u"2,95", 2, u"590 нм", false, TaskHint::Arithmetic}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -185,13 +185,14 @@ TEST_F(TaskCli, TheKeyNeedsTheTeachersFile)
         "--new-task.\n");
 }
 
+// The cursor is always on in a task; the plain bench turns it on.
 TEST_F(TaskCli, TheRenderOfATaskIsTheBenchAtTheLineWithTheWavelengthLeftOut)
 {
     const ProgramRun task = runProgram({u"--render"_s, path("task.png"), u"--task"_s, u"9б"_s, u"--variant"_s, u"6"_s,
-        u"--order"_s, u"-1"_s, u"--grating"_s, u"1,5"_s, u"--state"_s, path("task.json")});
+        u"--order"_s, u"-1"_s, u"--grating"_s, u"1,5"_s, u"--cursor"_s, u"1,5"_s, u"--state"_s, path("task.json")});
     ASSERT_EQ(task.status, 0) << task.err.toStdString();
     const ProgramRun plain = runProgram({u"--render"_s, path("plain.png"), u"--wavelength"_s, u"589"_s, u"--order"_s,
-        u"-1"_s, u"--grating"_s, u"1,5"_s, u"--state"_s, path("plain.json")});
+        u"-1"_s, u"--grating"_s, u"1,5"_s, u"--cursor"_s, u"1,5"_s, u"--state"_s, path("plain.json")});
     ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
     EXPECT_EQ(QImage(path("task.png")), QImage(path("plain.png")));
 
@@ -203,7 +204,11 @@ TEST_F(TaskCli, TheRenderOfATaskIsTheBenchAtTheLineWithTheWavelengthLeftOut)
     EXPECT_TRUE(t[u"wavelength"_s].isNull());
     EXPECT_TRUE(t[u"wavelength_text"_s].isNull());
     EXPECT_EQ(p[u"wavelength"_s].toInt(), 589);
-    for (const char *key : {"wavelength", "wavelength_text"}) {
+    // y is the cursor's read-out and k is left to the pupil, not the selected maximum's.
+    EXPECT_EQ(t[u"distance_text"_s].toString(), u"1,50"_s);
+    EXPECT_EQ(t[u"order_text"_s].toString(), QString());
+    EXPECT_EQ(p[u"order_text"_s].toString(), u"1"_s);
+    for (const char *key : {"wavelength", "wavelength_text", "distance_text", "order_text"}) {
         t.remove(QString::fromUtf8(key));
         p.remove(QString::fromUtf8(key));
     }

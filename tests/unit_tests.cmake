@@ -105,7 +105,8 @@ gl_add_test(test_answer_check SOURCES test_answer_check.cpp LIBS gl_bench)
 gl_add_qt_test(test_bench_session SOURCES test_bench_session.cpp LIBS gl_assets gl_test_support)
 # The classroom task: variants, check rule and hints, the session in task mode
 gl_add_test(test_task SOURCES test_task_code.cpp test_task_check.cpp LIBS gl_bench)
-gl_add_qt_test(test_task_session SOURCES test_task_session.cpp LIBS gl_assets gl_test_support)
+gl_add_qt_test(test_task_session SOURCES test_task_session.cpp LIBS gl_journal gl_classroom gl_assets
+               gl_test_support)
 # The teacher's side without a window: class list, board code, the two task
 # files, the key, the Moodle quiz and its tolerance against the bench's check
 gl_add_qt_test(test_classroom SOURCES classroom/test_pupil_list.cpp classroom/test_task_files.cpp

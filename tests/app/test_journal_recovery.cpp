@@ -43,7 +43,10 @@ protected:
         EXPECT_FALSE(recovery.offerLeftover());
         form.startTask(bench::parseTask(u"9Б"_s, u"6"_s, u"Иванов Пётр"_s).task);
         Ui::ExperimentScreen &exp = form.experiment().ui();
-        for (const QString &answer : {u"500"_s, u"5890"_s, u"589"_s}) {
+        // The cursor on the line's first order, 2,95 cm: 590 nm from the read-outs.
+        form.session().moveCursorTo(118);
+        exp.Ed_k->setText(u"1"_s);
+        for (const QString &answer : {u"500"_s, u"5890"_s, u"590"_s}) {
             exp.Edit5->setText(answer);
             exp.Button6->click(); // judges
             exp.Button6->click(); // and makes ready for the next
@@ -76,7 +79,7 @@ TEST_F(Recovery, AfterACrashTheTaskAndEveryCheckComeBack)
     ASSERT_EQ(rows.rowCount(), 3);
     EXPECT_EQ(rows.rows()[0].answer, u"500"_s);
     EXPECT_EQ(rows.rows()[1].answer, u"5890"_s);
-    EXPECT_EQ(rows.rows()[2].answer, u"589"_s);
+    EXPECT_EQ(rows.rows()[2].answer, u"590"_s);
     EXPECT_FALSE(rows.rows()[1].right);
     EXPECT_TRUE(rows.rows()[2].right);
     // Solved, so the line shows in every row, as it did before the crash.

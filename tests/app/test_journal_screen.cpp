@@ -361,6 +361,10 @@ TEST_P(TaskJournalTest, NothingShownWorksOutTheAnswer)
         form().session().SpinButton1UpClick();
     ASSERT_TRUE(form().session().orderSelectable(c.order));
     form().session().selectOrder(c.order);
+    // In a task y is the cursor's read-out and k is typed: the cursor a
+    // little off the axis on the maximum's side.
+    form().session().moveCursorTo(c.order > 0 ? 101 : -101);
+    exp().Ed_k->setText(QString::number(std::abs(c.order)));
     exp().Edit5->setText(QString::fromUtf16(c.answer));
     press(exp().Button6);
     ASSERT_EQ(exp().Lbl_otv->text(), u"Неверно !"_s);

@@ -56,6 +56,13 @@ protected:
     bench::Task ivanov = bench::parseTask(u"9Б"_s, u"6"_s, u"Иванов Пётр"_s).task;
 
     void check(const QString &answer) { ::check(form, answer); }
+    // The cursor on the sodium line's first order, 2,95 cm, and k typed: the
+    // right answer from these read-outs is 590 nm.
+    void measure()
+    {
+        form.session().moveCursorTo(118);
+        form.experiment().ui().Ed_k->setText(u"1"_s);
+    }
     static QStringList filesIn(const QString &folder)
     {
         return QDir(folder).entryList({u"*.gratinglab-result"_s}, QDir::Files, QDir::Name);
@@ -78,8 +85,9 @@ TEST_F(Results, EveryCheckReachesTheClassFolderAndThisComputer)
     ASSERT_TRUE(QDir().mkpath(classFolder));
     ResultKeeper keeper(form, local);
     keeper.startTask(ivanov, taskFile);
+    measure();
     check(u"5890"_s);
-    check(u"589"_s);
+    check(u"590"_s);
 
     for (const QString &folder : {shared, local}) {
         const classroom::ResultFileRead read = onlyFileIn(folder);
@@ -92,7 +100,9 @@ TEST_F(Results, EveryCheckReachesTheClassFolderAndThisComputer)
         EXPECT_EQ(read.result.checks[0].verdict, u"Неверно !"_s);
         EXPECT_EQ(read.result.checks[1].verdict, u"Верно !"_s);
         EXPECT_EQ(read.result.checks[1].hint, u"натрий, 589 нм"_s);
-        EXPECT_EQ(read.result.checks[1].answer, u"589"_s);
+        EXPECT_EQ(read.result.checks[1].answer, u"590"_s);
+        EXPECT_EQ(read.result.checks[1].distance, u"2,95"_s);
+        EXPECT_EQ(read.result.checks[1].order, 1);
         EXPECT_EQ(read.result.starts.size(), 1u);
     }
     EXPECT_TRUE(form.journalScreen().ui().Lbl_zametka->text().isEmpty());
@@ -125,7 +135,9 @@ TEST_F(Results, ARestartGoesOnAfterTheChecksAlreadyThere)
     keeper.startTask(ivanov, taskFile);
     EXPECT_EQ(again.session().taskChecks(), 2u);
     EXPECT_FALSE(again.session().taskSolved());
-    ::check(again, u"589"_s);
+    again.session().moveCursorTo(118);
+    again.experiment().ui().Ed_k->setText(u"1"_s);
+    ::check(again, u"590"_s);
 
     const classroom::ResultFileRead read = onlyFileIn(shared);
     ASSERT_TRUE(read.ok() && read.checksumOk);
@@ -194,7 +206,7 @@ TEST_F(Results, CopiesThatWentSeparateWaysAreBothKeptAndFlagged)
     ASSERT_TRUE(QDir().mkpath(shared) && QDir().mkpath(local));
     const QString name = classroom::resultFileName(samples::result(6, u"Иванов Пётр"_s, {}),
         classroom::thisComputerMark());
-    classroom::ResultFile there = samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::NoHint});
+    classroom::ResultFile there = samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::OffTheLine});
     there.form.clear();
     classroom::ResultFile here = there;
     here.checks[0].time = here.checks[0].time.addSecs(60);

@@ -60,6 +60,17 @@ protected:
         exp().Edit5->setText(answer);
         press(exp().Button6);
     }
+    // The cursor on the sodium line's first order at d = 1,0 (2,95 cm, where
+    // the read-outs give 590 nm), and k typed.
+    void measure()
+    {
+        exp().Img_cursor->setFocus();
+        QTest::keyClick(exp().Img_cursor, Qt::Key_PageUp);
+        QTest::keyClick(exp().Img_cursor, Qt::Key_PageUp);
+        for (int row = 80; row < 118; ++row)
+            QTest::keyClick(exp().Img_cursor, Qt::Key_Up);
+        exp().Ed_k->setText(u"1"_s);
+    }
 };
 
 TEST_F(TaskWindow, TheLampTakesThePlaceOfTheStripSliderAndArrows)
@@ -75,12 +86,30 @@ TEST_F(TaskWindow, TheLampTakesThePlaceOfTheStripSliderAndArrows)
     EXPECT_TRUE(exp().Img_dl_dn->geometry().united(exp().Img_dl_up->geometry()).contains(lamp->geometry()));
     EXPECT_EQ(exp().Ed_mkm->text(), u"?"_s);
     EXPECT_TRUE(exp().Ed_mkm->isReadOnly());
+    EXPECT_TRUE(exp().Ed_ym->isReadOnly());
+    EXPECT_FALSE(exp().Ed_k->isReadOnly());
+}
+
+TEST_F(TaskWindow, YIsTheCursorsReadOutAndAMaximumsClickFillsInNothing)
+{
+    start(6);
+    EXPECT_EQ(exp().Ed_ym->text(), u"0,00"_s);
+    EXPECT_EQ(exp().Ed_k->text(), QString());
+    measure();
+    EXPECT_EQ(exp().Ed_ym->text(), u"2,95"_s);
+    QTest::mouseClick(exp().Img1d, Qt::LeftButton);
+    EXPECT_EQ(bench().session().state().k_sel, -1);
+    EXPECT_EQ(exp().Ed_ym->text(), u"2,95"_s);
+    EXPECT_EQ(exp().Ed_k->text(), u"1"_s);
+    check(u"590"_s);
+    EXPECT_EQ(exp().Lbl_otv->text(), u"Верно !"_s);
 }
 
 TEST_F(TaskWindow, NothingTellsTheWavelengthBeforeARightAnswer)
 {
     start(6);
     const QRect slider = exp().Img_vizir->geometry();
+    measure();
     check(u"580"_s); // a wrong answer brings up a hint, not the line
     for (const QString &nm : {u"589"_s, u"0,589"_s, u"5,89"_s}) {
         EXPECT_FALSE(form().windowTitle().contains(nm));
@@ -100,9 +129,10 @@ TEST_F(TaskWindow, TheHintStandsBesideTheVerdictCoveringNoControl)
 {
     start(6);
     QLabel *hint = look().hintLabel();
+    measure();
     check(u"5890"_s);
     EXPECT_EQ(exp().Lbl_otv->text(), u"Неверно !"_s);
-    EXPECT_EQ(hint->text(), bench::hintText(TaskHint::Units));
+    EXPECT_EQ(hint->text(), u"ошибка в вычислении"_s);
     for (QWidget *w : exp().GroupBox4->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (w != hint && w->isVisible()) {
             EXPECT_FALSE(w->geometry().intersects(hint->geometry())) << w->objectName().toStdString();
@@ -110,7 +140,8 @@ TEST_F(TaskWindow, TheHintStandsBesideTheVerdictCoveringNoControl)
     }
     EXPECT_TRUE(exp().GroupBox4->contentsRect().contains(hint->geometry()));
     // Every text the label can show fits in it, and the lamp's in its own.
-    for (const TaskHint h : {TaskHint::Units, TaskHint::NeighbourOrder, TaskHint::CentralMaximum, TaskHint::Rounding})
+    for (const TaskHint h :
+        {TaskHint::OffTheLine, TaskHint::Arithmetic, TaskHint::OrderMissing, TaskHint::WrongOrder, TaskHint::Rounding})
         EXPECT_LE(hint->fontMetrics().boundingRect(hint->rect(), Qt::TextWordWrap, bench::hintText(h)).height(),
             hint->height())
             << bench::hintText(h).toStdString();
@@ -122,7 +153,7 @@ TEST_F(TaskWindow, TheHintStandsBesideTheVerdictCoveringNoControl)
 
     press(exp().Button6);
     EXPECT_EQ(hint->text(), QString());
-    check(u"589"_s);
+    check(u"590"_s);
     EXPECT_EQ(exp().Lbl_otv->text(), u"Верно !"_s);
     EXPECT_EQ(hint->text(), u"натрий, 589 нм"_s);
     EXPECT_EQ(bench().session().taskChecks(), 2u);
@@ -248,6 +279,7 @@ TEST_F(TaskWindow, TheJournalConcealsTheLampUntilItIsMeasured)
 {
     start(6);
     const journal::JournalModel &rows = form().journal().model();
+    measure();
     check(u"580"_s);
     press(exp().Button6);
     check(u"5890"_s);
@@ -255,7 +287,7 @@ TEST_F(TaskWindow, TheJournalConcealsTheLampUntilItIsMeasured)
     ASSERT_EQ(rows.rowCount(), 2);
     EXPECT_EQ(rows.cellText(0, journal::Column::SetWavelength), u"?"_s);
     EXPECT_EQ(rows.cellText(1, journal::Column::SetWavelength), u"?"_s);
-    check(u"589"_s);
+    check(u"590"_s);
     ASSERT_EQ(rows.rowCount(), 3);
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(rows.cellText(row, journal::Column::SetWavelength), u"589"_s) << row;

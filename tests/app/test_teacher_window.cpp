@@ -296,7 +296,8 @@ TEST_F(TeacherWindowTest, ResultsFollowTheClassFolderAndAreExported)
     EXPECT_TRUE(r.Lst_misfits->isHidden());
 
     // A pupil's check lands in the folder; the next rescan shows it.
-    QByteArray edited = classroom::resultFileBytes(samples::result(5, u"Дмитриев Олег"_s, {samples::Sodium::NoHint}));
+    QByteArray edited = classroom::resultFileBytes(
+        samples::result(5, u"Дмитриев Олег"_s, {samples::Sodium::OffTheLine}));
     edited.replace("\"Неверно !\"", "\"Верно !\"");
     samples::write(path("Результаты/d.gratinglab-result"), edited);
     samples::write(path("Результаты/i.gratinglab-result"),

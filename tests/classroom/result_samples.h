@@ -1,8 +1,7 @@
 // Result files as the pupil's program writes them, for the class tests: the
 // task «9Б» with six pupils, whose variant 6 has the sodium line, 589 nm.
-// With d = 2, k = 2 and y = 2,95 cm the formula gives 590 nm, so both 589
-// and 590 are right; the hints below were worked out from the check rule
-// by hand.
+// With d = 2, k = 2 and y = 2,95 cm the formula gives 590 nm, the only
+// right answer; the hints below were worked out from the check rule by hand.
 #pragma once
 
 #include "classroom_task.h"
@@ -35,24 +34,27 @@ inline classroom::ClassroomTask task9B()
     return t;
 }
 
-// One check of variant 6 at d = 2, k = 2, y = 2,95, as the screen judged it.
-enum class Sodium { Units, Rounding, NoHint, Right };
+// One check of variant 6 at d = 2, k = 2, y = 2,95 (the cursor on the
+// maximum, 118 rows up), as the screen judged it.
+enum class Sodium { Arithmetic, Rounding, OffTheLine, Right };
 
 inline classroom::ResultCheck check(Sodium kind, int minute)
 {
     classroom::ResultCheck c{QDateTime(QDate(2026, 12, 9), QTime(10, minute)), u"2"_s, 2, u"2,95"_s, {}, u"Неверно !"_s,
         {}};
     switch (kind) {
-    case Sodium::Units:
+    case Sodium::Arithmetic:
         c.answer = u"5890"_s;
-        c.hint = u"Ошибка в 10 или 100 раз: проверьте единицы."_s;
+        c.hint = u"ошибка в вычислении"_s;
         break;
     case Sodium::Rounding:
-        c.answer = u"600"_s;
+        c.answer = u"592"_s;
         c.hint = u"Почти: проверьте округление."_s;
         break;
-    case Sodium::NoHint:
-        c.answer = u"700"_s;
+    case Sodium::OffTheLine: // 100 rows up: 400 * 2,5 / 2 = 500 nm
+        c.distance = u"2,50"_s;
+        c.answer = u"500"_s;
+        c.hint = u"визир не на линии"_s;
         break;
     case Sodium::Right:
         c.answer = u"590"_s;

@@ -61,11 +61,11 @@ TEST_P(ResultJudging, CountsChecksHintsAndTheMarkFromTheReadouts)
 
 INSTANTIATE_TEST_SUITE_P(Marks, ResultJudging,
     ::testing::Values(Judging{"RightFirst", {Sodium::Right}, 1, 0, 5},
-        Judging{"RightSecond", {Sodium::NoHint, Sodium::Right}, 2, 0, 4},
-        Judging{"RightThird", {Sodium::Units, Sodium::Rounding, Sodium::Right}, 3, 2, 4},
-        Judging{"RightFourth", {Sodium::Units, Sodium::Rounding, Sodium::NoHint, Sodium::Right}, 4, 2, 3},
-        Judging{"RightThenWrong", {Sodium::Right, Sodium::Units}, 1, 1, 5},
-        Judging{"NeverRight", {Sodium::NoHint, Sodium::Units}, std::nullopt, 1, 2},
+        Judging{"RightSecond", {Sodium::OffTheLine, Sodium::Right}, 2, 1, 4},
+        Judging{"RightThird", {Sodium::Arithmetic, Sodium::Rounding, Sodium::Right}, 3, 2, 4},
+        Judging{"RightFourth", {Sodium::Arithmetic, Sodium::Rounding, Sodium::OffTheLine, Sodium::Right}, 4, 3, 3},
+        Judging{"RightThenWrong", {Sodium::Right, Sodium::Arithmetic}, 1, 1, 5},
+        Judging{"NeverRight", {Sodium::OffTheLine, Sodium::Arithmetic}, std::nullopt, 2, 2},
         Judging{"NoChecks", {}, std::nullopt, 0, 2}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -82,14 +82,14 @@ TEST(EditedResult, SaidRightWhereTheAnswerWasWrongIsFlaggedAndNotSolved)
 {
     // «700» made «Верно» with the line beside it, and the checksum made
     // anew: only judging again shows it.
-    classroom::ResultFile forged = samples::result(6, u"Иванов Пётр"_s, {Sodium::NoHint});
+    classroom::ResultFile forged = samples::result(6, u"Иванов Пётр"_s, {Sodium::OffTheLine});
     forged.checks[0].verdict = u"Верно !"_s;
     forged.checks[0].hint = u"натрий, 589 нм"_s;
     // The same edit by hand: the checksum no longer fits.
-    QByteArray byHand = classroom::resultFileBytes(samples::result(5, u"Дмитриев Олег"_s, {Sodium::NoHint}));
+    QByteArray byHand = classroom::resultFileBytes(samples::result(5, u"Дмитриев Олег"_s, {Sodium::OffTheLine}));
     byHand.replace("\"verdict\": \"Неверно !\"", "\"verdict\": \"Верно !\"");
     // A hint taken away is an edit too.
-    classroom::ResultFile hintless = samples::result(4, u"Григорьев Пётр"_s, {Sodium::Units, Sodium::Right});
+    classroom::ResultFile hintless = samples::result(4, u"Григорьев Пётр"_s, {Sodium::Arithmetic, Sodium::Right});
     hintless.checks[0].hint.clear();
 
     const auto table = classroom::buildClassResults(samples::task9B(),
@@ -117,13 +117,13 @@ TEST(ClassTable, OneFilePerPupilCountsAndTheOthersAreListedWithTheirReason)
     classroom::ResultFile otherTask = samples::result(2, u"Борисова Мария"_s, {Sodium::Right});
     otherTask.code = u"9А"_s;
     classroom::ResultFile editedLonger = samples::result(6, u"Иванов Пётр"_s,
-        {Sodium::Units, Sodium::Units, Sodium::Units, Sodium::NoHint});
+        {Sodium::Arithmetic, Sodium::Arithmetic, Sodium::Arithmetic, Sodium::OffTheLine});
     editedLonger.checks[3].verdict = u"Верно !"_s;
 
     const auto table = classroom::buildClassResults(samples::task9B(),
-        {loaded(u"/r/01-short"_s, samples::result(6, u"иванов  пётр"_s, {Sodium::NoHint, Sodium::Rounding})),
+        {loaded(u"/r/01-short"_s, samples::result(6, u"иванов  пётр"_s, {Sodium::OffTheLine, Sodium::Rounding})),
             loaded(u"/r/02-long"_s,
-                samples::result(6, u"Иванов Пётр"_s, {Sodium::NoHint, Sodium::Rounding, Sodium::Right})),
+                samples::result(6, u"Иванов Пётр"_s, {Sodium::OffTheLine, Sodium::Rounding, Sodium::Right})),
             loaded(u"/r/03-edited"_s, editedLonger), loaded(u"/r/04-other-task"_s, otherTask),
             loaded(u"/r/05-swapped"_s, samples::result(3, u"Борисова Мария"_s, {Sodium::Right})),
             loaded(u"/r/06-stranger"_s, samples::result(3, u"Петров Сергей"_s, {Sodium::Right})),
@@ -174,13 +174,13 @@ TEST(ClassTable, OneFilePerPupilCountsAndTheOthersAreListedWithTheirReason)
 // counts, and the pupil is flagged.
 TEST(ClassTable, FilesThatGoSeparateWaysAreFlaggedAndTheStartsCounted)
 {
-    classroom::ResultFile twice = samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::NoHint});
+    classroom::ResultFile twice = samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::OffTheLine});
     twice.starts = {twice.checks[0].time, twice.checks[1].time};
     classroom::ResultFile elsewhere = samples::result(6, u"Иванов Пётр"_s, {Sodium::Right});
     elsewhere.checks[0].time = elsewhere.checks[0].time.addDays(1);
     const auto table = classroom::buildClassResults(samples::task9B(),
         {loaded(u"/r/b"_s, twice), loaded(u"/r/a"_s, elsewhere),
-            loaded(u"/r/c"_s, samples::result(1, u"Алексеев Иван"_s, {Sodium::NoHint}))});
+            loaded(u"/r/c"_s, samples::result(1, u"Алексеев Иван"_s, {Sodium::OffTheLine}))});
     const classroom::PupilRow &ivanov = table.rows[5];
     EXPECT_EQ(ivanov.file, u"/r/b"_s);
     EXPECT_EQ(ivanov.status, PupilStatus::Counted);
@@ -193,9 +193,9 @@ TEST(ClassTable, FilesThatGoSeparateWaysAreFlaggedAndTheStartsCounted)
     EXPECT_EQ(table.misfits[0].reason, u"файлы расходятся: в учтённом файле «b» другие проверки"_s);
 
     const QList<QByteArray> csv = classroom::classResultsCsv(table, true).split('\n');
-    EXPECT_EQ(csv[1], "1;Алексеев Иван;10234;410;1;нет;;;0;2;;1\r");
+    EXPECT_EQ(csv[1], "1;Алексеев Иван;10234;410;1;нет;;;1;2;;1\r");
     EXPECT_EQ(csv[2], "2;Борисова Мария;;577;;;;;;;нет результата;\r");
-    EXPECT_EQ(csv[6], "6;Иванов Пётр;ivanov@school.ru;589;2;нет;;;1;2;файлы расходятся;2\r");
+    EXPECT_EQ(csv[6], "6;Иванов Пётр;ivanov@school.ru;589;2;нет;;;2;2;файлы расходятся;2\r");
 }
 
 TEST(ClassTable, WithoutAListEachVariantAndNameIsAPupil)
@@ -203,9 +203,9 @@ TEST(ClassTable, WithoutAListEachVariantAndNameIsAPupil)
     classroom::ClassroomTask task = samples::task9B();
     task.pupils.clear();
     const auto table = classroom::buildClassResults(task,
-        {loaded(u"/r/b"_s, samples::result(6, u"Яковлев Антон"_s, {Sodium::Units})),
-            loaded(u"/r/a"_s, samples::result(6, u"Иванов  Пётр"_s, {Sodium::Units})),
-            loaded(u"/r/c"_s, samples::result(6, u"ИВАНОВ Пётр"_s, {Sodium::Units, Sodium::Right}))});
+        {loaded(u"/r/b"_s, samples::result(6, u"Яковлев Антон"_s, {Sodium::Arithmetic})),
+            loaded(u"/r/a"_s, samples::result(6, u"Иванов  Пётр"_s, {Sodium::Arithmetic})),
+            loaded(u"/r/c"_s, samples::result(6, u"ИВАНОВ Пётр"_s, {Sodium::Arithmetic, Sodium::Right}))});
     ASSERT_EQ(table.rows.size(), 2u);
     // The name as the counted file has it.
     EXPECT_EQ(table.rows[0].name, u"ИВАНОВ Пётр"_s);
@@ -224,7 +224,7 @@ class ForeignDecimalMark : public ::testing::TestWithParam<char16_t> {};
 TEST_P(ForeignDecimalMark, ReadoutsAreJudgedAsWritten)
 {
     const QChar mark(GetParam());
-    classroom::ResultFile r = samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right});
+    classroom::ResultFile r = samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right});
     r.decimalMark = mark;
     r.checks[0].distance = r.checks[1].distance = u"2"_s + mark + u"95"_s;
     r.checks[1].answer = u"590"_s; // right only through the formula
@@ -242,8 +242,8 @@ TEST(ClassResultsCsv, SpreadsheetAndMoodleBytes)
     classroom::ClassroomTask task = samples::task9B();
     task.pupils[1].name = u"=Борисова; \"Маша\""_s;
     const auto table = classroom::buildClassResults(task,
-        {loaded(u"/r/6"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right})),
-            loaded(u"/r/1"_s, samples::result(1, u"Алексеев Иван"_s, {Sodium::NoHint}))});
+        {loaded(u"/r/6"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right})),
+            loaded(u"/r/1"_s, samples::result(1, u"Алексеев Иван"_s, {Sodium::OffTheLine}))});
     const QByteArray csv = classroom::classResultsCsv(table, true);
     const QList<QByteArray> lines = csv.split('\n');
     ASSERT_EQ(lines.size(), 8);
@@ -251,7 +251,7 @@ TEST(ClassResultsCsv, SpreadsheetAndMoodleBytes)
         "\xEF\xBB\xBF"
         "Вариант;Ученик;Адрес или номер;λ, нм;Проверок;Решено;Проверок до верного ответа;"
         "Первый верный ответ;Подсказок;Оценка;Примечание;Запусков\r");
-    EXPECT_EQ(lines[1], "1;Алексеев Иван;10234;410;1;нет;;;0;2;;1\r");
+    EXPECT_EQ(lines[1], "1;Алексеев Иван;10234;410;1;нет;;;1;2;;1\r");
     EXPECT_EQ(lines[2], "2;\"'=Борисова; \"\"Маша\"\"\";;577;;;;;;;нет результата;\r");
     EXPECT_EQ(lines[6], "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;;1\r");
     EXPECT_EQ(classroom::classResultsCsv(table, false).split('\n')[6],

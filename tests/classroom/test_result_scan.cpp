@@ -123,7 +123,7 @@ TEST_F(ResultFolders, ALinkedResultsFolderAndFilesBeyondTheLimitAreNotRead)
 
 TEST_F(ResultFolders, OnlyAChangedFileIsReadAgain)
 {
-    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units}));
+    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic}));
     put(u"b.gratinglab-result"_s, samples::result(5, u"Дмитриев Олег"_s, {}));
     classroom::ResultFileCache cache;
     const auto first = cache.load(classroom::scanResultPlaces({dir.path()}).files);
@@ -131,7 +131,7 @@ TEST_F(ResultFolders, OnlyAChangedFileIsReadAgain)
     const auto same = cache.load(classroom::scanResultPlaces({dir.path()}).files);
     EXPECT_EQ(cache.reads(), 2);
     EXPECT_EQ(same[0].read, first[0].read);
-    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    put(u"a.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right}));
     const auto changed = cache.load(classroom::scanResultPlaces({dir.path()}).files);
     EXPECT_EQ(cache.reads(), 3);
     EXPECT_EQ(changed[0].read->result.checks.size(), 2u);
@@ -155,7 +155,7 @@ TEST_F(ResultFolders, TheWatchShowsAPupilsCheckAtTheNextRescan)
     // The class folder gets «Результаты» and the first check; no
     // notification is delivered here, as on a network share.
     mkdir(u"Результаты"_s);
-    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units}));
+    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic}));
     clock.advance(classroom::ClassResultsWatch::kRescanMs - 1);
     EXPECT_EQ(changes, 1);
     clock.advance(1);
@@ -168,7 +168,7 @@ TEST_F(ResultFolders, TheWatchShowsAPupilsCheckAtTheNextRescan)
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(watch.cache().reads(), 1);
 
-    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right}));
     clock.advance(classroom::ClassResultsWatch::kRescanMs);
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(watch.results().rows[5].mark, 4);
@@ -205,7 +205,7 @@ TEST_F(ResultFolders, AShareThatDoesNotAnswerHoldsUpTheTableNotTheWindow)
     HeldFolderWork held;
     classroom::setFolderWork(&held);
     mkdir(u"Результаты"_s);
-    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    put(u"Результаты/i.gratinglab-result"_s, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right}));
     ManualClock clock;
     classroom::ClassResultsWatch watch(clock);
     QSignalSpy changes(&watch, &classroom::ClassResultsWatch::changed);
@@ -237,7 +237,7 @@ TEST_F(ResultFolders, RowsHoldThroughAFlickeringOrLostShare)
 {
     mkdir(u"class/Результаты"_s);
     const QString file = u"class/Результаты/i.gratinglab-result"_s;
-    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Units}));
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Arithmetic}));
     ManualClock clock;
     classroom::ClassResultsWatch watch(clock);
     watch.setNow([] { return QDateTime(QDate(2026, 12, 9), QTime(10, 42)); });
@@ -252,19 +252,19 @@ TEST_F(ResultFolders, RowsHoldThroughAFlickeringOrLostShare)
     rescan();
     EXPECT_EQ(checks(), 2);
     EXPECT_TRUE(watch.oldRows().empty());
-    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Units, Sodium::Right}));
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Arithmetic, Sodium::Right}));
     rescan();
     EXPECT_EQ(checks(), 3);
 
     // Read shorter: kept once, taken when the next scan agrees.
-    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units}));
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic}));
     rescan();
     EXPECT_EQ(checks(), 3);
     rescan();
     EXPECT_EQ(checks(), 1);
 
     // The folder goes: every row stays, marked old, for as long as it is gone.
-    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Units, Sodium::Right}));
+    put(file, samples::result(6, u"Иванов Пётр"_s, {Sodium::Arithmetic, Sodium::Right}));
     rescan();
     ASSERT_TRUE(QDir(dir.path()).rename(u"class"_s, u"away"_s));
     for (int i = 0; i < 3; ++i)

@@ -28,14 +28,25 @@ start_display
 "$launcher" --launch-immediately 2>"$work/bus.log" &
 pids+=($!)
 
+scenario() {
+    if ! timeout 120 "$python" "$here/atspi_scenario.py" gratinglab "$@"; then
+        echo "--- program's stderr:" >&2
+        cat "$work/app.log" >&2
+        echo "--- accessibility bus:" >&2
+        cat "$work/bus.log" >&2
+        exit 1
+    fi
+}
+
 # Qt asks the session bus whether a screen reader is on; here it always is.
 # A Russian pupil's locale: the decimal comma.
 start_program env LC_ALL=ru_RU.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin"
+scenario
+# One program on the bus at a time: the scenario finds it by name.
+kill "${pids[-1]}"
+wait "${pids[-1]}" 2>/dev/null || true
 
-if ! timeout 120 "$python" "$here/atspi_scenario.py" gratinglab; then
-    echo "--- program's stderr:" >&2
-    cat "$work/app.log" >&2
-    echo "--- accessibility bus:" >&2
-    cat "$work/bus.log" >&2
-    exit 1
-fi
+# A classroom task, with a data folder of its own (no journal left to recover).
+start_program env LC_ALL=ru_RU.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_DATA_HOME="$work/task-data" \
+    "$bin" --task 9Б --variant 6 --pupil "Иванов Пётр"
+scenario --task

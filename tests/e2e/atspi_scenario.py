@@ -3,7 +3,7 @@ reader would: every control is found by its role and name, every step is an
 AT-SPI call (a value set, an action done, a text set), and the results are
 read back the same way.
 
-Usage: atspi_scenario.py APPLICATION_NAME
+Usage: atspi_scenario.py APPLICATION_NAME [--task]
 """
 import sys
 import time
@@ -219,5 +219,64 @@ def mercury(app, check, verdict, grating, distance, order, answer):
     print("AT-SPI mercury scenario passed: cursor y = 2,73, k = 1, answer 546: %s %s" % (said, named))
 
 
+def hint_reads(app, wanted):
+    """Whether a hint beside the verdict tells that text to a screen reader."""
+    return any(node.description == wanted for node in walk(app)
+               if node.getRole() == pyatspi.ROLE_LABEL and node.name == "Подсказка")
+
+
+def task(app):
+    """A classroom task (variant 6 of «9Б», an unknown lamp): a click on a
+    maximum fills in nothing; the cursor, set through its value, measures y,
+    k is typed; the cursor three rows off the line gets its hint, the cursor
+    on the line and the answer worked from the read-outs «Верно !»."""
+    press(find(app, pyatspi.ROLE_PUSH_BUTTON, "Эксперимент"))
+    grating = find(app, pyatspi.ROLE_TEXT, "Постоянная решетки d")
+    distance = find(app, pyatspi.ROLE_TEXT, "Расстояние y")
+    order = find(app, pyatspi.ROLE_TEXT, "Порядок максимума k")
+    answer = find(app, pyatspi.ROLE_TEXT, "Ответ")
+    check = find(app, pyatspi.ROLE_PUSH_BUTTON, "Проверить", prefix=True)
+    verdict = find(app, pyatspi.ROLE_LABEL, "Результат проверки")
+    cursor = find(app, pyatspi.ROLE_SLIDER, "Визир")
+
+    # The action is answered once it is done: the fields are read after it.
+    press(find(app, pyatspi.ROLE_PUSH_BUTTON, "Максимум 1-го порядка над осью"))
+    if (text_of(distance), text_of(order)) != ("0,00", ""):
+        fail("a click on a maximum filled in y = «%s», k = «%s»" % (text_of(distance), text_of(order)))
+
+    def measure(cm, k):
+        cursor.queryValue().currentValue = cm
+        shown = "%.2f" % cm
+        wait_for("the cursor at " + shown, lambda: text_of(distance) == shown.replace(".", ","))
+        order.queryEditableText().setTextContents(k)
+        # The pupil's formula from the read-outs: lambda = d * y / (k * F).
+        d = float(text_of(grating).replace(",", "."))
+        y = float(text_of(distance).replace(",", "."))
+        worked = str(round(d * 1e-5 * y / (int(k) * 50) * 1e9))
+        answer.queryEditableText().setTextContents(worked)
+        wait_for("k and the answer typed", lambda: text_of(order) == k and text_of(answer) == worked)
+        press(check)
+        said = wait_for("a verdict",
+                        lambda: verdict.description if verdict.description in ("Верно !", "Неверно !") else None)
+        return worked, said
+
+    # The line's first order is drawn 118 rows up (2,95 cm); 3 rows higher
+    # the right arithmetic measures no line.
+    worked, said = measure(3.03, "1")
+    if said != "Неверно !":
+        fail("the cursor off the line got «%s» for %s" % (said, worked))
+    wait_for("the hint «визир не на линии»", lambda: hint_reads(app, "визир не на линии"))
+    press(check)  # «Сброс»
+    wait_for("the verdict cleared", lambda: verdict.description not in ("Верно !", "Неверно !"))
+
+    worked, said = measure(2.95, "1")
+    if said != "Верно !":
+        fail("the cursor on the line got «%s» for %s" % (said, worked))
+    print("AT-SPI task scenario passed: cursor y = 2,95, k = 1, answer %s: %s" % (worked, said))
+
+
 if __name__ == "__main__":
-    main()
+    if sys.argv[2:] == ["--task"]:
+        task(find_app(sys.argv[1]))
+    else:
+        main()

@@ -2,12 +2,15 @@
 // test: writes one pupil's result file again after each of its checks,
 // through the program's own writer (QSaveFile), as fast as it can.
 //   result_writer FOLDER CODE VARIANT NAME CHECKS
-// Every check but the last answers «1», wrong without a hint; the last
-// answers the line's wavelength, right, with the line named beside it. It
+// Every check but the last answers «1», wrong in the arithmetic; the last
+// answers what the read-outs give, right, with the line named beside it. It
 // starts writing when a line arrives on stdin, so that all forty write at once.
+#include "answer_check.h"
 #include "lamp_lines.h"
+#include "measuring_cursor.h"
 #include "result_file.h"
 #include "save_file.h"
+#include "task_check.h"
 #include "task_code.h"
 #include "task_texts.h"
 
@@ -30,11 +33,18 @@ int main(int argc, char **argv)
     const bench::LampLine &line = bench::kLampLines[size_t(bench::lineOfVariant(r.code, r.variant))];
     const QString path = QDir(folder).filePath(classroom::resultFileName(r, u"c0ffee"_s));
     std::fgetc(stdin);
+    // The cursor on the line's first-order maximum at d = 2, as a pupil sets it.
+    const bench::NumberFormat format;
+    const QString grating = u"2"_s;
+    const QString distance = bench::cursorText(int(bench::maximumRowOffset(1, line.nm, 2.0, format)), format);
+    const auto lambda = bench::formulaWavelength({{}, grating, distance, 1}, format);
+    const QString right = bench::IntToStr(std::int64_t(lambda->numerator / lambda->denominator));
     for (int i = 1; i <= checks; ++i) {
         const bool last = i == checks;
-        r.checks.push_back({QDateTime(QDate(2026, 12, 9), QTime(10, 0).addSecs(i)), u"2"_s, 1, u"1,00"_s,
-            last ? QString::number(line.nm) : u"1"_s, last ? u"Верно !"_s : u"Неверно !"_s,
-            last ? bench::lineName(line) : QString()});
+        const QString answer = last ? right : u"1"_s;
+        const bench::TaskJudgement j = bench::judgeTaskAnswer(answer, {grating, distance, 1}, line.nm, format);
+        r.checks.push_back({QDateTime(QDate(2026, 12, 9), QTime(10, 0).addSecs(i)), grating, 1, distance, answer,
+            bench::verdictText(j.right), j.right ? bench::lineName(line) : bench::hintText(j.hint)});
         if (const QString error = classroom::saveFile(path, classroom::resultFileBytes(r)); !error.isEmpty()) {
             std::fputs(error.toUtf8().constData(), stderr);
             return 1;
