@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMessageBox>
 #include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
@@ -123,6 +124,8 @@ int main(int argc, char **argv)
     JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
     ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
     QObject::connect(&results, &ResultKeeper::classFolderFailed, &Form1.journalScreen(), &JournalScreen::showNote);
+    QObject::connect(&results, &ResultKeeper::classFolderRecovered, &Form1.journalScreen(),
+        [&Form1] { Form1.journalScreen().showNote({}, {}); });
     // A journal brought back after a crash brings its own task.
     if (recovery.offerLeftover()) {
         results.continueTask();
@@ -133,6 +136,16 @@ int main(int argc, char **argv)
     }
     Form1.show();
     const int status = app.exec();
+    // The last check must not be lost on a slow share: a pending write gets
+    // a few seconds, then the pupil learns where the result stays.
+    if (!results.sendPending(3000)) {
+        QMessageBox box(QMessageBox::Warning, TForm1::caption(),
+            u"Последние проверки не дошли до папки класса: она не отвечает. Они сохранены на этом компьютере, в "
+            u"папке «%1», и уйдут учителю, когда задание будет открыто снова, или отдайте файл оттуда учителю."_s.arg(
+                QDir::toNativeSeparators(results.localFolder())),
+            QMessageBox::Ok);
+        box.exec();
+    }
     recovery.finish();
     return status;
 }

@@ -33,6 +33,7 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
         ownClock_ = std::make_unique<bench::QtClock>();
         clock = ownClock_.get();
     }
+    clock_ = clock;
     // The bench renders once here, so the experiment screen is complete
     // before it is first opened.
     session_ = std::make_unique<bench::BenchSession>(assets::scenePictures(), format, *clock);

@@ -36,6 +36,7 @@ public:
     ProcedureScreen &procedure();
     ExperimentScreen &experiment() { return *experiment_; }
     bench::BenchSession &session() { return *session_; }
+    bench::Clock &clock() { return *clock_; }
 
     // The bench becomes the classroom task of that variant, and the caption
     // says so.
@@ -65,6 +66,7 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<bench::Clock> ownClock_;
+    bench::Clock *clock_ = nullptr;
     std::unique_ptr<bench::BenchSession> session_;
     ExperimentScreen *experiment_ = nullptr;
     std::unique_ptr<journal::Journal> journal_;

@@ -1,11 +1,15 @@
 #include "result_keeper.h"
 
+#include "growing_result.h"
 #include "journal.h"
 #include "journal_result.h"
 #include "journal_screen.h"
 #include "mainUnit.h"
 #include "result_judging.h"
 #include "save_file.h"
+
+#include <QEventLoop>
+#include <QTimer>
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,35 +19,26 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// A copy that must not be overwritten goes beside it, as «…-2», «…-3».
-QString setAside(const QString &folder, const QString &name, const QByteArray &bytes)
-{
-    const QString suffix = QString::fromUtf16(classroom::kResultSuffix);
-    const QString stem = name.chopped(suffix.size());
-    for (int n = 2; n < 1000; ++n) {
-        const QString path = QDir(folder).filePath(u"%1-%2%3"_s.arg(stem).arg(n).arg(suffix));
-        const QFileInfo taken(path);
-        if (!taken.exists() && !taken.isSymLink())
-            return classroom::saveFile(path, bytes);
-    }
-    return u"в папке «%1» нет свободного имени для копии"_s.arg(QDir::toNativeSeparators(folder));
-}
-
-// A file of this pupil's task that this start may carry on.
-bool continuable(const classroom::ResultFileRead &read, const classroom::ResultFile &head)
-{
-    // An edited copy is not carried on: a new checksum would hide the edit.
-    return read.ok() && read.checksumOk && read.result.code == head.code && read.result.variant == head.variant
-        && read.result.pupil == head.pupil;
-}
-
-} // namespace
-
 ResultKeeper::ResultKeeper(TForm1 &form, QString localResults)
-    : form_(form), localResults_(std::move(localResults)), computerMark_(classroom::thisComputerMark())
+    : form_(form),
+      localResults_(std::move(localResults)),
+      computerMark_(classroom::thisComputerMark()),
+      sender_(form.clock())
 {
+    connect(&sender_, &classroom::ResultSender::sent, this, [this](const QString &path) {
+        lastClassFile_ = path;
+        if (std::exchange(told_, false))
+            emit classFolderRecovered();
+        updateQuestion();
+    });
+    connect(&sender_, &classroom::ResultSender::failed, this, [this](const QString &reason) {
+        if (!std::exchange(told_, true))
+            emit classFolderFailed(
+                u"В папку класса результаты пока не записываются; все проверки сохранены на этом компьютере, "
+                u"и программа передаёт их, как только папка ответит."_s,
+                reason);
+        updateQuestion();
+    });
     // After the journal's own connection: the check's row is there.
     connect(&form_.session(), &bench::BenchSession::answerJudged, this, &ResultKeeper::checked);
     connect(&form_.journal(), &journal::Journal::pupilChanged, this, &ResultKeeper::keep);
@@ -86,7 +81,7 @@ void ResultKeeper::load(const classroom::ResultFile &head, const QString &name)
     earlier_ = {};
     const auto copyIn = [&](const QString &folder) -> std::optional<classroom::ResultFile> {
         const classroom::ResultFileRead read = classroom::readResultFile(QDir(folder).filePath(name));
-        if (continuable(read, head))
+        if (classroom::continuable(read, head))
             return read.result;
         return std::nullopt;
     };
@@ -97,10 +92,13 @@ void ResultKeeper::load(const classroom::ResultFile &head, const QString &name)
         // The copies went separate ways: the class folder's goes on, and the
         // teacher gets this computer's too, under a name of its own (here the
         // first write sets it aside).
-        setAside(classFolder, name, classroom::resultFileBytes(*local));
+        classroom::setResultAside(classFolder, name, classroom::resultFileBytes(*local));
         earlier_ = *shared;
     } else if (local && (!shared || local->checks.size() > shared->checks.size())) {
         earlier_ = *local;
+        // What an earlier run could not deliver goes first.
+        if (!classFolder.isEmpty())
+            sender_.send(classFolder, name, *local);
     } else if (shared) {
         earlier_ = *shared;
     }
@@ -131,47 +129,42 @@ void ResultKeeper::keep()
     file.checks.insert(file.checks.end(), checks_.begin(), checks_.end());
     file.starts = earlier_.starts;
     file.starts.push_back(started_);
-    const QByteArray bytes = classroom::resultFileBytes(file);
-
-    QString question = u"Все проверки уже сохранены для учителя на этом компьютере, в папке «%1». "
-                       u"Сохранить журнал измерений?"_s.arg(QDir::toNativeSeparators(localResults_));
-    if (QDir().mkpath(localResults_) && writeInto(localResults_, name, file, bytes).isEmpty())
+    if (QDir().mkpath(localResults_)
+        && classroom::writeGrowingResult(localResults_, name, file, classroom::resultFileBytes(file)).isEmpty())
         lastLocalFile_ = QDir(localResults_).filePath(name);
-    if (!form_.taskFile().isEmpty()) {
-        const QString folder = resultsBeside(form_.taskFile());
-        const QString error = QDir().mkpath(folder)
-            ? writeInto(folder, name, file, bytes)
-            : u"папку «Результаты» нельзя создать"_s;
-        if (error.isEmpty()) {
-            lastClassFile_ = QDir(folder).filePath(name);
-            question = u"Все проверки уже переданы учителю: они в папке «%1». Сохранить журнал измерений?"_s.arg(
-                QDir::toNativeSeparators(folder));
-        } else if (!told_) {
-            told_ = true;
-            emit classFolderFailed(
-                u"В папку класса результаты не записываются; все проверки сохранены на этом компьютере."_s, error);
-        }
-    }
-    form_.journalScreen().setTaskResult(file, question);
+    taskResult_ = file;
+    if (!form_.taskFile().isEmpty())
+        sender_.send(resultsBeside(form_.taskFile()), name, file);
+    updateQuestion();
 }
 
-QString ResultKeeper::writeInto(const QString &folder, const QString &name, const classroom::ResultFile &file,
-    const QByteArray &bytes)
+void ResultKeeper::updateQuestion()
 {
-    const QString path = QDir(folder).filePath(name);
-    const QFileInfo there(path);
-    if (there.exists() || there.isSymLink()) {
-        const classroom::ResultFileRead read = classroom::readResultFile(path);
-        if (!continuable(read, file) || !classroom::checksContinue(read.result, file)) {
-            // Whatever the file there holds, it is not cut short: it is kept
-            // beside, and the growing file takes its name.
-            classroom::FileError error;
-            const auto old = classroom::readLimited(path, classroom::kMaxResultFileBytes, &error);
-            if (!old)
-                return u"файл «%1» не читается"_s.arg(QDir::toNativeSeparators(path));
-            if (const QString failed = setAside(folder, name, *old); !failed.isEmpty())
-                return failed;
-        }
+    if (taskResult_.checks.empty())
+        return;
+    const QString here = QDir::toNativeSeparators(localResults_);
+    QString question = u"Все проверки уже сохранены для учителя на этом компьютере, в папке «%1». "
+                       u"Сохранить журнал измерений?"_s.arg(here);
+    if (!form_.taskFile().isEmpty()) {
+        const QString folder = QDir::toNativeSeparators(resultsBeside(form_.taskFile()));
+        question = !sender_.pending() && !lastClassFile_.isEmpty()
+            ? u"Все проверки уже переданы учителю: они в папке «%1». Сохранить журнал измерений?"_s.arg(folder)
+            : u"Последние проверки ещё не дошли до папки класса «%1»: все они сохранены на этом компьютере, в "
+              u"папке «%2». Сохранить журнал измерений?"_s.arg(folder, here);
     }
-    return classroom::saveFile(path, bytes);
+    form_.journalScreen().setTaskResult(taskResult_, question);
+}
+
+bool ResultKeeper::sendPending(int waitMs)
+{
+    if (!sender_.pending())
+        return true;
+    QEventLoop loop;
+    QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+    connect(&sender_, &classroom::ResultSender::sent, &loop, [&] {
+        if (!sender_.pending())
+            loop.quit();
+    });
+    loop.exec();
+    return !sender_.pending();
 }

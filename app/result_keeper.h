@@ -1,6 +1,7 @@
 #pragma once
 
 #include "result_file.h"
+#include "result_sender.h"
 #include "task_code.h"
 
 #include <QDateTime>
@@ -17,8 +18,10 @@ class TForm1;
 // A new start of the task goes on after the checks the file already holds,
 // whichever copy holds more; a copy that went another way, or that this
 // start would cut short, is kept under a name of its own, never overwritten.
-// A class folder that cannot be written never interrupts the pupil: it is
-// told once, quietly, on the journal screen.
+// The class folder is written on its worker and a failed write is tried
+// again until it gets there (result_sender.h): a class folder that cannot be
+// written never interrupts the pupil; it is told once, quietly, on the
+// journal screen, and the note goes when the folder takes the file again.
 class ResultKeeper : public QObject {
     Q_OBJECT
 
@@ -39,16 +42,21 @@ public:
     // The class folder of a task file: «Результаты» beside it.
     static QString resultsBeside(const QString &taskFile);
 
+    // At the program's end: waits up to waitMs for the newest version to
+    // reach the class folder; false when it has not.
+    bool sendPending(int waitMs);
+    QString localFolder() const { return localResults_; }
+
 signals:
     void classFolderFailed(const QString &note, const QString &reason);
+    void classFolderRecovered();
 
 private:
     void begin();
     void checked();
     void keep();
     void load(const classroom::ResultFile &head, const QString &name);
-    QString writeInto(const QString &folder, const QString &name, const classroom::ResultFile &file,
-        const QByteArray &bytes);
+    void updateQuestion();
 
     TForm1 &form_;
     QString localResults_;
@@ -60,4 +68,6 @@ private:
     QString loadedName_;
     QDateTime started_;
     std::vector<classroom::ResultCheck> checks_; // of this start
+    classroom::ResultFile taskResult_;           // the whole file as last kept
+    classroom::ResultSender sender_;
 };

@@ -112,7 +112,7 @@ gl_add_qt_test(test_task_session SOURCES test_task_session.cpp LIBS gl_journal g
 gl_add_qt_test(test_classroom SOURCES classroom/test_pupil_list.cpp classroom/test_task_files.cpp
                classroom/test_key_moodle.cpp classroom/test_result_file.cpp
                classroom/test_class_results.cpp classroom/test_result_scan.cpp
-               classroom/test_result_concurrency.cpp
+               classroom/test_result_concurrency.cpp classroom/test_result_sender.cpp
                LIBS gl_classroom gl_assets gl_test_support)
 # Forty of these write their result files at once in the concurrency test.
 add_executable(result_writer support/result_writer.cpp)

@@ -1,0 +1,52 @@
+#include "growing_result.h"
+
+#include "file_read.h"
+#include "save_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace classroom {
+
+bool continuable(const ResultFileRead &read, const ResultFile &head)
+{
+    return read.ok() && read.checksumOk && read.result.code == head.code && read.result.variant == head.variant
+        && read.result.pupil == head.pupil;
+}
+
+QString setResultAside(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    const QString suffix = QString::fromUtf16(kResultSuffix);
+    const QString stem = name.chopped(suffix.size());
+    for (int n = 2; n < 1000; ++n) {
+        const QString path = QDir(folder).filePath(u"%1-%2%3"_s.arg(stem).arg(n).arg(suffix));
+        const QFileInfo taken(path);
+        if (!taken.exists() && !taken.isSymLink())
+            return saveFile(path, bytes);
+    }
+    return u"в папке «%1» нет свободного имени для копии"_s.arg(QDir::toNativeSeparators(folder));
+}
+
+QString writeGrowingResult(const QString &folder, const QString &name, const ResultFile &file, const QByteArray &bytes)
+{
+    if (!QDir().mkpath(folder))
+        return u"папку «%1» нельзя создать или она не отвечает"_s.arg(QDir::toNativeSeparators(folder));
+    const QString path = QDir(folder).filePath(name);
+    const QFileInfo there(path);
+    if (there.exists() || there.isSymLink()) {
+        const ResultFileRead read = readResultFile(path);
+        if (!continuable(read, file) || !checksContinue(read.result, file)) {
+            FileError error;
+            const auto old = readLimited(path, kMaxResultFileBytes, &error);
+            if (!old)
+                return u"файл «%1» не читается"_s.arg(QDir::toNativeSeparators(path));
+            if (const QString failed = setResultAside(folder, name, *old); !failed.isEmpty())
+                return failed;
+        }
+    }
+    return saveFile(path, bytes);
+}
+
+} // namespace classroom
