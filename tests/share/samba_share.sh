@@ -32,6 +32,8 @@ share_fail() {
 }
 
 share_require() {
+    # smbd lives in /usr/sbin, outside an ordinary user's PATH.
+    PATH="$PATH:/usr/sbin:/sbin"
     local tool
     for tool in smbd smbpasswd smbnetfs setsid; do
         command -v "$tool" >/dev/null 2>&1 || share_missing "$tool is not installed"
