@@ -35,7 +35,7 @@ share_require() {
     # smbd lives in /usr/sbin, outside an ordinary user's PATH.
     PATH="$PATH:/usr/sbin:/sbin"
     local tool
-    for tool in smbd smbpasswd smbnetfs setsid; do
+    for tool in smbd smbpasswd smbnetfs setsid pkill; do
         command -v "$tool" >/dev/null 2>&1 || share_missing "$tool is not installed"
     done
     [ -c /dev/fuse ] && [ -r /dev/fuse ] && [ -w /dev/fuse ] || share_missing "/dev/fuse is not there to use"
@@ -71,7 +71,13 @@ share_end() {
     declare -F share_on_end >/dev/null && share_on_end
     # A hung server would hang every unmount and kill below.
     [ -n "$share_server" ] && kill -CONT -- "-$share_server" 2>/dev/null
-    for pid in "${share_tracked[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+    # A tracked shell function's current command goes with it; stopped
+    # first, the function starts no other.
+    for pid in "${share_tracked[@]}"; do
+        kill -STOP "$pid" 2>/dev/null
+        pkill -KILL -P "$pid" 2>/dev/null
+        kill -KILL "$pid" 2>/dev/null
+    done
     for mount in "${share_mounts[@]}"; do
         if share_mounted "$mount"; then
             if [ "$(id -u)" -eq 0 ]; then umount -l "$mount"; else fusermount -u -z "$mount"; fi
