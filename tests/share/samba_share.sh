@@ -57,6 +57,8 @@ share_begin() {
     mkdir -p "$share_served" "$share_root/server"
     trap share_end EXIT
     trap 'exit 143' TERM INT HUP
+    # Under set -e a command that fails unexpectedly says where.
+    trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 }
 
 share_track() { share_tracked+=("$1"); }
@@ -65,7 +67,7 @@ share_mounted() { grep -q " $1 fuse" /proc/mounts; }
 
 share_end() {
     local status=$? pid mount
-    trap - EXIT TERM INT HUP
+    trap - EXIT TERM INT HUP ERR
     set +e
     # The test's own last words (e.g. keeping its logs), while all still runs.
     declare -F share_on_end >/dev/null && share_on_end

@@ -16,7 +16,9 @@
 # fails while the teacher's computer reads the file («файл занят»: this client
 # deletes, then renames), a scan that reads a file cut short to its old size
 # (the client's attribute cache; GL_SHARE_MOUNT_OPTIONS=attr_timeout=0 shows
-# it gone), and --class-report ending with status 0 while the share is down.
+# it gone), and --class-report ending with status 0 when it could read none
+# of the files (the server stopped, or smbnetfs refusing the server for 3 s
+# after one failed call; GL_SHARE_MOUNT_OPTIONS=neg_cache_timeout=1 shortens it).
 # GL_SHARE_STRICT=1 makes them fail the test, for when the program replaces
 # over a held file, keeps its last good read and tells that a place cannot
 # be read.
@@ -31,9 +33,15 @@ work="$share_root/test"
 mkdir -p "$work"
 export QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 
-# GL_SHARE_LOGS=DIR keeps the writers' and the reader's logs there.
+# GL_SHARE_LOGS=DIR keeps the logs there: the writers', the reader's, each
+# computer's smbnetfs and the server's.
 share_on_end() {
-    [ -n "${GL_SHARE_LOGS:-}" ] && mkdir -p "$GL_SHARE_LOGS" && cp "$work"/*.log "$GL_SHARE_LOGS"/
+    [ -n "${GL_SHARE_LOGS:-}" ] || return 0
+    mkdir -p "$GL_SHARE_LOGS"
+    cp "$work"/*.log "$GL_SHARE_LOGS"/
+    for c in pupils teacher; do cp "$share_root/$c/smbnetfs.log" "$GL_SHARE_LOGS/smbnetfs-$c.log" 2>/dev/null; done
+    cp "$share_root/server/log/"* "$GL_SHARE_LOGS"/ 2>/dev/null
+    return 0
 }
 
 share_start_server
@@ -68,12 +76,15 @@ phase up
 # phase it began and ended in. Once the writers are done it scans until the
 # table holds every check (at most 20 times).
 reader() {
-    local scan=0 after=0 f begun ended status
+    local scan=0 after=0 f begun ended status seen served
     while [ "$after" -lt 20 ]; do
         scan=$((scan + 1))
         begun=$(cat "$work/phase")
+        served=$(find "$share_served/Результаты" -name '*.gratinglab-result' | wc -l)
+        seen=0
         for f in "$teacher/Результаты"/*.gratinglab-result; do
             [ -e "$f" ] || continue
+            seen=$((seen + 1))
             echo "scan $scan file ${f##*/} listed $(stat -c %s "$f" 2>/dev/null || echo gone)" \
                 "read $(wc -c <"$f" 2>/dev/null || echo failed)"
         done
@@ -81,7 +92,7 @@ reader() {
         "$bin" --class-report "$key" --results "$teacher" >"$work/scan.out" 2>"$work/scan.err" || status=$?
         ended=$(cat "$work/phase")
         [ "$begun" = "$ended" ] || begun="$begun-$ended"
-        echo "scan $scan status $status phase $begun at $(date +%T.%N | cut -c1-12)"
+        echo "scan $scan status $status phase $begun seen $seen served $served at $(date +%T.%N | cut -c1-12)"
         sed "s/^/scan $scan out /" "$work/scan.out"
         sed "s/^/scan $scan err /" "$work/scan.err"
         if [ "$begun" = done ]; then
@@ -147,27 +158,39 @@ phase done
 wait "$reader_pid" || share_fail "the reader failed: $(tail -n 5 "$work/reader.log")"
 
 # What the test saw, counted and shown.
-failures() { grep -h '^failed' "$work"/writer*.log | awk -v from="$1" -v to="$2" '{ n = $2 + 0 } n >= from && n <= to'; }
+failures() { { grep -h '^failed' "$work"/writer*.log || true; } | awk -v from="$1" -v to="$2" '{ n = $2 + 0 } n >= from && n <= to'; }
 reasons() { sed -E 's/^failed [0-9]+: [^»]*»: //; s/«[^»]*»/«…»/g' | sort | uniq -c | sed 's/^ */  /'; }
 held_file=$(failures 1 "$checks" | grep -c 'файл занят' || true)
 scans=$(grep -c '^scan [0-9]* status' "$work/reader.log")
 empty=$(grep -E '^scan [0-9]+ file .* (listed|read) 0( |$)' "$work/reader.log" || true)
-up_scans() { grep -E '^scan [0-9]+ status [0-9]+ phase (up|back|done) ' "$work/reader.log" | cut -d' ' -f2; }
+up_scans() { { grep -E '^scan [0-9]+ status [0-9]+ phase (up|back|done) ' "$work/reader.log" || true; } | cut -d' ' -f2; }
 cut_reads=0
 for n in $(up_scans); do
     c=$(grep -c "^scan $n err .*не файл результатов" "$work/reader.log" || true)
     cut_reads=$((cut_reads + c))
 done
-silent_down=$(grep -cE '^scan [0-9]+ status 0 phase down ' "$work/reader.log" || true)
-down_scans=$(grep -cE '^scan [0-9]+ status [0-9]+ phase down ' "$work/reader.log" || true)
+# A pupil's row that shows fewer checks than the scan before (the file gone
+# or cut short for a moment), the server up: measured, not judged here, as
+# --class-report keeps no earlier scan.
+drops=$(awk -F'\t' '/^scan [0-9]+ status / { split($0, w, " "); up = w[6] ~ /^(up|back|done)$/ }
+    up && / out / { k = $1; sub(/^scan [0-9]+ out /, "", k); if (k in seen && $4 + 0 < seen[k]) n++; seen[k] = $4 + 0 }
+    END { print n + 0 }' "$work/reader.log")
+# Scans that found none of the files the server held: the server stopped, or
+# the teacher's client still failing after an error it met.
+blind() { grep -cE "^scan [0-9]+ status $1 phase $2 seen 0 served [1-9]" "$work/reader.log" || true; }
+blind_down=$(blind '[0-9]+' down)
+blind_up=$(blind '[0-9]+' '(up|back|done)')
+silent=$(blind 0 '[a-z-]+')
 echo "writes that failed with the server up (checks 1-20, 31-$checks): $(failures 1 20 | wc -l) + $(failures 31 "$checks" | wc -l)"
 failures 1 20 | reasons
 failures 31 "$checks" | reasons
 echo "writes that failed with the server stopped (checks 21-30): $(failures 21 30 | wc -l)"
 failures 21 30 | reasons
-echo "scans: $scans; with the server stopped: $down_scans, of them $silent_down with status 0"
+echo "scans: $scans; that found none of the server's files: $blind_down with the server stopped," \
+    "$blind_up with it up; $silent of them ended with status 0"
 echo "files the teacher read cut short («не файл результатов») with the server up: $cut_reads"
-grep -m1 -A4 -E '^scan [0-9]+ status [0-9]+ phase down ' "$work/reader.log" | sed 's/^/  /'
+echo "rows that fell back to fewer checks than the scan before, the server up: $drops"
+{ grep -m1 -A4 -E '^scan [0-9]+ status [0-9]+ phase down seen 0 ' "$work/reader.log" || true; } | sed 's/^/  /'
 
 # The scenario happened as told: the stop cost every writer a write.
 for v in 1 2 3; do
@@ -195,5 +218,5 @@ xfail() {
 }
 [ "$held_file" -eq 0 ] || xfail "$held_file writes failed while the teacher's computer held the file («файл занят»)"
 [ "$cut_reads" -eq 0 ] || xfail "the teacher's scans read $cut_reads result files cut short"
-[ "$silent_down" -eq 0 ] || xfail "$silent_down scans of the stopped share ended with status 0"
+[ "$silent" -eq 0 ] || xfail "$silent scans that could not read the share ended with status 0"
 echo "every check of the three pupils is on the share; $scans scans saw no empty file"
