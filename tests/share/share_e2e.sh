@@ -13,8 +13,8 @@
 # it gets there (--keep-trying), as the program must once it retries by itself.
 #
 # Three failures are today's and expected, printed as XFAIL: a replace that
-# fails while the teacher's computer reads the file («файл занят»: this client
-# deletes, then renames), a scan that reads a file cut short to its old size
+# fails while the teacher's computer reads the file («файл занят»: through
+# this client a rename over a file open elsewhere fails with EEXIST), a scan that reads a file cut short to its old size
 # (the client's attribute cache; GL_SHARE_MOUNT_OPTIONS=attr_timeout=0 shows
 # it gone), and --class-report ending with status 0 when it could read none
 # of the files (the server stopped, or smbnetfs refusing the server for 3 s
