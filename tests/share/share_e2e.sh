@@ -180,14 +180,15 @@ drops=$(awk -F'\t' '/^scan [0-9]+ status / { split($0, w, " "); up = w[6] ~ /^(u
 blind() { grep -cE "^scan [0-9]+ status $1 phase $2 seen 0 served [1-9]" "$work/reader.log" || true; }
 blind_down=$(blind '[0-9]+' down)
 blind_up=$(blind '[0-9]+' '(up|back|done)')
+blind_all=$(blind '[0-9]+' '[a-z-]+')
 silent=$(blind 0 '[a-z-]+')
 echo "writes that failed with the server up (checks 1-20, 31-$checks): $(failures 1 20 | wc -l) + $(failures 31 "$checks" | wc -l)"
 failures 1 20 | reasons
 failures 31 "$checks" | reasons
 echo "writes that failed with the server stopped (checks 21-30): $(failures 21 30 | wc -l)"
 failures 21 30 | reasons
-echo "scans: $scans; that found none of the server's files: $blind_down with the server stopped," \
-    "$blind_up with it up; $silent of them ended with status 0"
+echo "scans: $scans; $blind_all found none of the server's files ($blind_down with the server stopped," \
+    "$blind_up with it up, the rest while it stopped or started), $silent of them ended with status 0"
 echo "files the teacher read cut short («не файл результатов») with the server up: $cut_reads"
 echo "rows that fell back to fewer checks than the scan before, the server up: $drops"
 { grep -m1 -A4 -E '^scan [0-9]+ status [0-9]+ phase down seen 0 ' "$work/reader.log" || true; } | sed 's/^/  /'
