@@ -11,6 +11,7 @@ packages=(
   dbus at-spi2-core python3-pyatspi
   fonts-liberation2 fonts-dejavu-core
   imagemagick poppler-utils
+  samba smbnetfs
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   clang-format clang-tidy
