@@ -29,10 +29,10 @@ QString setResultAside(const QString &folder, const QString &name, const QByteAr
     return u"в папке «%1» нет свободного имени для копии"_s.arg(QDir::toNativeSeparators(folder));
 }
 
-QString writeGrowingResult(const QString &folder, const QString &name, const ResultFile &file, const QByteArray &bytes)
+namespace {
+
+QString writeUnder(const QString &folder, const QString &name, const ResultFile &file, const QByteArray &bytes)
 {
-    if (!QDir().mkpath(folder))
-        return u"папку «%1» нельзя создать или она не отвечает"_s.arg(QDir::toNativeSeparators(folder));
     const QString path = QDir(folder).filePath(name);
     const QFileInfo there(path);
     if (there.exists() || there.isSymLink()) {
@@ -47,6 +47,23 @@ QString writeGrowingResult(const QString &folder, const QString &name, const Res
         }
     }
     return saveFile(path, bytes);
+}
+
+} // namespace
+
+QString writeGrowingResult(const QString &folder, const QString &name, const ResultFile &file, const QByteArray &bytes)
+{
+    if (!QDir().mkpath(folder))
+        return u"папку «%1» нельзя создать или она не отвечает"_s.arg(QDir::toNativeSeparators(folder));
+    const QString failed = writeUnder(folder, name, file, bytes);
+    if (failed.isEmpty())
+        return {};
+    // A share's client cannot rename over a file another computer holds
+    // open (the teacher's scan): the file goes under a name of its own,
+    // which the teacher's table takes as the longer copy of the same pupil.
+    const QString suffix = QString::fromUtf16(kResultSuffix);
+    const QString beside = u"%1-2%2"_s.arg(name.chopped(suffix.size()), suffix);
+    return writeUnder(folder, beside, file, bytes).isEmpty() ? QString() : failed;
 }
 
 } // namespace classroom

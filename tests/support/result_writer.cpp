@@ -1,6 +1,6 @@
 // A pupil's program as far as its result file goes, for the concurrency
 // tests: writes one pupil's result file again after each of its checks,
-// through the program's own writer (QSaveFile).
+// through the program's own writer of the growing result file.
 //   result_writer FOLDER CODE VARIANT NAME CHECKS [--pace MS] [--keep-trying]
 //                 [--hold-before K]...
 // Every check but the last answers «1», wrong in the arithmetic; the last
@@ -14,10 +14,10 @@
 // can stop the server at a known point. With either option each event is a
 // line on stdout: "wrote I", "failed I: MESSAGE", "held K", "gave up".
 #include "answer_check.h"
+#include "growing_result.h"
 #include "lamp_lines.h"
 #include "measuring_cursor.h"
 #include "result_file.h"
-#include "save_file.h"
 #include "task_check.h"
 #include "task_code.h"
 #include "task_texts.h"
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     }
     const bool talk = keepTrying || !holds.empty();
     const bench::LampLine &line = bench::kLampLines[size_t(bench::lineOfVariant(r.code, r.variant))];
-    const QString path = QDir(folder).filePath(classroom::resultFileName(r, u"c0ffee"_s));
+    const QString name = classroom::resultFileName(r, u"c0ffee"_s);
     // The cursor on the line's first-order maximum at d = 2, as a pupil sets it.
     const bench::NumberFormat format;
     const QString grating = u"2"_s;
@@ -91,7 +91,7 @@ int main(int argc, char **argv)
         const bench::TaskJudgement j = bench::judgeTaskAnswer(answer, {grating, distance, 1}, line.nm, format);
         r.checks.push_back({QDateTime(QDate(2026, 12, 9), QTime(10, 0).addSecs(i)), grating, 1, distance, answer,
             bench::verdictText(j.right), j.right ? bench::lineName(line) : bench::hintText(j.hint)});
-        const QString error = classroom::saveFile(path, classroom::resultFileBytes(r));
+        const QString error = classroom::writeGrowingResult(folder, name, r, classroom::resultFileBytes(r));
         pending = !error.isEmpty();
         if (pending && !keepTrying) {
             std::fputs(error.toUtf8().constData(), stderr);
@@ -104,7 +104,7 @@ int main(int argc, char **argv)
     // The last check is the one no later check would carry.
     for (int attempt = 0; pending && attempt < 400; ++attempt) {
         std::this_thread::sleep_for(std::max(pace, std::chrono::milliseconds(10)));
-        const QString error = classroom::saveFile(path, classroom::resultFileBytes(r));
+        const QString error = classroom::writeGrowingResult(folder, name, r, classroom::resultFileBytes(r));
         pending = !error.isEmpty();
         tell(pending ? u"failed %1: %2"_s.arg(checks).arg(error) : u"wrote %1"_s.arg(checks));
     }
