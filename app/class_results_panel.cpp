@@ -100,7 +100,7 @@ void ClassResultsPanel::showPlaces()
             : lost
             ? u"Папка класса недоступна с %1: показаны результаты, прочитанные до этого (серым). Читается: %2"_s.arg(
                 QLocale().toString(lost->time(), u"HH:mm"_s), shown.join(u"; "_s))
-            : u"Читается: "_s + shown.join(u"; "_s));
+            : u"Читается: %1"_s.arg(shown.join(u"; "_s)));
     QPalette palette = ui_->Lbl_places->palette();
     palette.setColor(QPalette::WindowText, lost ? QColor(200, 0, 0) : this->palette().color(QPalette::WindowText));
     ui_->Lbl_places->setPalette(palette);

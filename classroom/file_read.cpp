@@ -1,7 +1,11 @@
 #include "file_read.h"
 
+#include "system_reason.h"
+
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,8 +25,9 @@ std::optional<QByteArray> readLimited(const QString &path, qint64 limit, FileErr
         return std::nullopt;
     }
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = {FileProblem::CannotRead, file.errorString()};
+        *error = {FileProblem::CannotRead, systemReason(Access::Read, errno, file.errorString())};
         return std::nullopt;
     }
     if (!file.isSequential() && file.size() > limit) {
@@ -35,7 +40,7 @@ std::optional<QByteArray> readLimited(const QString &path, qint64 limit, FileErr
         return std::nullopt;
     }
     if (file.error() != QFileDevice::NoError) {
-        *error = {FileProblem::CannotRead, file.errorString()};
+        *error = {FileProblem::CannotRead, systemReason(Access::Read, errno, file.errorString())};
         return std::nullopt;
     }
     return bytes;

@@ -1,5 +1,7 @@
 #include "result_cache.h"
 
+#include "system_reason.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -22,23 +24,25 @@ ResultFileRead readRegularResultFile(const QString &path)
     // between the listing and this read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return ResultFileRead::refused(FileProblem::CannotRead, QString::fromLocal8Bit(std::strerror(errno)));
+        return ResultFileRead::refused(FileProblem::CannotRead, systemReason(Access::Read, errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return ResultFileRead::refused(FileProblem::CannotRead, u"это не обычный файл"_s);
     }
     QFile file;
+    errno = 0;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return ResultFileRead::refused(FileProblem::CannotRead, file.errorString());
+        return ResultFileRead::refused(FileProblem::CannotRead, systemReason(Access::Read, errno, file.errorString()));
     }
     if (st.st_size > kMaxResultFileBytes)
         return ResultFileRead::refused(FileProblem::TooLarge);
     // One byte more than allowed tells a file that grew since fstat.
+    errno = 0;
     const QByteArray bytes = file.read(kMaxResultFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return ResultFileRead::refused(FileProblem::CannotRead, file.errorString());
+        return ResultFileRead::refused(FileProblem::CannotRead, systemReason(Access::Read, errno, file.errorString()));
     return parseResultFile(bytes);
 #else
     return readResultFile(path);

@@ -1,6 +1,7 @@
 #include "save_file.h"
 
 #include "classroom_texts.h"
+#include "system_reason.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,60 +44,24 @@ int syncToDisk(QFileDevice &file)
 
 } // namespace
 
-QString writeFailureReason(int systemError, const QString &qtError)
-{
-    switch (systemError) {
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return u"нет места на диске"_s;
-    case EROFS:
-        return u"папка только для чтения"_s;
-    case EACCES:
-    case EPERM:
-        return u"нет права записи"_s;
-    case ETIMEDOUT:
-#ifdef EHOSTDOWN
-    case EHOSTDOWN:
-#endif
-    case EHOSTUNREACH:
-    case ENOTCONN:
-    case ECONNABORTED:
-    case ECONNRESET:
-    case EIO:
-        return u"сервер не отвечает"_s;
-    case EBUSY:
-    case EEXIST:
-    case ETXTBSY:
-        return u"файл занят"_s;
-    case ENOENT:
-        return u"папки больше нет"_s;
-    default:
-        break;
-    }
-    // Qt's texts are English under most locales; a pupil gets the gist.
-    return qtError.isEmpty() ? u"файл не удалось записать"_s : u"файл не удалось записать (%1)"_s.arg(qtError);
-}
-
 std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return writeFailureReason(errno, file.errorString());
+        return systemReason(Access::Write, errno, file.errorString());
     errno = 0;
     int failure = file.write(bytes) == bytes.size() ? 0 : (errno != 0 ? errno : EIO);
     if (failure == 0)
         failure = syncToDisk(file);
     if (failure != 0) {
-        QString reason = writeFailureReason(failure, file.errorString());
+        QString reason = systemReason(Access::Write, failure, file.errorString());
         file.cancelWriting();
         return reason;
     }
     errno = 0;
     if (!file.commit())
-        return writeFailureReason(errno, file.errorString());
+        return systemReason(Access::Write, errno, file.errorString());
     return std::nullopt;
 }
 

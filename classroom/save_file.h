@@ -24,8 +24,4 @@ QString saveFile(const QString &path, const QByteArray &bytes);
 // new content) and the first failure's sentence is returned.
 QString saveFiles(const std::vector<std::pair<QString, QByteArray>> &files);
 
-// Why a write failed, in Russian whatever the locale: from the system's
-// error number where there is one, else from Qt's own text.
-QString writeFailureReason(int systemError, const QString &qtError);
-
 } // namespace classroom
