@@ -9,6 +9,7 @@
 #include "task_files.h"
 
 #include <QDir>
+#include <QThread>
 
 #include <algorithm>
 #include <vector>
@@ -71,7 +72,17 @@ int runClassReportMode(const ClassReportOptions &options)
         return refuse(classroom::resultsPlaceMissingMessage());
     const classroom::ClassroomTask &task = read.task;
     classroom::ResultFileCache cache;
-    const classroom::ClassResults results = classroom::readClassResults(task, options.places, cache);
+    classroom::ClassResults results = classroom::readClassResults(task, options.places, cache);
+    // A share's client may hand back a file being replaced at its old size,
+    // cut short; once its cache of sizes has expired (a second), a file that
+    // changed meanwhile is read again. A file that is really damaged costs
+    // the report that second.
+    const bool mayBeCut = std::any_of(results.misfits.begin(), results.misfits.end(),
+        [](const auto &m) { return m.why == classroom::Misfit::NotOurs || m.why == classroom::Misfit::Damaged; });
+    if (mayBeCut) {
+        QThread::msleep(1200);
+        results = classroom::readClassResults(task, options.places, cache);
+    }
 
     std::vector<std::pair<QString, QByteArray>> files;
     QStringList leftOut;

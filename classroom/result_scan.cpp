@@ -4,16 +4,34 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace classroom {
 
 namespace {
+
+bool canOpenFolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    DIR *folder = ::opendir(QFile::encodeName(path).constData());
+    if (!folder)
+        return false;
+    ::closedir(folder);
+#else
+    Q_UNUSED(path);
+#endif
+    return true;
+}
 
 bool hasResultSuffix(const QString &name)
 {
@@ -64,8 +82,10 @@ private:
         if (folders_.contains(path))
             return;
         folders_.insert(path);
-        // An empty listing and one that failed look alike to QDirIterator.
-        if (!QDir(path).isReadable())
+        // An empty listing and one that failed look alike to QDirIterator:
+        // a share whose server is down still answers stat from its cache,
+        // but cannot open the folder.
+        if (!QDir(path).isReadable() || !canOpenFolder(path))
             return refuse(path, ScanProblem::Unreadable);
         QDirIterator it(path, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
         while (it.hasNext()) {
