@@ -8,6 +8,7 @@
 #include "journal_screen.h"
 #include "mainUnit.h"
 #include "new_task_mode.h"
+#include "patient_read.h"
 #include "render_mode.h"
 #include "result_keeper.h"
 #include "screenshot_mode.h"
@@ -18,10 +19,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
 #include <QStringList>
+
+#include <memory>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -114,12 +119,28 @@ int main(int argc, char **argv)
     case Mode::Window:
         break;
     }
-    const TaskStart task = readTaskStart(line, &error);
-    if (!error.isEmpty())
-        return refuse(error);
-    if (!displayAvailable())
-        return noDisplay();
+    if (!displayAvailable()) {
+        readTaskStart(line, &error);
+        return error.isEmpty() ? noDisplay() : refuse(error);
+    }
     Application app(argc, argv);
+    // A task file lies in the class folder, often on a share: it is read on
+    // a thread of its own, and a folder that does not answer is told.
+    auto started = std::make_shared<std::pair<TaskStart, QString>>();
+    const bool read = runPatiently([line, started] { started->first = readTaskStart(line, &started->second); },
+        line.file ? QFileInfo(*line.file).absolutePath() : QString());
+    if (!read)
+        return 1;
+    const TaskStart task = started->first;
+    if (!started->second.isEmpty()) {
+        // A task file double-clicked in a file manager has no console to
+        // print to.
+        if (line.file) {
+            QMessageBox box(QMessageBox::Critical, TForm1::boxTitle(), started->second, QMessageBox::Ok);
+            box.exec();
+        }
+        return refuse(started->second);
+    }
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
     JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
     ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
@@ -139,7 +160,7 @@ int main(int argc, char **argv)
     // The last check must not be lost on a slow share: a pending write gets
     // a few seconds, then the pupil learns where the result stays.
     if (!results.sendPending(3000)) {
-        QMessageBox box(QMessageBox::Warning, TForm1::caption(),
+        QMessageBox box(QMessageBox::Warning, TForm1::boxTitle(),
             u"Последние проверки не дошли до папки класса: она не отвечает. Они сохранены на этом компьютере, в "
             u"папке «%1», и уйдут учителю, когда задание будет открыто снова, или отдайте файл оттуда учителю."_s.arg(
                 QDir::toNativeSeparators(results.localFolder())),

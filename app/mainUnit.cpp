@@ -88,6 +88,11 @@ QString TForm1::caption()
     return QStringLiteral(u"  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)");
 }
 
+QString TForm1::boxTitle()
+{
+    return QStringLiteral(u"Измерение длины световой волны");
+}
+
 void TForm1::startTask(const bench::Task &task, const QString &taskFile)
 {
     resumeTask(task, 0, false, taskFile);

@@ -30,6 +30,8 @@ public:
     ~TForm1() override;
 
     static QString caption();
+    // The title of the program's own message boxes: its name, no more.
+    static QString boxTitle();
 
     Ui::TForm1 &ui() { return *ui_; }
     TitleScreen &title();

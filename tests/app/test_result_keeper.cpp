@@ -11,6 +11,7 @@
 #include "journal_dialogs.h"
 #include "journal_recovery.h"
 #include "journal_screen.h"
+#include "patient_read.h"
 #include "program_run.h"
 #include "result_file.h"
 #include "result_keeper.h"
@@ -21,6 +22,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QTemporaryDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -255,6 +257,29 @@ TEST_F(Results, TheOrdinaryExerciseWritesNoResultFile)
     ResultKeeper keeper(form, local);
     check(u"500"_s);
     EXPECT_FALSE(QDir(local).exists() && !QDir(local).isEmpty());
+}
+
+// A task file on a share whose server hangs: the read goes on on its own
+// thread, and the pupil is told the class folder does not answer, and may
+// wait again or give up; a folder that answers is not told about.
+TEST(PatientRead, AFolderThatDoesNotAnswerIsToldAndMayBeWaitedForOrGivenUp)
+{
+    auto gate = std::make_shared<QSemaphore>();
+    BoxCatcher boxes;
+    boxes.answerNextWith(u"Повторить"_s);
+    boxes.answerNextWith(u"Отмена"_s);
+    EXPECT_FALSE(runPatiently([gate] { gate->acquire(); }, u"/srv/klass"_s, 10));
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[0].title, u"Измерение длины световой волны"_s);
+    EXPECT_TRUE(boxes.shown()[0].text.startsWith(u"Папка класса не отвечает: «/srv/klass»"_s))
+        << boxes.shown()[0].text.toStdString();
+    EXPECT_EQ(boxes.shown()[1].buttons, (QStringList{u"Повторить"_s, u"Отмена"_s}));
+    gate->release();
+
+    auto answered = std::make_shared<bool>(false);
+    EXPECT_TRUE(runPatiently([answered] { *answered = true; }, u"/srv/klass"_s, 600000));
+    EXPECT_TRUE(*answered);
+    EXPECT_EQ(boxes.shown().size(), 2u);
 }
 
 } // namespace
