@@ -144,9 +144,6 @@ int main(int argc, char **argv)
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
     JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
     ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
-    QObject::connect(&results, &ResultKeeper::classFolderFailed, &Form1.journalScreen(), &JournalScreen::showNote);
-    QObject::connect(&results, &ResultKeeper::classFolderRecovered, &Form1.journalScreen(),
-        [&Form1] { Form1.journalScreen().showNote({}, {}); });
     // A journal brought back after a crash brings its own task.
     if (recovery.offerLeftover()) {
         results.continueTask();

@@ -1,5 +1,6 @@
 #include "result_keeper.h"
 
+#include "experiment_screen.h"
 #include "growing_result.h"
 #include "journal.h"
 #include "journal_result.h"
@@ -7,6 +8,7 @@
 #include "mainUnit.h"
 #include "result_judging.h"
 #include "save_file.h"
+#include "task_look.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -27,16 +29,19 @@ ResultKeeper::ResultKeeper(TForm1 &form, QString localResults)
 {
     connect(&sender_, &classroom::ResultSender::sent, this, [this](const QString &path) {
         lastClassFile_ = path;
-        if (std::exchange(told_, false))
+        if (std::exchange(told_, false)) {
+            showNotes({}, {});
             emit classFolderRecovered();
+        }
         updateQuestion();
     });
     connect(&sender_, &classroom::ResultSender::failed, this, [this](const QString &reason) {
-        if (!std::exchange(told_, true))
-            emit classFolderFailed(
-                u"В папку класса результаты пока не записываются; все проверки сохранены на этом компьютере, "
-                u"и программа передаёт их, как только папка ответит."_s,
-                reason);
+        if (!std::exchange(told_, true)) {
+            const QString note = u"В папку класса результаты пока не записываются; все проверки сохранены на этом "
+                                 u"компьютере, и программа передаёт их, как только папка ответит."_s;
+            showNotes(note, reason);
+            emit classFolderFailed(note, reason);
+        }
         updateQuestion();
     });
     // After the journal's own connection: the check's row is there.
@@ -136,6 +141,13 @@ void ResultKeeper::keep()
     if (!form_.taskFile().isEmpty())
         sender_.send(resultsBeside(form_.taskFile()), name, file);
     updateQuestion();
+}
+
+void ResultKeeper::showNotes(const QString &note, const QString &reason)
+{
+    form_.journalScreen().showNote(note, reason);
+    if (TaskLook *look = form_.experiment().taskLook())
+        look->showShareNote(note.isEmpty() ? QString() : u"Папка класса не отвечает; проверки сохранены здесь"_s);
 }
 
 void ResultKeeper::updateQuestion()

@@ -57,6 +57,7 @@ private:
     void keep();
     void load(const classroom::ResultFile &head, const QString &name);
     void updateQuestion();
+    void showNotes(const QString &note, const QString &reason);
 
     TForm1 &form_;
     QString localResults_;

@@ -65,6 +65,17 @@ TaskLook::TaskLook(Ui::ExperimentScreen &form) : f_(form)
     f_.Ed_ym->setReadOnly(true);
 }
 
+void TaskLook::showShareNote(const QString &note)
+{
+    const QString text = note.isEmpty() ? bench::unknownLampText() : note;
+    lamp_->setText(text);
+    lamp_->setAccessibleDescription(text);
+    QPalette palette = lamp_->palette();
+    palette.setColor(QPalette::WindowText,
+        note.isEmpty() ? f_.GroupBox4->palette().color(QPalette::WindowText) : QColor(200, 0, 0));
+    lamp_->setPalette(palette);
+}
+
 void TaskLook::show(const bench::BenchSession &session)
 {
     for (QWidget *w :

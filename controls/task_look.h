@@ -16,6 +16,9 @@ public:
     explicit TaskLook(Ui::ExperimentScreen &form);
 
     void show(const bench::BenchSession &session);
+    // While the class folder does not take the pupil's results, the lamp's
+    // label says so, in red; an empty note puts the label back.
+    void showShareNote(const QString &note);
 
     QLabel *lampLabel() const { return lamp_; }
     QLabel *hintLabel() const { return hint_; }

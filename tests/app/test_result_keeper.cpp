@@ -7,6 +7,7 @@
 
 #include "class_results.h"
 #include "class_results_texts.h"
+#include "experiment_screen.h"
 #include "journal.h"
 #include "journal_dialogs.h"
 #include "journal_recovery.h"
@@ -18,10 +19,12 @@
 #include "result_samples.h"
 #include "task_code.h"
 #include "task_files.h"
+#include "task_look.h"
 #include "ui_journal_screen.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QSemaphore>
 #include <QTemporaryDir>
 
@@ -243,13 +246,22 @@ TEST_F(Results, AClassFolderThatTakesNothingIsToldOnceAndTheCopyStaysHere)
     ResultKeeper keeper(form, local);
     int told = 0;
     QObject::connect(&keeper, &ResultKeeper::classFolderFailed, [&] { ++told; });
-    QObject::connect(&keeper, &ResultKeeper::classFolderFailed, &form.journalScreen(), &JournalScreen::showNote);
     keeper.startTask(bench::parseTask(u"9Б"_s, u"6"_s, QString()).task, taskFile);
+    QLabel &lamp = *form.experiment().taskLook()->lampLabel();
     check(u"1"_s);
     check(u"2"_s);
     EXPECT_EQ(told, 1);
     EXPECT_FALSE(form.journalScreen().ui().Lbl_zametka->text().isEmpty());
+    EXPECT_EQ(lamp.text(), u"Папка класса не отвечает; проверки сохранены здесь"_s);
     EXPECT_EQ(onlyFileIn(local).result.checks.size(), 2u);
+
+    // The folder takes files again: the next check carries all three there,
+    // and both notes go.
+    ASSERT_TRUE(QFile::remove(shared));
+    check(u"3"_s);
+    EXPECT_EQ(onlyFileIn(shared).result.checks.size(), 3u);
+    EXPECT_TRUE(form.journalScreen().ui().Lbl_zametka->text().isEmpty());
+    EXPECT_EQ(lamp.text(), u"Свет от лампы с неизвестной длиной волны"_s);
 }
 
 TEST_F(Results, TheOrdinaryExerciseWritesNoResultFile)
