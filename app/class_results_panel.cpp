@@ -115,7 +115,7 @@ void ClassResultsPanel::showResults()
     // Cells change in place, so the teacher's selection and scrolling stay.
     for (int r = 0; r < int(results.rows.size()); ++r) {
         const classroom::PupilRow &row = results.rows[size_t(r)];
-        const bool old = watch_.oldRows().count({row.variant, row.name}) != 0;
+        const bool old = watch_.oldRows().contains({row.variant, row.name});
         for (int c = 0; c < classroom::kResultColumnCount; ++c) {
             const QString text = c == int(ResultColumn::Line) && !keyShown_
                 ? QString()

@@ -42,7 +42,7 @@ QString writeUnder(const QString &folder, const QString &name, const ResultFile 
             const auto old = readLimited(path, kMaxResultFileBytes, &error);
             if (!old)
                 return u"файл «%1» не читается"_s.arg(QDir::toNativeSeparators(path));
-            if (const QString failed = setResultAside(folder, name, *old); !failed.isEmpty())
+            if (QString failed = setResultAside(folder, name, *old); !failed.isEmpty())
                 return failed;
         }
     }

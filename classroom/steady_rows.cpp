@@ -44,7 +44,7 @@ SteadyResults steadyResults(const ClassResults &fresh, const ClassResults &lastS
         const bool confirmed = seen != previous.end() && *seen->second == row;
         if (was != before.end() && hasLess(row, *was->second) && (lost || !confirmed)) {
             steady.results.rows.push_back(*was->second);
-            if (lost || shown.old.count(key) != 0)
+            if (lost || shown.old.contains(key))
                 steady.old.insert(key);
         } else {
             steady.results.rows.push_back(row);
@@ -56,9 +56,9 @@ SteadyResults steadyResults(const ClassResults &fresh, const ClassResults &lastS
     for (const PupilRow &row : fresh.rows)
         present.insert(keyOf(row));
     for (const auto &[key, row] : before) {
-        if (present.count(key) == 0 && row->status != PupilStatus::NoResult && (lost || previous.count(key) != 0)) {
+        if (!present.contains(key) && row->status != PupilStatus::NoResult && (lost || previous.contains(key))) {
             steady.results.rows.push_back(*row);
-            if (lost || shown.old.count(key) != 0)
+            if (lost || shown.old.contains(key))
                 steady.old.insert(key);
         }
     }
