@@ -152,6 +152,7 @@ int main(int argc, char **argv)
         if (const auto started = taskToStart(task, &taskFile))
             results.startTask(*started, taskFile);
     }
+    results.sendOwed();
     Form1.show();
     const int status = app.exec();
     // The last check must not be lost on a slow share: a pending write gets

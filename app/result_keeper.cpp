@@ -1,6 +1,7 @@
 #include "result_keeper.h"
 
 #include "experiment_screen.h"
+#include "folder_work.h"
 #include "growing_result.h"
 #include "journal.h"
 #include "journal_result.h"
@@ -21,6 +22,25 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// The reminder of what this computer owes a class folder; kept on the local
+// disk, so it is cheap to keep exact.
+void markOwed(const QString &localFolder, const classroom::OwedResult &result, bool owed)
+{
+    std::vector<classroom::OwedResult> list = classroom::readOwedResults(localFolder);
+    const auto at = std::ranges::find(list, result);
+    if (owed == (at != list.end()))
+        return;
+    if (owed)
+        list.push_back(result);
+    else
+        list.erase(at);
+    classroom::writeOwedResults(localFolder, list);
+}
+
+} // namespace
+
 ResultKeeper::ResultKeeper(TForm1 &form, QString localResults)
     : form_(form),
       localResults_(std::move(localResults)),
@@ -29,6 +49,8 @@ ResultKeeper::ResultKeeper(TForm1 &form, QString localResults)
 {
     connect(&sender_, &classroom::ResultSender::sent, this, [this](const QString &path) {
         lastClassFile_ = path;
+        if (!sender_.pending())
+            markOwed(localResults_, target_, false);
         if (std::exchange(told_, false)) {
             showNotes({}, {});
             emit classFolderRecovered();
@@ -37,6 +59,7 @@ ResultKeeper::ResultKeeper(TForm1 &form, QString localResults)
     });
     connect(&sender_, &classroom::ResultSender::failed, this, [this](const QString &reason) {
         if (!std::exchange(told_, true)) {
+            markOwed(localResults_, target_, true);
             const QString note = u"В папку класса результаты пока не записываются; все проверки сохранены на этом "
                                  u"компьютере, и программа передаёт их, как только папка ответит."_s;
             showNotes(note, reason);
@@ -58,10 +81,6 @@ void ResultKeeper::startTask(const bench::Task &task, const QString &taskFile)
 {
     form_.resumeTask(task, 0, false, taskFile);
     begin();
-    if (earlier_.checks.empty())
-        return;
-    const bool solved = classroom::judgeResult(earlier_, task.lampLine()).firstRight.has_value();
-    form_.resumeTask(task, unsigned(earlier_.checks.size()), solved, taskFile);
 }
 
 void ResultKeeper::continueTask()
@@ -84,29 +103,74 @@ void ResultKeeper::load(const classroom::ResultFile &head, const QString &name)
 {
     loadedName_ = name;
     earlier_ = {};
-    const auto copyIn = [&](const QString &folder) -> std::optional<classroom::ResultFile> {
-        const classroom::ResultFileRead read = classroom::readResultFile(QDir(folder).filePath(name));
-        if (classroom::continuable(read, head))
-            return read.result;
-        return std::nullopt;
-    };
-    const QString classFolder = form_.taskFile().isEmpty() ? QString() : resultsBeside(form_.taskFile());
-    const auto shared = classFolder.isEmpty() ? std::nullopt : copyIn(classFolder);
-    const auto local = copyIn(localResults_);
-    if (shared && local && !classroom::checksContinue(*shared, *local) && !classroom::checksContinue(*local, *shared)) {
-        // The copies went separate ways: the class folder's goes on, and the
-        // teacher gets this computer's too, under a name of its own (here the
-        // first write sets it aside).
-        classroom::setResultAside(classFolder, name, classroom::resultFileBytes(*local));
-        earlier_ = *shared;
-    } else if (local && (!shared || local->checks.size() > shared->checks.size())) {
+    // The copy on this computer counts at once; the class folder's, read on
+    // its worker, may hold more and is weighed when it comes.
+    const classroom::ResultFileRead localRead = classroom::readResultFile(QDir(localResults_).filePath(name));
+    const std::optional<classroom::ResultFile> local
+        = classroom::continuable(localRead, head) ? std::optional(localRead.result) : std::nullopt;
+    if (local)
         earlier_ = *local;
-        // What an earlier run could not deliver goes first.
-        if (!classFolder.isEmpty())
-            sender_.send(classFolder, name, *local);
-    } else if (shared) {
-        earlier_ = *shared;
-    }
+    countEarlier();
+    const QString classFolder = form_.taskFile().isEmpty() ? QString() : resultsBeside(form_.taskFile());
+    if (classFolder.isEmpty())
+        return;
+    reading_ = true;
+    const unsigned read = ++reads_;
+    auto outcome = std::make_shared<std::pair<classroom::ResultFile, bool>>();
+    classroom::folderWork().run(
+        [classFolder, name, head, local, outcome] {
+            const classroom::ResultFileRead sharedRead = classroom::readResultFile(QDir(classFolder).filePath(name));
+            const std::optional<classroom::ResultFile> shared
+                = classroom::continuable(sharedRead, head) ? std::optional(sharedRead.result) : std::nullopt;
+            if (shared && local && !classroom::checksContinue(*shared, *local)
+                && !classroom::checksContinue(*local, *shared)) {
+                // The copies went separate ways: the class folder's goes on,
+                // and the teacher gets this computer's too, under a name of
+                // its own.
+                classroom::setResultAside(classFolder, name, classroom::resultFileBytes(*local));
+                *outcome = {*shared, false};
+            } else if (local && (!shared || local->checks.size() > shared->checks.size())) {
+                // What an earlier run could not deliver goes first.
+                *outcome = {*local, true};
+            } else if (shared) {
+                *outcome = {*shared, false};
+            }
+        },
+        this,
+        [this, read, outcome] {
+            if (read == reads_)
+                loaded(outcome->first, outcome->second);
+        });
+}
+
+void ResultKeeper::loaded(const classroom::ResultFile &earlier, bool sendLocal)
+{
+    reading_ = false;
+    earlier_ = earlier;
+    countEarlier();
+    if (!checks_.empty())
+        keep();
+    else if (sendLocal)
+        sendToClass();
+}
+
+void ResultKeeper::countEarlier()
+{
+    const auto &task = form_.session().task();
+    if (!task)
+        return;
+    classroom::ResultFile all = earlier_;
+    all.checks.insert(all.checks.end(), checks_.begin(), checks_.end());
+    const bool solved = classroom::judgeResult(all, task->lampLine()).firstRight.has_value();
+    form_.session().recordTaskChecks(unsigned(all.checks.size()), solved);
+}
+
+void ResultKeeper::sendToClass()
+{
+    if (reading_ || form_.taskFile().isEmpty() || (earlier_.checks.empty() && checks_.empty()))
+        return;
+    target_ = {resultsBeside(form_.taskFile()), loadedName_};
+    sender_.send(target_.folder, target_.name, checks_.empty() ? earlier_ : taskResult_);
 }
 
 void ResultKeeper::checked()
@@ -138,8 +202,7 @@ void ResultKeeper::keep()
         && classroom::writeGrowingResult(localResults_, name, file, classroom::resultFileBytes(file)).isEmpty())
         lastLocalFile_ = QDir(localResults_).filePath(name);
     taskResult_ = file;
-    if (!form_.taskFile().isEmpty())
-        sender_.send(resultsBeside(form_.taskFile()), name, file);
+    sendToClass();
     updateQuestion();
 }
 
@@ -167,16 +230,43 @@ void ResultKeeper::updateQuestion()
     form_.journalScreen().setTaskResult(taskResult_, question);
 }
 
+void ResultKeeper::sendOwed()
+{
+    const QString current = form_.taskFile().isEmpty() ? QString() : resultsBeside(form_.taskFile());
+    for (const classroom::OwedResult &owed : classroom::readOwedResults(localResults_)) {
+        // This start's own file is weighed and sent by load().
+        if (owed == classroom::OwedResult{current, loadedName_})
+            continue;
+        const classroom::ResultFileRead read = classroom::readResultFile(QDir(localResults_).filePath(owed.name));
+        if (!read.ok() || !read.checksumOk) {
+            markOwed(localResults_, owed, false);
+            continue;
+        }
+        auto &sender = owedSenders_.emplace_back(std::make_unique<classroom::ResultSender>(form_.clock()));
+        connect(sender.get(), &classroom::ResultSender::sent, this, [this, owed, s = sender.get()] {
+            if (!s->pending())
+                markOwed(localResults_, owed, false);
+        });
+        sender->send(owed.folder, owed.name, read.result);
+    }
+}
+
 bool ResultKeeper::sendPending(int waitMs)
 {
-    if (!sender_.pending())
+    const auto anyPending = [this] {
+        return sender_.pending() || std::ranges::any_of(owedSenders_, [](const auto &s) { return s->pending(); });
+    };
+    if (!anyPending())
         return true;
     QEventLoop loop;
     QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
-    connect(&sender_, &classroom::ResultSender::sent, &loop, [&] {
-        if (!sender_.pending())
+    const auto quitWhenDone = [&] {
+        if (!anyPending())
             loop.quit();
-    });
+    };
+    connect(&sender_, &classroom::ResultSender::sent, &loop, quitWhenDone);
+    for (const auto &s : owedSenders_)
+        connect(s.get(), &classroom::ResultSender::sent, &loop, quitWhenDone);
     loop.exec();
-    return !sender_.pending();
+    return !anyPending();
 }

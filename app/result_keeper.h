@@ -1,5 +1,6 @@
 #pragma once
 
+#include "owed_results.h"
 #include "result_file.h"
 #include "result_sender.h"
 #include "task_code.h"
@@ -8,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class TForm1;
@@ -18,10 +20,11 @@ class TForm1;
 // A new start of the task goes on after the checks the file already holds,
 // whichever copy holds more; a copy that went another way, or that this
 // start would cut short, is kept under a name of its own, never overwritten.
-// The class folder is written on its worker and a failed write is tried
-// again until it gets there (result_sender.h): a class folder that cannot be
-// written never interrupts the pupil; it is told once, quietly, on the
-// journal screen, and the note goes when the folder takes the file again.
+// The class folder is read and written on its worker, and a failed write is
+// tried again until it gets there (result_sender.h): a class folder that
+// cannot be written never interrupts the pupil; it is told once, quietly,
+// and the note goes when the folder takes the file again. What the program
+// could not deliver before it ended is sent at its next start.
 class ResultKeeper : public QObject {
     Q_OBJECT
 
@@ -42,6 +45,10 @@ public:
     // The class folder of a task file: «Результаты» beside it.
     static QString resultsBeside(const QString &taskFile);
 
+    // Sends what earlier runs still owe a class folder, whatever this
+    // start opened.
+    void sendOwed();
+
     // At the program's end: waits up to waitMs for the newest version to
     // reach the class folder; false when it has not.
     bool sendPending(int waitMs);
@@ -56,6 +63,9 @@ private:
     void checked();
     void keep();
     void load(const classroom::ResultFile &head, const QString &name);
+    void loaded(const classroom::ResultFile &earlier, bool sendLocal);
+    void countEarlier();
+    void sendToClass();
     void updateQuestion();
     void showNotes(const QString &note, const QString &reason);
 
@@ -71,4 +81,10 @@ private:
     std::vector<classroom::ResultCheck> checks_; // of this start
     classroom::ResultFile taskResult_;           // the whole file as last kept
     classroom::ResultSender sender_;
+    // The class folder's copy is being read: nothing is sent there before
+    // this start knows what it holds.
+    bool reading_ = false;
+    unsigned reads_ = 0;
+    classroom::OwedResult target_; // where sender_ sends
+    std::vector<std::unique_ptr<classroom::ResultSender>> owedSenders_;
 };

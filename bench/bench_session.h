@@ -141,6 +141,9 @@ public:
     ActionResult startTask(const Task &task) noexcept;
     // The task as a recovered journal left it: its checks counted, solved or not.
     ActionResult resumeTask(const Task &task, unsigned checks, bool solved) noexcept;
+    // The checks a result file already held came in after the start (it is
+    // read from a share): counted without touching what the pupil typed.
+    void recordTaskChecks(unsigned checks, bool solved) noexcept;
     const std::optional<Task> &task() const { return task_; }
     bool taskSolved() const { return taskSolved_; }     // a check was right
     unsigned taskChecks() const { return taskChecks_; } // judging presses

@@ -31,6 +31,12 @@ ActionResult BenchSession::resumeTask(const Task &task, unsigned checks, bool so
     return result;
 }
 
+void BenchSession::recordTaskChecks(unsigned checks, bool solved) noexcept
+{
+    taskChecks_ = checks;
+    taskSolved_ = taskSolved_ || solved;
+}
+
 Verdict BenchSession::judgeTask()
 {
     // The texts the result file will record: the typed k as a number.

@@ -8,6 +8,7 @@
 #include "class_results.h"
 #include "class_results_texts.h"
 #include "experiment_screen.h"
+#include "folder_work.h"
 #include "journal.h"
 #include "journal_dialogs.h"
 #include "journal_recovery.h"
@@ -262,6 +263,96 @@ TEST_F(Results, AClassFolderThatTakesNothingIsToldOnceAndTheCopyStaysHere)
     EXPECT_EQ(onlyFileIn(shared).result.checks.size(), 3u);
     EXPECT_TRUE(form.journalScreen().ui().Lbl_zametka->text().isEmpty());
     EXPECT_EQ(lamp.text(), u"Свет от лампы с неизвестной длиной волны"_s);
+}
+
+// A class folder whose server hangs: every call on it waits in a queue
+// that the test lets go when it likes, as the worker would be stuck.
+class HeldFolderWork final : public classroom::FolderWork {
+public:
+    HeldFolderWork() { classroom::setFolderWork(this); }
+    ~HeldFolderWork() override
+    {
+        static classroom::InPlaceFolderWork inPlace;
+        classroom::setFolderWork(&inPlace);
+    }
+    void run(std::function<void()> job, QObject *, std::function<void()> done) override
+    {
+        held_.emplace_back(std::move(job), std::move(done));
+    }
+    size_t held() const { return held_.size(); }
+    void answer()
+    {
+        while (!held_.empty()) {
+            auto [job, done] = std::move(held_.front());
+            held_.erase(held_.begin());
+            job();
+            done();
+        }
+    }
+
+private:
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> held_;
+};
+
+// The class folder holds two checks from an earlier start and its server
+// hangs: the pupil's checks are judged, journaled and kept here all the
+// same, nothing is sent before the class copy is known, and once it comes
+// the file goes on after its checks.
+TEST_F(Results, AHangingClassFolderHoldsUpNoCheck)
+{
+    ASSERT_TRUE(QDir().mkpath(shared));
+    const QString name = classroom::resultFileName(samples::result(6, u"Иванов Пётр"_s, {}),
+        classroom::thisComputerMark());
+    classroom::ResultFile there
+        = samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::OffTheLine, samples::Sodium::OffTheLine});
+    there.form.clear();
+    samples::write(QDir(shared).filePath(name), classroom::resultFileBytes(there));
+
+    HeldFolderWork hanging;
+    ResultKeeper keeper(form, local);
+    keeper.startTask(ivanov, taskFile);
+    measure();
+    check(u"5890"_s);
+    EXPECT_EQ(form.journal().model().rows().size(), 1u);
+    EXPECT_EQ(onlyFileIn(local).result.checks.size(), 1u);
+    EXPECT_EQ(hanging.held(), 1u); // the read; no write behind it yet
+    EXPECT_EQ(classroom::readResultFile(QDir(shared).filePath(name)).result.checks, there.checks);
+
+    hanging.answer(); // the read, then the write it lets go
+    EXPECT_EQ(form.session().taskChecks(), 3u);
+    for (const QString &folder : {shared, local}) {
+        const classroom::ResultFileRead grown = classroom::readResultFile(QDir(folder).filePath(name));
+        ASSERT_EQ(grown.result.checks.size(), 3u) << folder.toStdString();
+        EXPECT_EQ(grown.result.checks[1], there.checks[1]);
+        EXPECT_EQ(grown.result.checks[2].answer, u"5890"_s);
+    }
+}
+
+// The program ended while the class folder took nothing: the next start,
+// with no task at all, sends the result there first.
+TEST_F(Results, WhatAnEndedRunOwesIsSentAtTheNextStart)
+{
+    ASSERT_TRUE(QDir().mkpath(classFolder));
+    QFile blocker(shared);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    {
+        ResultKeeper keeper(form, local);
+        keeper.startTask(ivanov, taskFile);
+        measure();
+        check(u"590"_s);
+        EXPECT_FALSE(keeper.sendPending(0));
+    }
+    ASSERT_EQ(classroom::readOwedResults(local).size(), 1u);
+    ASSERT_TRUE(QFile::remove(shared));
+
+    TForm1 nextStart{bench::NumberFormat{}};
+    ResultKeeper keeper(nextStart, local);
+    keeper.sendOwed();
+    EXPECT_TRUE(keeper.sendPending(0));
+    EXPECT_EQ(onlyFileIn(shared).result.checks.size(), 1u);
+    EXPECT_EQ(onlyFileIn(shared).result.checks[0].verdict, u"Верно !"_s);
+    EXPECT_TRUE(classroom::readOwedResults(local).empty());
 }
 
 TEST_F(Results, TheOrdinaryExerciseWritesNoResultFile)
