@@ -106,8 +106,9 @@ void ResultKeeper::load(const classroom::ResultFile &head, const QString &name)
     // The copy on this computer counts at once; the class folder's, read on
     // its worker, may hold more and is weighed when it comes.
     const classroom::ResultFileRead localRead = classroom::readResultFile(QDir(localResults_).filePath(name));
-    const std::optional<classroom::ResultFile> local
-        = classroom::continuable(localRead, head) ? std::optional(localRead.result) : std::nullopt;
+    const std::optional<classroom::ResultFile> local = classroom::continuable(localRead, head)
+        ? std::optional(localRead.result)
+        : std::nullopt;
     if (local)
         earlier_ = *local;
     countEarlier();
@@ -119,28 +120,29 @@ void ResultKeeper::load(const classroom::ResultFile &head, const QString &name)
     auto outcome = std::make_shared<std::pair<classroom::ResultFile, bool>>();
     classroom::folderWork().run(
         [classFolder, name, head, local, outcome] {
-            const classroom::ResultFileRead sharedRead = classroom::readResultFile(QDir(classFolder).filePath(name));
-            const std::optional<classroom::ResultFile> shared
-                = classroom::continuable(sharedRead, head) ? std::optional(sharedRead.result) : std::nullopt;
-            if (shared && local && !classroom::checksContinue(*shared, *local)
-                && !classroom::checksContinue(*local, *shared)) {
-                // The copies went separate ways: the class folder's goes on,
-                // and the teacher gets this computer's too, under a name of
-                // its own.
-                classroom::setResultAside(classFolder, name, classroom::resultFileBytes(*local));
-                *outcome = {*shared, false};
-            } else if (local && (!shared || local->checks.size() > shared->checks.size())) {
-                // What an earlier run could not deliver goes first.
-                *outcome = {*local, true};
-            } else if (shared) {
-                *outcome = {*shared, false};
-            }
+        const classroom::ResultFileRead sharedRead = classroom::readResultFile(QDir(classFolder).filePath(name));
+        const std::optional<classroom::ResultFile> shared = classroom::continuable(sharedRead, head)
+            ? std::optional(sharedRead.result)
+            : std::nullopt;
+        if (shared && local && !classroom::checksContinue(*shared, *local)
+            && !classroom::checksContinue(*local, *shared)) {
+            // The copies went separate ways: the class folder's goes on,
+            // and the teacher gets this computer's too, under a name of
+            // its own.
+            classroom::setResultAside(classFolder, name, classroom::resultFileBytes(*local));
+            *outcome = {*shared, false};
+        } else if (local && (!shared || local->checks.size() > shared->checks.size())) {
+            // What an earlier run could not deliver goes first.
+            *outcome = {*local, true};
+        } else if (shared) {
+            *outcome = {*shared, false};
+        }
         },
         this,
         [this, read, outcome] {
-            if (read == reads_)
-                loaded(outcome->first, outcome->second);
-        });
+        if (read == reads_)
+            loaded(outcome->first, outcome->second);
+    });
 }
 
 void ResultKeeper::loaded(const classroom::ResultFile &earlier, bool sendLocal)

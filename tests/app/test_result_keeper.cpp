@@ -303,8 +303,8 @@ TEST_F(Results, AHangingClassFolderHoldsUpNoCheck)
     ASSERT_TRUE(QDir().mkpath(shared));
     const QString name = classroom::resultFileName(samples::result(6, u"Иванов Пётр"_s, {}),
         classroom::thisComputerMark());
-    classroom::ResultFile there
-        = samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::OffTheLine, samples::Sodium::OffTheLine});
+    classroom::ResultFile there = samples::result(6, u"Иванов Пётр"_s,
+        {samples::Sodium::OffTheLine, samples::Sodium::OffTheLine});
     there.form.clear();
     samples::write(QDir(shared).filePath(name), classroom::resultFileBytes(there));
 
