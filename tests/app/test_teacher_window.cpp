@@ -167,6 +167,15 @@ TEST_F(TeacherWindowTest, ANewTaskIsSavedAsBothFilesAndItsKeyShown)
     // One code on the screen: the form, with the next task's code, is gone.
     EXPECT_TRUE(f.Grp_new->isHidden());
     EXPECT_FALSE(f.Btn_newTask->isHidden());
+    // Closed and opened again for the next lesson: no folder to pick.
+    {
+        TeacherWindow next{dialogs, digits, &clock};
+        const auto asked = dialogs.captions.size();
+        ASSERT_TRUE(next.openTeacherFile(path("9b.gratinglab-teacher")));
+        EXPECT_EQ(next.results().watch().places(), QStringList{dir.path()});
+        EXPECT_EQ(next.results().ui().Tbl_results->rowCount(), 3);
+        EXPECT_EQ(dialogs.captions.size(), asked);
+    }
 
     // The next task will have a code of its own; the board keeps this one.
     EXPECT_EQ(f.Ed_code->text(), u"6031-8427"_s);

@@ -43,6 +43,7 @@ read -r min_w min_h < <(xprop -id "$wid" WM_NORMAL_HINTS | sed -n 's/.*minimum s
 [ -n "${min_w:-}" ] || fail "the window names no minimum size"
 [ "$WIDTH" -ge "$min_w" ] && [ "$HEIGHT" -ge "$min_h" ] \
     || fail "the window is ${WIDTH}x${HEIGHT}, below its minimum ${min_w}x${min_h}"
+echo "its minimum size ${min_w}x${min_h}"
 
 # Qt's own file dialog, as the teacher uses it.
 xdotool windowactivate --sync "$wid"
