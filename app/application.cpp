@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -11,6 +12,13 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv), title_(titleFromProgramPath(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()))
 {
     installQtRussianTranslation(*this);
+    // Qt's file dialogs save their history and last folder to the user's
+    // QtProject.conf when they close. The program keeps no settings: user
+    // settings go to a resource folder, which cannot be written, so the
+    // history lives only in this run's memory. (On Windows the native
+    // format is the registry, which no path moves.)
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, u":/no-settings"_s);
 }
 
 QString Application::titleFromProgramPath(const QString &path)

@@ -67,12 +67,16 @@ int runClassReportMode(const ClassReportOptions &options)
     if (!read.ok())
         return refuse(u"--class-report: "_s
             + classroom::fileMessage(options.teacherFile, classroom::TaskFileKind::Teacher, read.error));
-    // The teacher's file names no class folder: the places come from here only.
-    if (options.places.isEmpty())
+    // Without --results, the class folder the teacher's file names.
+    const QStringList places = !options.places.isEmpty() ? options.places
+        : !read.task.classFolder.isEmpty()
+        ? QStringList{read.task.classFolder}
+        : QStringList();
+    if (places.isEmpty())
         return refuse(classroom::resultsPlaceMissingMessage());
     const classroom::ClassroomTask &task = read.task;
     classroom::ResultFileCache cache;
-    classroom::ClassResults results = classroom::readClassResults(task, options.places, cache);
+    classroom::ClassResults results = classroom::readClassResults(task, places, cache);
     // A share's client may hand back a file being replaced at its old size,
     // cut short; once its cache of sizes has expired (a second), a file that
     // changed meanwhile is read again. A file that is really damaged costs
@@ -81,7 +85,7 @@ int runClassReportMode(const ClassReportOptions &options)
         [](const auto &m) { return m.why == classroom::Misfit::NotOurs || m.why == classroom::Misfit::Damaged; });
     if (mayBeCut) {
         QThread::msleep(1200);
-        results = classroom::readClassResults(task, options.places, cache);
+        results = classroom::readClassResults(task, places, cache);
     }
 
     std::vector<std::pair<QString, QByteArray>> files;

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 using classroom::ResultColumn;
 
@@ -43,6 +45,7 @@ ClassResultsPanel::ClassResultsPanel(TeacherDialogs &dialogs, bench::Clock &cloc
         if (const QString folder = dialogs_.chooseFolder(this, u"Папка с результатами учеников"_s); !folder.isEmpty())
             addPlaces({folder});
     });
+    connect(f.Btn_classFolder, &QPushButton::clicked, this, &ClassResultsPanel::chooseClassFolder);
     connect(f.Btn_addFiles, &QPushButton::clicked, this, [this] {
         addPlaces(dialogs_.chooseOpenFiles(this, u"Файлы результатов учеников"_s,
             u"Файлы результатов (*.gratinglab-result)"_s));
@@ -58,7 +61,8 @@ ClassResultsPanel::ClassResultsPanel(TeacherDialogs &dialogs, bench::Clock &cloc
 
 ClassResultsPanel::~ClassResultsPanel() = default;
 
-void ClassResultsPanel::setTask(const classroom::ClassroomTask &task, const QString &fileName)
+void ClassResultsPanel::setTask(const classroom::ClassroomTask &task, const QString &fileName,
+    const QStringList &places)
 {
     task_ = task;
     fileName_ = fileName;
@@ -66,7 +70,33 @@ void ClassResultsPanel::setTask(const classroom::ClassroomTask &task, const QStr
     watch_.setPlaces({});
     watch_.setTask(task);
     setKeyShown(false);
+    addPlaces(places);
+}
+
+bool ClassResultsPanel::classFolderLost() const
+{
+    if (!task_ || task_->classFolder.isEmpty())
+        return false;
+    const QString folder = QDir::cleanPath(task_->classFolder);
+    const auto &misfits = watch_.results().misfits;
+    return std::any_of(misfits.cbegin(), misfits.cend(), [&](const classroom::MisfitFile &m) {
+        return m.path == folder && (m.why == classroom::Misfit::Missing || m.why == classroom::Misfit::PlaceUnreadable);
+    });
+}
+
+void ClassResultsPanel::chooseClassFolder()
+{
+    const QString folder = dialogs_.chooseFolder(this, u"Где теперь папка класса?"_s);
+    if (folder.isEmpty() || !task_)
+        return;
+    QStringList places = watch_.places();
+    places.removeAll(task_->classFolder);
+    task_->classFolder = QFileInfo(folder).absoluteFilePath();
+    if (!places.contains(task_->classFolder))
+        places.prepend(task_->classFolder);
+    watch_.setPlaces(places);
     showPlaces();
+    emit classFolderMoved(task_->classFolder);
 }
 
 void ClassResultsPanel::setKeyShown(bool shown)
@@ -93,10 +123,16 @@ void ClassResultsPanel::showPlaces()
     for (const QString &place : watch_.places())
         shown << QDir::toNativeSeparators(place);
     const std::optional<QDateTime> lost = watch_.unreachableSince();
+    const bool classFolderLost = this->classFolderLost();
+    ui_->Btn_classFolder->setVisible(classFolderLost);
     ui_->Lbl_places->setText(!task_
             ? u"Откройте файл учителя или сохраните задание — здесь появятся результаты класса."_s
             : shown.isEmpty() ? u"Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), "
                                 u"флешку или файлы из почты."_s
+            : classFolderLost && watch_.oldRows().empty()
+            ? u"Папка класса «%1» не найдена или не открывается: %2. Если её перенесли или переименовали, "
+              u"нажмите «Указать папку класса…»."_s.arg(QFileInfo(task_->classFolder).fileName(),
+                  QDir::toNativeSeparators(task_->classFolder))
             : lost
             ? u"Папка класса недоступна с %1: показаны результаты, прочитанные до этого (серым). Читается: %2"_s.arg(
                 QLocale().toString(lost->time(), u"HH:mm"_s), shown.join(u"; "_s))

@@ -33,8 +33,10 @@ public:
     // Today, as the report is dated; tests set it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
-    // A new task starts with no places; fileName names the exports.
-    void setTask(const classroom::ClassroomTask &task, const QString &fileName);
+    // The task with the places its results are read from, its class folder
+    // among them when known; fileName names the exports.
+    void setTask(const classroom::ClassroomTask &task, const QString &fileName, const QStringList &places);
+    const QStringList &places() const { return watch_.places(); }
     // Folders (a class folder with its «Результаты») or result files.
     void addPlaces(const QStringList &places);
     // The column of the pupils' lines, the key: hidden, and empty, for every
@@ -46,7 +48,14 @@ public:
     void savePdf();
     void print();
 
+signals:
+    // The teacher named where the task's class folder is now.
+    void classFolderMoved(const QString &folder);
+
 private:
+    // The class folder the task's file names, when it cannot be read.
+    bool classFolderLost() const;
+    void chooseClassFolder();
     void showResults();
     void showPlaces();
     void showMarks(bool shown);

@@ -95,6 +95,7 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
     }
     options.task = *made.task;
     options.taskFile = classroom::pupilsFilePath(options.teacherFile, *folder);
+    classroom::recordTaskFile(options.task, options.taskFile);
     // A teacher's file is the only key to a task already handed out: a new
     // task never takes its place, nor the pupils' file of another task.
     for (const QString &path : {options.teacherFile, options.taskFile}) {

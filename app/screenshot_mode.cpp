@@ -118,6 +118,7 @@ QImage teacherScreenshot(const ScreenshotOptions &options)
     FixedDigits digits;
     TeacherWindow window(dialogs, digits);
     window.openTeacherFile(options.teacherFile);
+    window.fitScreen(QRect(0, 0, 1024, 768)); // a projector's screen, whatever the platform's
     window.show();
     QApplication::processEvents();
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -17,12 +17,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <utility>
+#include <vector>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 const QString kTeacherFilter = u"Файлы учителя (*.gratinglab-teacher)"_s;
 const QString kTaskFilter = u"Файлы задания (*.gratinglab-task)"_s;
+const QString kWindowTitle = u"Учителю — Измерение длины световой волны"_s;
 
 // A name typed without its suffix gets it: the desktop knows the files by it.
 QString withSuffix(const QString &path, const char16_t *suffix)
@@ -75,6 +79,9 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &r
         [this] { ui_->Ed_code->setText(classroom::proposeBoardCode(random_)); });
     connect(f.Ed_code, &QLineEdit::textChanged, this, &TeacherWindow::showBoardCode);
     connect(f.Btn_save, &QPushButton::clicked, this, &TeacherWindow::saveNewTask);
+    connect(f.Btn_newTask, &QPushButton::clicked, this, &TeacherWindow::startNewTask);
+    f.Btn_open->setShortcut(QKeySequence::Open);
+    connect(results_, &ClassResultsPanel::classFolderMoved, this, &TeacherWindow::moveClassFolder);
     connect(f.Btn_open, &QPushButton::clicked, this, [this] {
         if (const QString path = dialogs_.chooseOpenFile(this, u"Открыть файл учителя"_s, kTeacherFilter);
             !path.isEmpty())
@@ -89,8 +96,22 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &r
     for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle, f.Btn_showKey, f.Btn_project})
         b->setEnabled(false);
     f.Tbl_key->hide();
+    f.Btn_newTask->hide();
     f.Lbl_task->setText(u"Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."_s);
     showBoardCode();
+    if (const QScreen *s = screen())
+        fitScreen(s->availableGeometry());
+}
+
+void TeacherWindow::fitScreen(const QRect &available)
+{
+    // Room for the window manager's frame and a panel; no wider than a
+    // table of results needs.
+    const QSize wanted(qMin(available.width() - 64, 1280), qMin(available.height() - 128, 860));
+    resize(wanted.expandedTo(minimumSizeHint()));
+    QRect placed(QPoint(), size());
+    placed.moveCenter(available.center());
+    move(placed.topLeft());
 }
 
 TeacherWindow::~TeacherWindow() = default;
@@ -113,15 +134,18 @@ bool TeacherWindow::openTeacherFile(const QString &path)
         return false;
     }
     say({});
-    showTask(read.task, path);
+    ui_->Lbl_next->clear();
+    showTask(read.task, path, read.task.classFolder.isEmpty() ? QStringList() : QStringList{read.task.classFolder});
     return true;
 }
 
-void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString &teacherFile)
+void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString &teacherFile,
+    const QStringList &places)
 {
     Ui::TeacherWindow &f = *ui_;
     task_ = task;
     teacherFile_ = teacherFile;
+    setWindowTitle(u"%1 — %2"_s.arg(QFileInfo(teacherFile).completeBaseName(), kWindowTitle));
     QString info = u"«%1»"_s.arg(task.title);
     if (!task.form.isEmpty())
         info += u", класс "_s + task.form;
@@ -129,9 +153,13 @@ void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString
         task.hasList() ? u"учеников: %1"_s.arg(task.variants) : u"вариантов: %1"_s.arg(task.variants),
         task.created.toString(u"dd.MM.yyyy"_s), QDir::toNativeSeparators(teacherFile));
     f.Lbl_task->setText(info);
-    results_->setTask(task, suggestedName(task));
+    results_->setTask(task, suggestedName(task), places);
     for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle, f.Btn_showKey, f.Btn_project})
         b->setEnabled(true);
+    // One code on the screen: the form, with the code it would give a new
+    // task, is gone while a task is shown.
+    f.Grp_new->hide();
+    f.Btn_newTask->show();
     // Toggled does not fire when already off, and the new rows must go.
     f.Btn_showKey->setChecked(false);
     showKey(false);
@@ -176,6 +204,26 @@ void TeacherWindow::projectCode()
     projector_->showFullScreen();
 }
 
+void TeacherWindow::startNewTask()
+{
+    Ui::TeacherWindow &f = *ui_;
+    task_.reset();
+    teacherFile_.clear();
+    setWindowTitle(kWindowTitle);
+    for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle, f.Btn_showKey, f.Btn_project})
+        b->setEnabled(false);
+    f.Btn_showKey->setChecked(false);
+    showKey(false);
+    delete projector_;
+    f.Lbl_task->setText(u"Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."_s);
+    f.Lbl_next->clear();
+    say({});
+    f.Btn_newTask->hide();
+    f.Grp_new->show();
+    f.Ed_title->setFocus();
+    showBoardCode();
+}
+
 void TeacherWindow::saveNewTask()
 {
     Ui::TeacherWindow &f = *ui_;
@@ -187,7 +235,7 @@ void TeacherWindow::saveNewTask()
     input.variants = f.Sb_variants->value();
     input.code = f.Ed_code->text();
     input.created = today();
-    const classroom::NewTask made = classroom::makeNewTask(input);
+    classroom::NewTask made = classroom::makeNewTask(input);
     if (!made.task) {
         using Field = classroom::NewTask::Field;
         say(made.error);
@@ -200,40 +248,98 @@ void TeacherWindow::saveNewTask()
         wrong->setFocus();
         return;
     }
-    QString path = dialogs_.chooseSaveFile(this,
-        u"Сохранить файл учителя — храните его там, где ученики его не прочтут"_s, suggestedName(*made.task),
-        kTeacherFilter);
-    if (path.isEmpty())
-        return;
-    path = withSuffix(path, classroom::kTeacherSuffix);
-    if (const QString error = classroom::saveFile(path,
-            classroom::taskFileBytes(*made.task, classroom::TaskFileKind::Teacher));
-        !error.isEmpty()) {
-        say(error);
+    classroom::ClassroomTask &task = *made.task;
+    QString teacherFile = dialogs_.chooseSaveFile(this,
+        u"Сохранить файл учителя — храните его там, где ученики его не прочтут"_s, suggestedName(task), kTeacherFilter);
+    if (teacherFile.isEmpty()) {
+        say(u"Задание не сохранено: файл учителя не выбран, ничего не записано."_s);
         return;
     }
-    say({});
-    showTask(*made.task, path);
+    teacherFile = withSuffix(teacherFile, classroom::kTeacherSuffix);
+    QString taskFile = dialogs_.chooseSaveFile(this, u"Сохранить файл задания в папку класса"_s,
+        QFileInfo(classroom::pupilsFilePath(teacherFile, QString())).fileName(), kTaskFilter);
+    std::vector<std::pair<QString, QByteArray>> files;
+    if (!taskFile.isEmpty()) {
+        taskFile = withSuffix(taskFile, classroom::kTaskSuffix);
+        classroom::recordTaskFile(task, taskFile);
+        files.emplace_back(taskFile, classroom::taskFileBytes(task, classroom::TaskFileKind::Pupils));
+    }
+    files.emplace_back(teacherFile, classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher));
+    // Both or neither: a teacher's file never names a task file that is not there.
+    if (const QString error = classroom::saveFiles(files); !error.isEmpty()) {
+        say(error + u" Задание не сохранено."_s);
+        return;
+    }
+    // The places read so far stay: the next task of a class goes to its folder.
+    QStringList places = results_->places();
+    if (!task.classFolder.isEmpty() && !places.contains(task.classFolder))
+        places.prepend(task.classFolder);
+    showTask(task, teacherFile, places);
     // The next task gets a code of its own.
     f.Ed_code->setText(classroom::proposeBoardCode(random_));
-    saveTaskFile();
+    if (taskFile.isEmpty()) {
+        f.Lbl_next->clear();
+        say(u"Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; "
+            u"запишите его кнопкой «Файл задания…»."_s.arg(QDir::toNativeSeparators(teacherFile)));
+    } else {
+        say({});
+        sayNext(taskFile);
+    }
+}
+
+void TeacherWindow::sayNext(const QString &taskFile)
+{
+    ui_->Lbl_next->setText(u"Что дальше: файл задания — %1. Ученики открывают его двойным щелчком в папке класса "
+                           u"или запускают «Измерение длины световой волны» с рабочего стола и нажимают "
+                           u"«Открыть задание…». Их результаты появятся на вкладке «Результаты»."_s.arg(
+                               QDir::toNativeSeparators(taskFile)));
 }
 
 void TeacherWindow::saveTaskFile()
 {
     if (!task_)
         return;
-    const QString suggested = QFileInfo(classroom::pupilsFilePath(teacherFile_, QString())).fileName();
+    const QString suggested = !task_->taskFile.isEmpty()
+        ? task_->taskFile
+        : QFileInfo(classroom::pupilsFilePath(teacherFile_, QString())).fileName();
     QString path = dialogs_.chooseSaveFile(this, u"Сохранить файл задания в папку класса"_s, suggested, kTaskFilter);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        say(u"Файл задания не записан: папка класса не выбрана."_s);
         return;
+    }
     path = withSuffix(path, classroom::kTaskSuffix);
-    const QString error = classroom::saveFile(path, classroom::taskFileBytes(*task_, classroom::TaskFileKind::Pupils));
-    // The pupils' results come back into «Результаты» beside it.
-    if (error.isEmpty())
-        results_->addPlaces({QFileInfo(path).absolutePath()});
-    say(error.isEmpty() ? QString()
-                        : error + u" Файл учителя сохранён; запишите файл задания кнопкой «Файл задания…»."_s);
+    classroom::ClassroomTask task = *task_;
+    classroom::recordTaskFile(task, path);
+    // The teacher's file learns the new place, so the next lesson reads it.
+    if (const QString error = classroom::saveFiles(
+            {{path, classroom::taskFileBytes(task, classroom::TaskFileKind::Pupils)},
+                {teacherFile_, classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher)}});
+        !error.isEmpty()) {
+        say(error + u" Файл задания не записан."_s);
+        return;
+    }
+    task_ = task;
+    results_->addPlaces({task.classFolder});
+    say({});
+    sayNext(path);
+}
+
+void TeacherWindow::moveClassFolder(const QString &folder)
+{
+    if (!task_)
+        return;
+    classroom::ClassroomTask task = *task_;
+    const QString name = QFileInfo(task.taskFile).fileName();
+    classroom::recordTaskFile(task, QDir(folder).filePath(name));
+    if (const QString error = classroom::saveFile(teacherFile_,
+            classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher));
+        !error.isEmpty()) {
+        say(error + u" Новая папка класса читается, но в файл учителя не записана."_s);
+        return;
+    }
+    task_ = task;
+    say({});
+    ui_->Lbl_next->setText(u"Папка класса записана в файл учителя: %1."_s.arg(QDir::toNativeSeparators(folder)));
 }
 
 void TeacherWindow::printKey()

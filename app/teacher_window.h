@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -21,7 +22,8 @@ class ClassResultsPanel;
 
 // The teacher's window: a new task (title, class, the class list pasted or
 // a number of variants, a random board code), saved as the teacher's file
-// and the pupils' task file; the key of the task saved or opened, as a
+// and the pupils' task file, the teacher's file naming the class folder;
+// the key of the task saved or opened, as a
 // table, printed, as a PDF and as a Moodle quiz; its board code shown large
 // and on the projector; and the class's results under «Результаты». The
 // window may be on the projector: no wavelength shows until «Показать ключ»,
@@ -45,6 +47,8 @@ public:
     // Opens a teacher's file; false, with the reason shown, for a bad one.
     bool openTeacherFile(const QString &path);
 
+    // The form for a new task, the task shown before closed.
+    void startNewTask();
     void saveNewTask();
     void saveTaskFile();
     // The key table and the wavelengths in «Результаты», or neither.
@@ -56,8 +60,15 @@ public:
     void saveKeyPdf();
     void exportMoodle();
 
+    // Sized for the screen it opens on: whole on a 1024 x 768 projector,
+    // larger on a larger screen, and centred.
+    void fitScreen(const QRect &available);
+
 private:
-    void showTask(const classroom::ClassroomTask &task, const QString &teacherFile);
+    void showTask(const classroom::ClassroomTask &task, const QString &teacherFile, const QStringList &places);
+    // What the pupils do next with the task file just written.
+    void sayNext(const QString &taskFile);
+    void moveClassFolder(const QString &folder);
     void showBoardCode();
     void say(const QString &message);
     // The key written to a file the teacher names, the suffix added if missing.

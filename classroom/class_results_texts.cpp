@@ -170,7 +170,8 @@ QString scanProblemReason(ScanProblem problem, int maxFiles)
 
 QString resultsPlaceMissingMessage()
 {
-    return u"файл учителя не хранит папку класса: укажите папку или файлы результатов параметром --results"_s;
+    return u"файл учителя не называет папку класса (он записан без файла задания): укажите папку или файлы "
+           u"результатов параметром --results"_s;
 }
 
 } // namespace classroom

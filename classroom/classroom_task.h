@@ -25,6 +25,10 @@ struct ClassroomTask {
     int variants = 0;          // variants 1..variants
     std::vector<Pupil> pupils; // empty, or one per variant in order
     std::vector<int> lines;    // the teacher's side only: index into bench::kLampLines per variant
+    // The teacher's side only, empty when not written: where the pupils'
+    // task file went, so that the class's results are read from there.
+    QString taskFile;    // absolute path of the task file
+    QString classFolder; // absolute path of the folder it is in
 
     bool hasList() const { return !pupils.empty(); }
 };

@@ -19,6 +19,8 @@ QString pupilListMessage(const PupilListError &error)
         return line + u"пустая строка. Каждая строка — вариант; удалите пустые строки."_s;
     case PupilListProblem::NameMissing:
         return line + u"нет фамилии и имени перед табуляцией или «;»."_s;
+    case PupilListProblem::TooManyColumns:
+        return line + u"больше двух столбцов; нужны только фамилия с именем и адрес или номер."_s;
     case PupilListProblem::TooMany:
         return line + u"в списке больше %1 учеников."_s.arg(kMaxVariants);
     case PupilListProblem::Duplicate:

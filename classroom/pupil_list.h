@@ -14,6 +14,7 @@ enum class PupilListProblem {
     Empty,
     EmptyLine,
     NameMissing, // only an ID on the line
+    TooManyColumns,
     TooMany,
     Duplicate,
     NameTooLong,
@@ -34,9 +35,10 @@ struct PupilListParse {
     bool ok() const { return error.problem == PupilListProblem::None; }
 };
 
-// One pupil a line, "name" or "name<TAB>id" or "name;id"; at most 99. Blank
-// lines at the very end are a pasting habit and are dropped; any other
-// blank line is refused, since every line is a variant.
+// One pupil a line, "name" or "name<TAB>id" or "name;id"; at most 99. Two
+// columns pasted from a spreadsheet read the same, its quoted cells
+// included. Blank lines at the very end are a pasting habit and are
+// dropped; any other blank line is refused, since every line is a variant.
 PupilListParse parsePupilList(const QString &text);
 
 } // namespace classroom

@@ -120,6 +120,10 @@ QByteArray taskFileBytes(const ClassroomTask &task, TaskFileKind kind)
         for (const int line : variantLines(task.code, task.variants))
             lines.append(bench::kLampLines[size_t(line)].nm);
         object.insert(u"lines"_s, lines);
+        if (!task.taskFile.isEmpty()) {
+            object.insert(u"task_file"_s, task.taskFile);
+            object.insert(u"class_folder"_s, task.classFolder);
+        }
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
@@ -202,6 +206,11 @@ TaskFileRead parseTaskFile(const QByteArray &bytes, TaskFileKind kind)
             task.lines.push_back(line);
         }
     }
+    // Files written before the class folder was recorded have neither.
+    if (kind == TaskFileKind::Teacher && (object.contains(u"task_file"_s) || object.contains(u"class_folder"_s))) {
+        task.taskFile = fields.text(u"task_file"_s, kMaxPathLength, false);
+        task.classFolder = fields.text(u"class_folder"_s, kMaxPathLength, false);
+    }
     if (!fields.error().isEmpty())
         return failed(FileProblem::Damaged, fields.error());
     return read;
@@ -214,6 +223,13 @@ TaskFileRead readTaskFile(const QString &path, TaskFileKind kind)
     if (!bytes)
         return failed(error.problem, error.detail);
     return parseTaskFile(*bytes, kind);
+}
+
+void recordTaskFile(ClassroomTask &task, const QString &taskFile)
+{
+    const QFileInfo info(taskFile);
+    task.taskFile = info.absoluteFilePath();
+    task.classFolder = info.absolutePath();
 }
 
 QString pupilsFilePath(const QString &teacherFile, const QString &classFolder)

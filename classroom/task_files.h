@@ -11,7 +11,8 @@
 namespace classroom {
 
 // The two files of a task, both JSON. The teacher's file
-// (*.gratinglab-teacher) holds the key: the line of every variant, in nm.
+// (*.gratinglab-teacher) holds the key: the line of every variant, in nm;
+// and, once written, where the pupils' task file went.
 // The pupils' task file (*.gratinglab-task) goes to the class folder and
 // holds the title, class, code and list, never a pupil's ID and never a
 // wavelength.
@@ -24,6 +25,8 @@ inline constexpr char16_t kTaskSuffix[] = u".gratinglab-task";
 constexpr int kTaskFileFormatVersion = 1;
 // Far above 99 pupils with the longest names and IDs, far below harm.
 constexpr qint64 kMaxTaskFileBytes = qint64{256} * 1024;
+// The class folder's path, as the teacher's file records it.
+constexpr qsizetype kMaxPathLength = 4096;
 
 // The lines the variant algorithm gives a code, one per variant. Only a new
 // task and the reader's check of a teacher's file use it: the key itself is
@@ -45,6 +48,9 @@ struct TaskFileRead {
 // ones are refused as damaged (the field «lines»).
 TaskFileRead parseTaskFile(const QByteArray &bytes, TaskFileKind kind);
 TaskFileRead readTaskFile(const QString &path, TaskFileKind kind);
+
+// Records in the teacher's side of task where its pupils' file was saved.
+void recordTaskFile(ClassroomTask &task, const QString &taskFile);
 
 // The pupils' file that goes with a teacher's file: the same name with the
 // other suffix, in the class folder.

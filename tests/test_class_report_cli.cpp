@@ -137,7 +137,8 @@ TEST_P(ClassReportRefuses, WithStatusTwoAndNothingOnStdout)
 INSTANTIATE_TEST_SUITE_P(Arguments, ClassReportRefuses,
     ::testing::Values(
         Refusal{"NoPlaceToRead", {u"--class-report"_s, u"{teacher}"_s},
-            u"файл учителя не хранит папку класса: укажите папку или файлы результатов параметром --results"_s},
+            u"файл учителя не называет папку класса (он записан без файла задания): укажите папку или файлы "
+            u"результатов параметром --results"_s},
         Refusal{"NotATeachersFile", {u"--class-report"_s, u"{dir}/class"_s, u"--results"_s, u"{dir}"_s},
             u"--class-report: Не удалось прочитать файл «{dir}/class»: это папка."_s},
         Refusal{"CsvGivenTwice",

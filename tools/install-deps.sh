@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   qt6-qpa-plugins libqt6test6 qt6-translations-l10n
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils openbox
   dbus at-spi2-core python3-pyatspi
   fonts-liberation2 fonts-dejavu-core
   imagemagick poppler-utils

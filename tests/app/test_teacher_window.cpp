@@ -155,8 +155,27 @@ TEST_F(TeacherWindowTest, ANewTaskIsSavedAsBothFilesAndItsKeyShown)
     const auto pupils = classroom::readTaskFile(path("class-9b.gratinglab-task"), classroom::TaskFileKind::Pupils);
     ASSERT_TRUE(pupils.ok());
     EXPECT_EQ(pupils.task.pupils.size(), 3u);
-    // The class folder the pupils' file went to is where results are read.
+    // The class folder the pupils' file went to is where results are read,
+    // and the teacher's file says so for the next lesson.
     EXPECT_EQ(window.results().watch().places(), QStringList{dir.path()});
+    EXPECT_EQ(teacher.task.classFolder, dir.path());
+    EXPECT_EQ(teacher.task.taskFile, path("class-9b.gratinglab-task"));
+    EXPECT_EQ(f.Lbl_next->text(),
+        u"Что дальше: файл задания — %1. Ученики открывают его двойным щелчком в папке класса или запускают "
+        u"«Измерение длины световой волны» с рабочего стола и нажимают «Открыть задание…». Их результаты "
+        u"появятся на вкладке «Результаты»."_s.arg(QDir::toNativeSeparators(path("class-9b.gratinglab-task"))));
+    // One code on the screen: the form, with the next task's code, is gone.
+    EXPECT_TRUE(f.Grp_new->isHidden());
+    EXPECT_FALSE(f.Btn_newTask->isHidden());
+    // Closed and opened again for the next lesson: no folder to pick.
+    {
+        TeacherWindow next{dialogs, digits, &clock};
+        const auto asked = dialogs.captions.size();
+        ASSERT_TRUE(next.openTeacherFile(path("9b.gratinglab-teacher")));
+        EXPECT_EQ(next.results().watch().places(), QStringList{dir.path()});
+        EXPECT_EQ(next.results().ui().Tbl_results->rowCount(), 3);
+        EXPECT_EQ(dialogs.captions.size(), asked);
+    }
 
     // The next task will have a code of its own; the board keeps this one.
     EXPECT_EQ(f.Ed_code->text(), u"6031-8427"_s);
@@ -180,6 +199,21 @@ TEST_F(TeacherWindowTest, ANewTaskIsSavedAsBothFilesAndItsKeyShown)
     EXPECT_TRUE(quiz.readAll().contains("<text>Вариант 3 — Сидоров Илья</text>"));
     EXPECT_EQ(dialogs.printed, 1);
     EXPECT_TRUE(dialogs.printedPdf.startsWith("%PDF"));
+
+    // A new task closes this one: the form is back with the code it will get.
+    f.Btn_newTask->click();
+    EXPECT_FALSE(f.Grp_new->isHidden());
+    EXPECT_TRUE(f.Btn_newTask->isHidden());
+    EXPECT_EQ(f.Lbl_boardCode->text(), u"6031-8427"_s);
+    EXPECT_FALSE(window.task().has_value());
+    EXPECT_FALSE(f.Btn_print->isEnabled());
+    EXPECT_TRUE(f.Lbl_next->text().isEmpty());
+    // Saved again, the places read so far stay.
+    window.results().addPlaces({path("stick")});
+    dialogs.answers = {path("9b-2"), path("class-9b-2")};
+    f.Btn_save->click();
+    EXPECT_EQ(window.results().watch().places(), (QStringList{dir.path(), path("stick")}));
+    EXPECT_EQ(f.Lbl_boardCode->text(), u"6031-8427"_s);
 }
 
 TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
@@ -190,11 +224,32 @@ TEST_F(TeacherWindowTest, RefusalsAreSaidInTheWindowAndNothingIsWritten)
         u"Строка 3: этот ученик уже есть в строке 1. Допишите к одинаковым именам что-нибудь отличающее."_s);
     EXPECT_TRUE(dialogs.captions.isEmpty());
 
+    // The class folder's dialog cancelled: the teacher's file alone, and
+    // the window says what was not written.
+    f.Te_pupils->setPlainText(u"Иванов Пётр\nПетрова Анна\n"_s);
+    dialogs.answers = {path("alone"), QString()};
+    f.Btn_save->click();
+    EXPECT_EQ(f.Lbl_message->text(),
+        u"Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; запишите его "
+        u"кнопкой «Файл задания…»."_s.arg(QDir::toNativeSeparators(path("alone.gratinglab-teacher"))));
+    EXPECT_TRUE(f.Lbl_next->text().isEmpty());
+    EXPECT_TRUE(classroom::readTaskFile(path("alone.gratinglab-teacher"), classroom::TaskFileKind::Teacher)
+                    .task.classFolder.isEmpty());
+    dialogs.answers = {QString()};
+    f.Btn_saveTask->click();
+    EXPECT_EQ(f.Lbl_message->text(), u"Файл задания не записан: папка класса не выбрана."_s);
+    ASSERT_TRUE(QFile::remove(path("alone.gratinglab-teacher")));
+    f.Btn_newTask->click();
+    dialogs.captions.clear();
+
     f.Rb_count->setChecked(true);
     f.Sb_variants->setValue(25);
     f.Btn_newCode->click();
-    EXPECT_EQ(f.Lbl_boardCode->text(), u"6031-8427"_s);
+    EXPECT_EQ(f.Lbl_boardCode->text(), u"4817-2593"_s);
 
+    dialogs.answers = {QString()};
+    f.Btn_save->click();
+    EXPECT_EQ(f.Lbl_message->text(), u"Задание не сохранено: файл учителя не выбран, ничего не записано."_s);
     dialogs.answers = {path("missing/t")};
     f.Btn_save->click();
     EXPECT_TRUE(f.Lbl_message->text().startsWith(u"Не удалось записать файл «"_s))
@@ -322,6 +377,63 @@ TEST_F(TeacherWindowTest, ResultsFollowTheClassFolderAndAreExported)
     EXPECT_TRUE(moodle.readAll().endsWith("Иванов Пётр,ivanov@school.ru,5\r\n"));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_EQ(dialogs.printed, 1);
+}
+
+// A classroom projector is often 1024 x 768: the window, its frame and a
+// panel fit it whatever the tab, and a larger screen gives a larger window.
+// The real window manager's frame is checked by tests/e2e/teacher_e2e.sh.
+TEST_F(TeacherWindowTest, TheWindowFitsAProjectorAndGrowsWithTheScreen)
+{
+    const auto fits = [this] {
+        const QSize least = window.minimumSizeHint();
+        EXPECT_LE(least.width(), 960);
+        EXPECT_LE(least.height(), 640);
+    };
+    fits();
+    f.Tabs->setCurrentIndex(1);
+    fits();
+    window.fitScreen(QRect(0, 0, 1024, 768));
+    EXPECT_EQ(window.geometry(), QRect(32, 64, 960, 640));
+    window.fitScreen(QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(window.size(), QSize(1280, 860));
+}
+
+// The next lesson: the teacher's file names its class folder, read at
+// once; moved, the window says so and takes its new place, which the
+// teacher's file then keeps.
+TEST_F(TeacherWindowTest, AReopenedTeacherFileReadsItsClassFolderAtOnce)
+{
+    classroom::ClassroomTask task = samples::task9B();
+    classroom::recordTaskFile(task, path("9Б/9Б.gratinglab-task"));
+    samples::write(path("9b.gratinglab-teacher"), classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher));
+    ASSERT_TRUE(QDir().mkpath(path("9Б/Результаты")));
+    samples::write(path("9Б/Результаты/i.gratinglab-result"),
+        classroom::resultFileBytes(samples::result(6, u"Иванов Пётр"_s, {samples::Sodium::Right})));
+    Ui::ClassResultsPanel &r = window.results().ui();
+    ASSERT_TRUE(window.openTeacherFile(path("9b.gratinglab-teacher")));
+    EXPECT_EQ(r.Tbl_results->item(5, 9)->text(), u"5"_s);
+    EXPECT_TRUE(r.Btn_classFolder->isHidden());
+    EXPECT_TRUE(dialogs.captions.isEmpty());
+    // The only code on the screen is the file's.
+    EXPECT_TRUE(f.Grp_new->isHidden());
+    EXPECT_EQ(f.Lbl_boardCode->text(), task.code);
+
+    ASSERT_TRUE(QDir(dir.path()).rename(u"9Б"_s, u"9Б-2025"_s));
+    ASSERT_TRUE(window.openTeacherFile(path("9b.gratinglab-teacher")));
+    EXPECT_EQ(r.Lbl_places->text(),
+        u"Папка класса «9Б» не найдена или не открывается: %1. Если её перенесли или переименовали, нажмите "
+        u"«Указать папку класса…»."_s.arg(QDir::toNativeSeparators(path("9Б"))));
+    EXPECT_FALSE(r.Btn_classFolder->isHidden());
+    EXPECT_EQ(r.Tbl_results->item(5, 9)->text(), QString());
+
+    dialogs.answers = {path("9Б-2025")};
+    r.Btn_classFolder->click();
+    EXPECT_EQ(r.Tbl_results->item(5, 9)->text(), u"5"_s);
+    EXPECT_TRUE(r.Btn_classFolder->isHidden());
+    EXPECT_EQ(window.results().watch().places(), QStringList{path("9Б-2025")});
+    const auto reread = classroom::readTaskFile(path("9b.gratinglab-teacher"), classroom::TaskFileKind::Teacher);
+    EXPECT_EQ(reread.task.classFolder, path("9Б-2025"));
+    EXPECT_EQ(reread.task.taskFile, path("9Б-2025/9Б.gratinglab-task"));
 }
 
 // A class folder that goes away: the rows read before stay, in grey, and

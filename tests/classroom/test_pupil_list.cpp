@@ -45,6 +45,36 @@ TEST(PupilList, ReadsNamesAndIdsInTheListsOrder)
     EXPECT_EQ(classroom::parsePupilList(numberedList(99)).pupils.size(), 99u);
 }
 
+// Two columns copied from LibreOffice Calc or Excel, as they reach the
+// clipboard: tab-separated, the line ends of the system, a trailing line
+// end, cells quoted when they hold a quote, a tab or a line break, and an
+// empty third column when the selection was wider.
+class SpreadsheetPaste : public ::testing::TestWithParam<std::pair<const char *, QString>> {};
+
+TEST_P(SpreadsheetPaste, GivesThePupilsOfTheColumns)
+{
+    const auto parse = classroom::parsePupilList(GetParam().second);
+    ASSERT_TRUE(parse.ok()) << classroom::pupilListMessage(parse.error).toStdString();
+    std::vector<std::pair<QString, QString>> read;
+    for (const classroom::Pupil &p : parse.pupils)
+        read.emplace_back(p.name, p.id);
+    const std::vector<std::pair<QString, QString>> expected{{u"Иванов Пётр"_s, u"ivanov@school.ru"_s},
+        {u"Петрова Анна"_s, QString()}, {u"Ким \"Юна\""_s, u"kim@school.ru"_s}};
+    EXPECT_EQ(read, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clipboards, SpreadsheetPaste,
+    ::testing::Values(
+        std::pair{"Linux", u"Иванов Пётр\tivanov@school.ru\nПетрова Анна\t\n\"Ким \"\"Юна\"\"\"\tkim@school.ru\n"_s},
+        std::pair{"Windows",
+            u"Иванов Пётр\tivanov@school.ru\r\nПетрова Анна\t\r\n\"Ким \"\"Юна\"\"\"\tkim@school.ru\r\n"_s},
+        std::pair{"QuotedCellsAndALineBreakInOne",
+            u"\"Иванов Пётр\"\t\"ivanov@school.ru\"\r\n\"Петрова\r\nАнна\"\t\r\n\"Ким \"\"Юна\"\"\"\tkim@school.ru"_s},
+        std::pair{"AnEmptyThirdColumn",
+            u"Иванов Пётр\tivanov@school.ru\t\nПетрова Анна\t\t\n\"Ким \"\"Юна\"\"\"\tkim@school.ru\t\n"_s},
+        std::pair{"TypedWithSemicolons", u"Иванов Пётр; ivanov@school.ru\nПетрова Анна\nКим \"Юна\";kim@school.ru"_s}),
+    [](const auto &info) { return std::string(info.param.first); });
+
 struct Refusal {
     const char *name;
     QString text;
@@ -82,6 +112,9 @@ INSTANTIATE_TEST_SUITE_P(Lists, PupilListRefusal,
         Refusal{"NameTooLong", u"А\n"_s + QString(61, u'я'), PupilListProblem::NameTooLong, 2, 0},
         Refusal{"ControlInName", u"Ива\u0007нов"_s, PupilListProblem::NameControlCharacter, 1, 0},
         Refusal{"IdTooLong", u"Иванов;"_s + QString(101, u'x'), PupilListProblem::IdTooLong, 1, 0},
+        Refusal{"ThreeColumns", u"Иванов\tivanov@school.ru\t9Б"_s, PupilListProblem::TooManyColumns, 1, 0},
+        // A quote left open was typed: the lines stay lines.
+        Refusal{"OpenQuote", u"\"Иванов;1\n\nПетров"_s, PupilListProblem::EmptyLine, 2, 0},
         Refusal{"ControlInId", u"Иванов;iv\u001banov"_s, PupilListProblem::IdControlCharacter, 1, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 

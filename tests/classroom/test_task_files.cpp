@@ -54,7 +54,9 @@ TEST(TaskFiles, BothFilesRoundTripThroughTheDisk)
     unlisted.pupils.clear();
     unlisted.variants = 30;
     unlisted.form.clear();
-    for (const auto &task : {listedTask(), unlisted}) {
+    classroom::ClassroomTask placed = listedTask();
+    classroom::recordTaskFile(placed, u"/srv/школа/9Б/9Б 4817-2593.gratinglab-task"_s);
+    for (const auto &task : {listedTask(), unlisted, placed}) {
         for (const TaskFileKind kind : {TaskFileKind::Teacher, TaskFileKind::Pupils}) {
             const QString path = dir.filePath(u"task.json"_s);
             ASSERT_TRUE(classroom::saveFile(path, classroom::taskFileBytes(task, kind)).isEmpty());
@@ -63,6 +65,8 @@ TEST(TaskFiles, BothFilesRoundTripThroughTheDisk)
             expectSame(read.task, task, kind == TaskFileKind::Teacher);
             EXPECT_EQ(read.task.created, kind == TaskFileKind::Teacher ? task.created : QDate());
             EXPECT_EQ(read.task.lines.size(), kind == TaskFileKind::Teacher ? size_t(task.variants) : 0u);
+            EXPECT_EQ(read.task.taskFile, kind == TaskFileKind::Teacher ? task.taskFile : QString());
+            EXPECT_EQ(read.task.classFolder, kind == TaskFileKind::Teacher ? task.classFolder : QString());
         }
     }
 }
@@ -71,8 +75,9 @@ TEST(TaskFiles, BothFilesRoundTripThroughTheDisk)
 // date, and above all nothing from which the lines follow but the code.
 TEST(TaskFiles, ThePupilsFileHoldsOnlyWhatPupilsMaySee)
 {
-    const QJsonObject object = QJsonDocument::fromJson(classroom::taskFileBytes(listedTask(), TaskFileKind::Pupils))
-                                   .object();
+    classroom::ClassroomTask task = listedTask();
+    classroom::recordTaskFile(task, u"/srv/9Б/9Б.gratinglab-task"_s);
+    const QJsonObject object = QJsonDocument::fromJson(classroom::taskFileBytes(task, TaskFileKind::Pupils)).object();
     EXPECT_EQ(object.keys(),
         (QStringList{u"class"_s, u"code"_s, u"format"_s, u"format_version"_s, u"program_version"_s, u"pupils"_s,
             u"title"_s, u"variants"_s}));
@@ -167,6 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
                FileProblem::Damaged, u"lines"_s},
         Damage{"LinesShort", kTeacher, [](QJsonObject &o) { o[u"lines"_s] = QJsonArray{585, 577}; },
                FileProblem::Damaged, u"lines"_s},
+        Damage{"TaskFileNumber", kTeacher, [](QJsonObject &o) { o[u"task_file"_s] = 9; }, FileProblem::Damaged,
+               u"task_file"_s},
+        Damage{"ClassFolderMissing", kTeacher, [](QJsonObject &o) { o[u"task_file"_s] = u"/srv/9Б/t"_s; },
+               FileProblem::Damaged, u"class_folder"_s},
         Damage{"LineNotALamp", kTeacher, [](QJsonObject &o) { o[u"lines"_s] = QJsonArray{585, 577, 437}; },
                FileProblem::Damaged, u"lines"_s}),
     [](const auto &info) { return std::string(info.param.name); });

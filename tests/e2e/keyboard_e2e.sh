@@ -4,7 +4,7 @@
 # digits, Return). The bench pixels on the screen must then equal the render
 # mode's picture of that state, with the focus frame outside them, and the
 # verdict must be the green «Верно !»; then the same with the mercury lamp
-# and the measuring cursor.
+# and the measuring cursor; and nothing written under ~/.config.
 # Usage: keyboard_e2e.sh path/to/gratinglab
 # Without the tools it skips (77), except in CI (CI=true), where it fails.
 set -euo pipefail
@@ -15,6 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 require_tools Xvfb xdotool import compare convert
 begin_scratch
 start_display
+export_program_home
 
 start_program "$bin"
 wid=$(program_window)
@@ -113,3 +114,5 @@ until_shown bench_as_rendered ||
     fail "the mercury bench on the screen differs from its render in $(cat "$work/differing") pixels"
 until_shown verdict_right || fail "the mercury verdict is not the green «Верно !» ($green green, $red red pixels)"
 echo "mercury lamp, cursor at 2,73, k = 1, answer 546: green «Верно !» ($green pixels)"
+expect_no_config
+echo "nothing written under ~/.config"

@@ -45,12 +45,13 @@ stop_all() {
 # -noreset it resets whenever its last client leaves (the check below, a
 # helper that touched the display), and a client knocking just then is
 # turned away. The display is taken once a client has reached it.
+# start_display [WIDTHxHEIGHT]: 1280x1024 unless given.
 start_display() {
     require_tools Xvfb xdpyinfo
-    local attempt _ pid
+    local size=${1:-1280x1024} attempt _ pid
     for attempt in 1 2 3 4 5; do
         rm -f "$work/display"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+        Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
         pid=$!
         for _ in $(seq 100); do
             [ -s "$work/display" ] && break
@@ -68,6 +69,35 @@ start_display() {
         wait "$pid" 2>/dev/null || true
     done
     fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+}
+
+# A window manager on the display, as a classroom computer has: it frames
+# and places the windows. Ready once it has announced itself on the root.
+start_window_manager() {
+    require_tools openbox xprop
+    mkdir -p "$work/wm"
+    HOME="$work/wm" XDG_CONFIG_HOME="$work/wm" XDG_CACHE_HOME="$work/wm" openbox --sm-disable \
+        >"$work/wm.log" 2>&1 &
+    pids+=($!)
+    local _
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start: $(cat "$work/wm.log")"
+}
+
+# The program's own home, so that a file it writes for itself shows.
+export_program_home() {
+    home="$work/home"
+    mkdir -p "$home"
+    export HOME="$home" XDG_CONFIG_HOME="$home/.config"
+}
+# The program keeps no settings: nothing under ~/.config after a run.
+expect_no_config() {
+    local found
+    found=$(find "$home/.config" -mindepth 1 2>/dev/null || true)
+    [ -z "$found" ] || fail "the program wrote under ~/.config: $found"
 }
 
 # start_program BINARY [ARGS...]: the program on that display; its stderr
