@@ -4,6 +4,7 @@
 #include "board_projector.h"
 #include "class_results_panel.h"
 #include "classroom_texts.h"
+#include "folder_work.h"
 #include "key_rows.h"
 #include "moodle_xml.h"
 #include "new_task.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 
 #include <utility>
@@ -266,25 +268,53 @@ void TeacherWindow::saveNewTask()
     }
     files.emplace_back(teacherFile, classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher));
     // Both or neither: a teacher's file never names a task file that is not there.
-    if (const QString error = classroom::saveFiles(files); !error.isEmpty()) {
-        say(error + u" Задание не сохранено."_s);
-        return;
-    }
-    // The places read so far stay: the next task of a class goes to its folder.
-    QStringList places = results_->places();
-    if (!task.classFolder.isEmpty() && !places.contains(task.classFolder))
-        places.prepend(task.classFolder);
-    showTask(task, teacherFile, places);
-    // The next task gets a code of its own.
-    f.Ed_code->setText(classroom::proposeBoardCode(random_));
-    if (taskFile.isEmpty()) {
-        f.Lbl_next->clear();
-        say(u"Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; "
-            u"запишите его кнопкой «Файл задания…»."_s.arg(QDir::toNativeSeparators(teacherFile)));
-    } else {
-        say({});
-        sayNext(taskFile);
-    }
+    saveInBackground(std::move(files), [this, task, teacherFile, taskFile](const QString &error) {
+        Ui::TeacherWindow &f = *ui_;
+        if (!error.isEmpty()) {
+            say(error + u" Задание не сохранено."_s);
+            return;
+        }
+        // The places read so far stay: the next task of a class goes to its folder.
+        QStringList places = results_->places();
+        if (!task.classFolder.isEmpty() && !places.contains(task.classFolder))
+            places.prepend(task.classFolder);
+        showTask(task, teacherFile, places);
+        // The next task gets a code of its own.
+        f.Ed_code->setText(classroom::proposeBoardCode(random_));
+        if (taskFile.isEmpty()) {
+            f.Lbl_next->clear();
+            say(u"Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; "
+                u"запишите его кнопкой «Файл задания…»."_s.arg(QDir::toNativeSeparators(teacherFile)));
+        } else {
+            say({});
+            sayNext(taskFile);
+        }
+    });
+}
+
+// The task file goes to the class folder, often a share that may not
+// answer: the files are written on the class folder's worker, and the
+// window only waits for the outcome.
+void TeacherWindow::saveInBackground(std::vector<std::pair<QString, QByteArray>> files,
+    std::function<void(const QString &)> then)
+{
+    Ui::TeacherWindow &f = *ui_;
+    const std::vector<QPushButton *> held{f.Btn_save, f.Btn_saveTask, f.Btn_open, f.Btn_newTask};
+    std::vector<QPointer<QPushButton>> enabled;
+    for (QPushButton *b : held)
+        if (b->isEnabled()) {
+            enabled.emplace_back(b);
+            b->setEnabled(false);
+        }
+    say(u"Файлы записываются…"_s);
+    auto error = std::make_shared<QString>();
+    classroom::folderWork().run([files = std::move(files), error] { *error = classroom::saveFiles(files); }, this,
+        [enabled, error, then = std::move(then)] {
+        for (const QPointer<QPushButton> &b : enabled)
+            if (b)
+                b->setEnabled(true);
+        then(*error);
+    });
 }
 
 void TeacherWindow::sayNext(const QString &taskFile)
@@ -311,17 +341,18 @@ void TeacherWindow::saveTaskFile()
     classroom::ClassroomTask task = *task_;
     classroom::recordTaskFile(task, path);
     // The teacher's file learns the new place, so the next lesson reads it.
-    if (const QString error = classroom::saveFiles(
-            {{path, classroom::taskFileBytes(task, classroom::TaskFileKind::Pupils)},
-                {teacherFile_, classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher)}});
-        !error.isEmpty()) {
-        say(error + u" Файл задания не записан."_s);
-        return;
-    }
-    task_ = task;
-    results_->addPlaces({task.classFolder});
-    say({});
-    sayNext(path);
+    saveInBackground({{path, classroom::taskFileBytes(task, classroom::TaskFileKind::Pupils)},
+                         {teacherFile_, classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher)}},
+        [this, task, path](const QString &error) {
+        if (!error.isEmpty()) {
+            say(error + u" Файл задания не записан."_s);
+            return;
+        }
+        task_ = task;
+        results_->addPlaces({task.classFolder});
+        say({});
+        sayNext(path);
+    });
 }
 
 void TeacherWindow::moveClassFolder(const QString &folder)

@@ -51,6 +51,7 @@ public:
     void startNewTask();
     void saveNewTask();
     void saveTaskFile();
+    void saveInBackground(std::vector<std::pair<QString, QByteArray>> files, std::function<void(const QString &)> then);
     // The key table and the wavelengths in «Результаты», or neither.
     void showKey(bool shown);
     // The code, title and class full screen; null when closed.

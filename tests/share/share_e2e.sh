@@ -50,8 +50,12 @@ share_mount teacher "${GL_SHARE_MOUNT_OPTIONS:-}"
 pupils=$(share_folder pupils)
 teacher=$(share_folder teacher)
 
-checks=60
+# GL_SHARE_PUPILS and GL_SHARE_CHECKS make a bigger class (20 × 50 for the
+# classroom's worst case; at least 31 checks, for the server's stop).
+checks=${GL_SHARE_CHECKS:-60}
+count=${GL_SHARE_PUPILS:-3}
 names=("Иванов Пётр" "Петрова Анна" "Сидоров Илья")
+for v in $(seq 4 "$count"); do names+=("Ученик $v"); done
 printf '%s\n' "${names[@]}" >"$work/list.txt"
 key="$work/9b.gratinglab-teacher"
 code=$("$bin" --new-task "$key" --class-folder "$teacher" --pupils "$work/list.txt" 2>"$work/new-task.err") \
@@ -60,7 +64,7 @@ code=$("$bin" --new-task "$key" --class-folder "$teacher" --pupils "$work/list.t
 mkdir "$pupils/Результаты"
 # The table once all is there: name, variant, checks, solved.
 expect=""
-for v in 1 2 3; do expect+="${names[v - 1]}	$v	$checks	1"$'\n'; done
+for v in $(seq "$count"); do expect+="${names[v - 1]}	$v	$checks	1"$'\n'; done
 expect=${expect%$'\n'}
 
 # The phase the server is in, as the reader logs it: up, down (stopped),
@@ -112,7 +116,7 @@ share_track "$reader_pid"
 # The writers, each held on a pipe of its own: started by a line, held
 # before check 21 and before check 31 until the next line.
 writer_fds=()
-for v in 1 2 3; do
+for v in $(seq "$count"); do
     mkfifo "$work/go$v"
     "$writer" "$pupils/Результаты" "$code" "$v" "${names[v - 1]}" "$checks" --keep-trying --pace 40 \
         --hold-before 21 --hold-before 31 <"$work/go$v" >"$work/writer$v.log" 2>&1 &
@@ -121,14 +125,14 @@ for v in 1 2 3; do
     exec {fd}>"$work/go$v"
     writer_fds[v]=$fd
 done
-release() { for v in 1 2 3; do echo >&"${writer_fds[v]}"; done; }
+release() { for v in $(seq "$count"); do echo >&"${writer_fds[v]}"; done; }
 # until_all PATTERN: every writer has printed a line matching it.
 until_all() {
     local _ v ready
     for _ in $(seq 1200); do
         ready=0
-        for v in 1 2 3; do grep -q "$1" "$work/writer$v.log" && ready=$((ready + 1)); done
-        [ "$ready" -eq 3 ] && return 0
+        for v in $(seq "$count"); do grep -q "$1" "$work/writer$v.log" && ready=$((ready + 1)); done
+        [ "$ready" -eq "$count" ] && return 0
         sleep 0.05
     done
     share_fail "not every writer got to '$1': $(tail -n 3 "$work"/writer*.log)"
@@ -150,7 +154,7 @@ done
 [ -d "$pupils/Результаты" ] && [ -d "$teacher/Результаты" ] || share_fail "the computers do not see the share again"
 phase back
 release
-for v in 1 2 3; do
+for v in $(seq "$count"); do
     status=0
     wait "${writer_pids[v]}" || status=$?
     [ "$status" -eq 0 ] || share_fail "writer $v ended with $status: $(tail -n 5 "$work/writer$v.log")"
@@ -195,7 +199,7 @@ echo "rows that fell back to fewer checks than the scan before, the server up: $
 { grep -m1 -A4 -E '^scan [0-9]+ status [0-9]+ phase down seen 0 ' "$work/reader.log" || true; } | sed 's/^/  /'
 
 # The scenario happened as told: the stop cost every writer a write.
-for v in 1 2 3; do
+for v in $(seq "$count"); do
     awk '$1 == "failed" { n = $2 + 0; if (n >= 21 && n <= 30) found = 1 } END { exit !found }' \
         "$work/writer$v.log" || share_fail "writer $v wrote through the stopped server: $(cat "$work/writer$v.log")"
 done
@@ -221,4 +225,4 @@ xfail() {
 [ "$held_file" -eq 0 ] || xfail "$held_file writes failed while the teacher's computer held the file («файл занят»)"
 [ "$cut_reads" -eq 0 ] || xfail "the teacher's scans read $cut_reads result files cut short"
 [ "$silent" -eq 0 ] || xfail "$silent scans that could not read the share ended with status 0"
-echo "every check of the three pupils is on the share; $scans scans saw no empty file"
+echo "every check of the $count pupils is on the share; $scans scans saw no empty file"
