@@ -364,7 +364,6 @@ TEST_F(TaskWindow, ATaskFileOpenedInTheWindowStartsOnTheBenchWithItsClass)
     form().chooseTaskFile = [&chosen](QWidget *) { return chosen; };
     BoxCatcher boxes;
     DialogAnswer dialog([](Ui::TaskDialog &f) {
-        f.Btn_start->click();
         f.Cb_pupil->setCurrentIndex(2);
         f.Btn_start->click();
     });
