@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "mainUnit.h"
 #include "qt_translation.h"
 
 #include <QMessageBox>
@@ -8,8 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv), title_(titleFromProgramPath(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()))
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     installQtRussianTranslation(*this);
     // Qt's file dialogs save their history and last folder to the user's
@@ -21,20 +21,9 @@ Application::Application(int &argc, char **argv)
         QSettings::setPath(format, QSettings::UserScope, u":/no-settings"_s);
 }
 
-QString Application::titleFromProgramPath(const QString &path)
-{
-    // Both separators: a Windows path names the same program.
-    QString name = path.mid(qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\')) + 1);
-    name = name.left(name.indexOf(u'.'));
-    if (name.isEmpty())
-        return name;
-    return name.left(1) + name.mid(1).toLower();
-}
-
 void Application::showError(const QString &message)
 {
-    const QString title = titleFromProgramPath(QCoreApplication::arguments().value(0));
-    QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, TForm1::boxTitle(), message, QMessageBox::Ok, QApplication::activeWindow());
     // The caption is the box's own, not the translation's or a desktop theme's.
     box.button(QMessageBox::Ok)->setText(u"OK"_s);
     box.setWindowModality(Qt::ApplicationModal);

@@ -1,5 +1,6 @@
 #include "calculator.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QWidget>
@@ -8,6 +9,8 @@
 #include <qt_windows.h>
 #include <shellapi.h>
 #endif
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace calculator {
 
@@ -38,16 +41,23 @@ QString find()
 #endif
 }
 
-bool start(QWidget *owner)
+QString start(QWidget *owner)
 {
 #ifdef Q_OS_WIN
     const auto window = owner ? reinterpret_cast<HWND>(owner->window()->winId()) : nullptr;
     const auto result = ShellExecuteW(window, nullptr, L"calc.exe", nullptr, nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    if (reinterpret_cast<INT_PTR>(result) > 32)
+        return {};
+    return u"Калькулятор Windows (calc.exe) не запустился."_s;
 #else
     Q_UNUSED(owner);
     const QString program = find();
-    return !program.isEmpty() && QProcess::startDetached(program, {});
+    if (program.isEmpty())
+        return u"Калькулятор не установлен: на этом компьютере нет ни одной из программ %1."_s.arg(
+            candidates().join(u", "_s));
+    if (!QProcess::startDetached(program, {}))
+        return u"Калькулятор «%1» не запустился."_s.arg(QDir::toNativeSeparators(program));
+    return {};
 #endif
 }
 

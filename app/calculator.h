@@ -5,8 +5,8 @@
 
 class QWidget;
 
-// The desktop's calculator, started and left to itself: never waited for,
-// a failure is not reported. Each call starts another one.
+// The desktop's calculator, started and left to itself: never waited for.
+// Each call starts another one.
 namespace calculator {
 
 // Linux: the programs tried, in order; the first found on PATH is started.
@@ -15,7 +15,8 @@ const QStringList &candidates();
 // The calculator that start() would run now, empty when there is none.
 QString find();
 
-// True when a calculator process was started.
-bool start(QWidget *owner);
+// Empty when a calculator process was started; otherwise one Russian line
+// that says why none was.
+QString start(QWidget *owner);
 
 } // namespace calculator

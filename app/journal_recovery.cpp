@@ -47,7 +47,7 @@ void JournalRecovery::finish()
 
 bool JournalRecovery::askWithBox(QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Question, TForm1::caption().trimmed(), u"Восстановить журнал прошлого занятия?"_s,
+    QMessageBox box(QMessageBox::Question, TForm1::boxTitle(), u"Восстановить журнал прошлого занятия?"_s,
         QMessageBox::NoButton, parent);
     QPushButton *restore = box.addButton(u"Восстановить"_s, QMessageBox::AcceptRole);
     box.addButton(u"Удалить"_s, QMessageBox::DestructiveRole);

@@ -4,11 +4,11 @@
 #include "form_fonts.h"
 #include "journal.h"
 #include "journal_dialogs.h"
+#include "mainUnit.h"
 #include "summary.h"
 #include "ui_journal_screen.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,8 +23,7 @@ namespace {
 QMessageBox::StandardButton ask(QWidget *parent, const QString &text,
     std::initializer_list<std::pair<QMessageBox::StandardButton, QString>> buttons)
 {
-    QMessageBox box(QMessageBox::Question, Application::titleFromProgramPath(QCoreApplication::arguments().value(0)),
-        text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, TForm1::boxTitle(), text, QMessageBox::NoButton, parent);
     for (const auto &[button, caption] : buttons)
         box.addButton(button)->setText(caption);
     box.setDefaultButton(buttons.begin()->first);

@@ -12,7 +12,6 @@
 #include "render_mode.h"
 #include "result_keeper.h"
 #include "screenshot_mode.h"
-#include "task_dialog.h"
 #include "task_files.h"
 #include "task_start.h"
 #include "teacher_window.h"
@@ -144,14 +143,13 @@ int main(int argc, char **argv)
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
     JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
     ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
+    QObject::connect(&Form1, &TForm1::taskChosen, &results, &ResultKeeper::startTask);
     // A journal brought back after a crash brings its own task.
-    if (recovery.offerLeftover()) {
+    if (recovery.offerLeftover())
         results.continueTask();
-    } else {
-        QString taskFile;
-        if (const auto started = taskToStart(task, &taskFile))
-            results.startTask(*started, taskFile);
-    }
+    else
+        Form1.openTask(task);
+    // What an earlier run could not deliver goes to its class folder first.
     results.sendOwed();
     Form1.show();
     const int status = app.exec();
@@ -160,7 +158,7 @@ int main(int argc, char **argv)
     if (!results.sendPending(3000)) {
         QMessageBox box(QMessageBox::Warning, TForm1::boxTitle(),
             u"Последние проверки не дошли до папки класса: она не отвечает. Они сохранены на этом компьютере, в "
-            u"папке «%1», и уйдут учителю, когда задание будет открыто снова, или отдайте файл оттуда учителю."_s.arg(
+            u"папке «%1», и уйдут учителю при следующем запуске программы, или отдайте файл оттуда учителю."_s.arg(
                 QDir::toNativeSeparators(results.localFolder())),
             QMessageBox::Ok);
         box.exec();

@@ -7,16 +7,27 @@
 #include "journal.h"
 #include "journal_screen.h"
 #include "keyboard_help.h"
+#include "patient_read.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
+#include "task_dialog.h"
+#include "task_start.h"
 #include "task_texts.h"
 #include "title_screen.h"
 #include "ui_mainUnit.h"
+#include "ui_title_screen.h"
 #include "window_geometry.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
+
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -27,7 +38,7 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 } // namespace
 
 TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *parent)
-    : QWidget(parent, kWindowFlags), ui_(std::make_unique<Ui::TForm1>())
+    : QWidget(parent, kWindowFlags), chooseTaskFile(askForTaskFile), ui_(std::make_unique<Ui::TForm1>())
 {
     if (!clock) {
         ownClock_ = std::make_unique<bench::QtClock>();
@@ -73,6 +84,12 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
     connect(ui_->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(ui_->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     connect(ui_->Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    QPushButton *openTask = title().ui().Btn_openTask;
+    connect(openTask, &QPushButton::clicked, this, &TForm1::openTaskAsked);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &TForm1::openTaskAsked);
+    // After the bottom row, where the experiment screen's fields come when it
+    // is shown: the row keeps its order for keyboard users.
+    setTabOrder(ui_->Button5, openTask);
 
     FormCreate();
 
@@ -103,8 +120,51 @@ void TForm1::resumeTask(const bench::Task &task, unsigned checks, bool solved, c
     taskFile_ = taskFile;
     session_->resumeTask(task, checks, solved);
     setWindowTitle(caption() + bench::taskCaptionSuffix(task.variant));
-    // The pupil's class is not part of a task: what was typed stays.
-    journal_->setPupil({task.pupil, journal_->pupil().form, task.code, QString::number(task.variant)});
+    // The class is not part of a task: the task file's, or what was typed.
+    const QString form = taskClass_.isEmpty() ? journal_->pupil().form : taskClass_;
+    journal_->setPupil({task.pupil, form, task.code, QString::number(task.variant)});
+    showScreen(ui_->P3);
+}
+
+void TForm1::openTask(const TaskStart &start)
+{
+    const auto chosen = taskToStart(start, isVisible() ? this : nullptr);
+    if (!chosen)
+        return;
+    taskClass_ = chosen->form;
+    emit taskChosen(chosen->task, chosen->file);
+}
+
+void TForm1::openTaskAsked()
+{
+    // The result file of a task running now would take the next task's
+    // checks: one task to one run of the program.
+    if (session_->task()) {
+        tell(u"Задание уже открыто. Чтобы открыть другое, закройте программу и откройте файл задания снова."_s);
+        return;
+    }
+    if (const QString path = chooseTaskFile(this); !path.isEmpty())
+        openTaskFile(path);
+}
+
+void TForm1::openTaskFile(const QString &path)
+{
+    CommandLine line;
+    line.file = path;
+    auto started = std::make_shared<std::pair<TaskStart, QString>>();
+    if (!runPatiently([line, started] { started->first = readTaskStart(line, &started->second); },
+            QFileInfo(path).absolutePath()))
+        return;
+    if (!started->second.isEmpty())
+        tell(started->second, QMessageBox::Critical);
+    else
+        openTask(started->first);
+}
+
+void TForm1::tell(const QString &text, QMessageBox::Icon icon)
+{
+    QMessageBox box(icon, boxTitle(), text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 TitleScreen &TForm1::title()
@@ -147,7 +207,8 @@ void TForm1::Button2Click()
 
 void TForm1::Button3Click()
 {
-    calculator::start(this);
+    if (const QString missing = calculator::start(this); !missing.isEmpty())
+        tell(missing);
 }
 
 void TForm1::Button5Click()

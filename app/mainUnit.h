@@ -3,9 +3,11 @@
 #include "bench_session.h"
 #include "number_text.h"
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -18,6 +20,7 @@ class Journal;
 }
 class ProcedureScreen;
 class TitleScreen;
+struct TaskStart;
 
 // The main window, Form1: three screens in one place and the row of buttons
 // under them that switches the screens, starts the calculator and closes.
@@ -48,6 +51,18 @@ public:
     void resumeTask(const bench::Task &task, unsigned checks, bool solved, const QString &taskFile = {});
     const QString &taskFile() const { return taskFile_; }
 
+    // The task a start or an opened task file asks for, through the dialog
+    // when the pupil's name or variant is missing; taskChosen starts it, and
+    // the class the file names goes into the journal's «Класс».
+    void openTask(const TaskStart &start);
+    // «Открыть задание…» on the title screen and Ctrl+O anywhere: a task file
+    // is chosen and read, on a thread of its own, with the checks of a start
+    // with it.
+    void openTaskAsked();
+    // Where openTaskAsked() gets the file: Qt's file dialog in the program,
+    // a given path in tests. Empty when cancelled.
+    std::function<QString(QWidget *parent)> chooseTaskFile;
+
     void FormCreate();
     void Button4Click(); // title screen
     void Button1Click(); // procedure screen
@@ -59,12 +74,19 @@ public:
     JournalScreen &journalScreen() { return *journalScreen_; }
     void Button7Click(); // journal screen
 
+signals:
+    // For the result keeper, which starts the task and writes down each of
+    // its checks.
+    void taskChosen(const bench::Task &task, const QString &taskFile);
+
 protected:
     // Every way of closing ends here: unsaved rows of the journal are asked about.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void showScreen(QWidget *screen);
+    void openTaskFile(const QString &path);
+    void tell(const QString &text, QMessageBox::Icon icon = QMessageBox::Information);
 
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<bench::Clock> ownClock_;
@@ -74,4 +96,5 @@ private:
     std::unique_ptr<journal::Journal> journal_;
     JournalScreen *journalScreen_ = nullptr;
     QString taskFile_;
+    QString taskClass_; // of the task file opened last
 };

@@ -79,6 +79,10 @@ QString ResultKeeper::resultsBeside(const QString &taskFile)
 
 void ResultKeeper::startTask(const bench::Task &task, const QString &taskFile)
 {
+    // Nothing of an earlier task may reach this one's file, not even
+    // through the pupil set by the start.
+    checks_.clear();
+    started_ = {};
     form_.resumeTask(task, 0, false, taskFile);
     begin();
 }

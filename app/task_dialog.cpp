@@ -1,7 +1,9 @@
 #include "task_dialog.h"
 
 #include "classroom_texts.h"
+#include "patient_read.h"
 #include "pupil_start.h"
+#include "read_only_field.h"
 #include "task_files.h"
 #include "task_texts.h"
 #include "ui_task_dialog.h"
@@ -10,17 +12,15 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-using namespace Qt::Literals::StringLiterals;
+#include <memory>
 
-namespace {
+using namespace Qt::Literals::StringLiterals;
 
 QString askForTaskFile(QWidget *parent)
 {
     return QFileDialog::getOpenFileName(parent, u"Открыть файл задания"_s, QString(),
         u"Файлы задания (*.gratinglab-task);;Все файлы (*)"_s);
 }
-
-} // namespace
 
 TaskDialog::TaskDialog(QWidget *parent)
     : QDialog(parent), chooseTaskFile(askForTaskFile), ui_(std::make_unique<Ui::TaskDialog>())
@@ -53,7 +53,11 @@ void TaskDialog::prefill(const TaskStart &start)
 
 bool TaskDialog::openTaskFile(const QString &path)
 {
-    const classroom::TaskFileRead read = classroom::readTaskFile(path, classroom::TaskFileKind::Pupils);
+    auto shared = std::make_shared<classroom::TaskFileRead>();
+    if (!runPatiently([path, shared] { *shared = classroom::readTaskFile(path, classroom::TaskFileKind::Pupils); },
+            QFileInfo(path).absolutePath()))
+        return false;
+    const classroom::TaskFileRead &read = *shared;
     if (!read.ok()) {
         ui_->Lbl_message->setText(
             classroom::fileMessage(QFileInfo(path).fileName(), classroom::TaskFileKind::Pupils, read.error));
@@ -72,9 +76,9 @@ void TaskDialog::showTaskFile(const classroom::ClassroomTask &file)
     f.Lbl_file->setText(
         file.form.isEmpty() ? u"«%1»"_s.arg(file.title) : u"«%1», класс %2"_s.arg(file.title, file.form));
     f.Ed_code->setText(file.code);
-    f.Ed_code->setReadOnly(true);
+    setReadOnlyField(f.Ed_code, true);
     f.Ed_variant->clear();
-    f.Ed_variant->setReadOnly(file.hasList());
+    setReadOnlyField(f.Ed_variant, file.hasList());
     f.Ed_pupil->setVisible(!file.hasList());
     f.Cb_pupil->setVisible(file.hasList());
     f.Cb_pupil->clear();
@@ -90,8 +94,12 @@ void TaskDialog::showTaskFile(const classroom::ClassroomTask &file)
 
 void TaskDialog::pupilPicked(int index)
 {
-    if (file_ && file_->hasList())
-        ui_->Ed_variant->setText(index > 0 ? QString::number(file_->pupils[size_t(index - 1)].variant) : QString());
+    if (!file_ || !file_->hasList())
+        return;
+    ui_->Ed_variant->setText(index > 0 ? QString::number(file_->pupils[size_t(index - 1)].variant) : QString());
+    // With a name picked, the one thing Start could still refuse is answered.
+    if (index > 0)
+        ui_->Lbl_message->clear();
 }
 
 void TaskDialog::accept()
@@ -128,17 +136,16 @@ void TaskDialog::accept()
     wrong->selectAll();
 }
 
-std::optional<bench::Task> taskToStart(const TaskStart &start, QString *taskFile)
+std::optional<ChosenTask> taskToStart(const TaskStart &start, QWidget *parent)
 {
-    if (taskFile)
-        *taskFile = start.file ? start.filePath : QString();
-    if (start.task || !start.wanted)
-        return start.task;
-    TaskDialog dialog;
-    dialog.prefill(start);
-    if (dialog.exec() != QDialog::Accepted)
+    if (start.task)
+        return ChosenTask{*start.task, start.file ? start.filePath : QString(),
+            start.file ? start.file->form : QString()};
+    if (!start.wanted)
         return std::nullopt;
-    if (taskFile)
-        *taskFile = dialog.taskFilePath();
-    return dialog.task();
+    TaskDialog dialog(parent);
+    dialog.prefill(start);
+    if (dialog.exec() != QDialog::Accepted || !dialog.task())
+        return std::nullopt;
+    return ChosenTask{*dialog.task(), dialog.taskFilePath(), dialog.taskClass()};
 }

@@ -31,8 +31,9 @@ public:
     Ui::TaskDialog &ui() { return *ui_; }
     // The task started; empty until Start has accepted.
     const std::optional<bench::Task> &task() const { return task_; }
-    // The task file shown, if the task came from one.
+    // The task file shown, if the task came from one, and the class it names.
     const QString &taskFilePath() const { return filePath_; }
+    QString taskClass() const { return file_ ? file_->form : QString(); }
 
     // «Открыть файл задания…» asks here for the file; Qt's file dialog in the
     // program, a given path in tests. Empty when cancelled.
@@ -53,7 +54,17 @@ private:
     QString filePath_;
 };
 
-// The task the command line asks for, through the dialog when something is
-// missing; empty for the ordinary exercise.
-// taskFile gets the class's task file the task came from, if any.
-std::optional<bench::Task> taskToStart(const TaskStart &start, QString *taskFile = nullptr);
+// Qt's file dialog for a pupils' task file; empty when cancelled.
+QString askForTaskFile(QWidget *parent);
+
+// A task to open, with the class's task file it came from and the class that
+// file names (both empty for a task typed in).
+struct ChosenTask {
+    bench::Task task;
+    QString file;
+    QString form;
+};
+
+// The task the command line or an opened task file asks for, through the
+// dialog when something is missing; empty for the ordinary exercise.
+std::optional<ChosenTask> taskToStart(const TaskStart &start, QWidget *parent = nullptr);

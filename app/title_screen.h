@@ -9,7 +9,9 @@ class TitleScreen;
 }
 
 // The title screen (panel P1): the name of the exercise, the banner, the
-// photograph of the apparatus and the credit line. Static.
+// photograph of the apparatus, and «Открыть задание…» (the main window
+// answers it) in the place of the credit line, left empty: there is no portal
+// to credit.
 class TitleScreen : public QFrame {
     Q_OBJECT
 

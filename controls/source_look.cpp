@@ -5,6 +5,7 @@
 #include "focus_frame.h"
 #include "image_control.h"
 #include "label_control.h"
+#include "read_only_field.h"
 #include "shape_control.h"
 #include "source_texts.h"
 #include "ui_experiment_screen.h"
@@ -84,8 +85,8 @@ void SourceLook::show()
     setShown(f.Lbl_source_lamp, lamp);
     if (lamp)
         f.Lbl_source_lamp->setText(bench::lampLabelText(source));
-    f.Ed_mkm->setReadOnly(!mono);
-    f.Ed_ym->setReadOnly(!mono);
+    setReadOnlyField(f.Ed_mkm, !mono);
+    setReadOnlyField(f.Ed_ym, !mono);
 
     const QString hint = hintOf(s);
     setShown(f.Lbl_source_hint, !hint.isEmpty());

@@ -2,6 +2,7 @@
 
 #include "form_fonts.h"
 #include "image_control.h"
+#include "read_only_field.h"
 #include "shape_control.h"
 #include "task_texts.h"
 #include "ui_experiment_screen.h"
@@ -59,10 +60,10 @@ TaskLook::TaskLook(Ui::ExperimentScreen &form) : f_(form)
     hint_->setAccessibleName(u"Подсказка"_s);
     hint_->setAccessibleDescription(kHintDescription.toString());
 
-    f_.Ed_mkm->setReadOnly(true);
+    setReadOnlyField(f_.Ed_mkm, true);
     f_.Ed_mkm->setAccessibleDescription(u"Длина волны лампы неизвестна: её нужно измерить"_s);
     // y is the cursor's read-out; k the pupil types.
-    f_.Ed_ym->setReadOnly(true);
+    setReadOnlyField(f_.Ed_ym, true);
 }
 
 void TaskLook::showShareNote(const QString &note)

@@ -187,7 +187,8 @@ TEST_F(KeyboardTest, F1ListsEveryKeyInADialog)
     QString listed;
     for (const QLabel *label : dialog->findChildren<QLabel *>())
         listed += label->text() + u'\n';
-    for (const QString &k : {u"Tab"_s, u"Ctrl+↑"_s, u"PageUp"_s, u"Home, End"_s, u"→, ←"_s, u"↑, ↓"_s, u"Enter"_s})
+    for (const QString &k :
+        {u"Tab"_s, u"Ctrl+↑"_s, u"PageUp"_s, u"Home, End"_s, u"→, ←"_s, u"↑, ↓"_s, u"Enter"_s, u"Ctrl+O"_s})
         EXPECT_TRUE(listed.contains(k)) << k.toStdString();
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());

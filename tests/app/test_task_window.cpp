@@ -8,13 +8,18 @@
 #include "task_dialog.h"
 #include "task_files.h"
 #include "task_look.h"
+#include "task_start.h"
 #include "task_texts.h"
+#include "title_screen.h"
 #include "ui_task_dialog.h"
+#include "ui_title_screen.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 using bench::TaskHint;
@@ -88,6 +93,7 @@ TEST_F(TaskWindow, TheLampTakesThePlaceOfTheStripSliderAndArrows)
     EXPECT_TRUE(exp().Ed_mkm->isReadOnly());
     EXPECT_TRUE(exp().Ed_ym->isReadOnly());
     EXPECT_FALSE(exp().Ed_k->isReadOnly());
+    EXPECT_NE(exp().Ed_ym->palette().color(QPalette::Base), exp().Ed_k->palette().color(QPalette::Base));
 }
 
 TEST_F(TaskWindow, YIsTheCursorsReadOutAndAMaximumsClickFillsInNothing)
@@ -247,6 +253,13 @@ TEST(TaskDialog, ATaskFileGivesTheCodeAndTheNameGivesTheVariant)
     EXPECT_EQ(f.Lbl_message->text(), u"Выберите свою фамилию и имя из списка класса."_s);
     f.Cb_pupil->setCurrentIndex(2);
     EXPECT_EQ(f.Ed_variant->text(), u"2"_s);
+    EXPECT_EQ(f.Lbl_message->text(), QString());
+    // The variant follows the name: it looks, acts and reads as read-only.
+    EXPECT_TRUE(f.Ed_variant->isReadOnly());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(f.Ed_variant)->state().readOnly);
+    EXPECT_NE(f.Ed_variant->palette().color(QPalette::Base), f.Ed_pupil->palette().color(QPalette::Base));
+    QTest::keyClicks(f.Ed_variant, u"3"_s);
+    EXPECT_EQ(f.Ed_variant->text(), u"2"_s);
     f.Btn_start->click();
     ASSERT_TRUE(dialog.task().has_value());
     EXPECT_EQ(dialog.task()->pupil, u"Петрова Анна"_s);
@@ -296,6 +309,95 @@ TEST_F(TaskWindow, TheJournalConcealsTheLampUntilItIsMeasured)
     EXPECT_EQ(pupil.pupil, u"Иванов Пётр"_s);
     EXPECT_EQ(pupil.taskCode, u"9Б"_s);
     EXPECT_EQ(pupil.variant, u"6"_s);
+}
+
+} // namespace
+
+namespace {
+
+// Answers the task dialog as the pupil would, once it is on the screen.
+class DialogAnswer : public QObject {
+public:
+    explicit DialogAnswer(std::function<void(Ui::TaskDialog &)> answer) : answer_(std::move(answer))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~DialogAnswer() override { qApp->removeEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<TaskDialog *>(watched);
+        if (dialog && event->type() == QEvent::Show) {
+            ++shown;
+            QMetaObject::invokeMethod(
+                dialog, [dialog, this] { answer_(dialog->ui()); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(Ui::TaskDialog &)> answer_;
+};
+
+// The ordinary window opens the class's task file itself: from the title
+// screen's button, or Ctrl+O on any screen. A file that is not a task file is
+// told in the program's box; a task starts on the bench, its class in the
+// journal, and a second one waits for the next run.
+TEST_F(TaskWindow, ATaskFileOpenedInTheWindowStartsOnTheBenchWithItsClass)
+{
+    QTemporaryDir dir;
+    classroom::ClassroomTask listed;
+    listed.title = u"Контрольная"_s;
+    listed.form = u"10А"_s;
+    listed.code = u"4817-2593"_s;
+    listed.variants = 3;
+    listed.pupils = {{1, u"Иванов Пётр"_s, {}}, {2, u"Петрова Анна"_s, {}}, {3, u"Сидоров Илья"_s, {}}};
+    const QString task = dir.filePath(u"Контрольная.gratinglab-task"_s);
+    const QString teacher = dir.filePath(u"Контрольная.gratinglab-teacher"_s);
+    ASSERT_TRUE(classroom::saveFile(task, classroom::taskFileBytes(listed, classroom::TaskFileKind::Pupils)).isEmpty());
+    ASSERT_TRUE(
+        classroom::saveFile(teacher, classroom::taskFileBytes(listed, classroom::TaskFileKind::Teacher)).isEmpty());
+    QObject::connect(&form(), &TForm1::taskChosen, &form(), &TForm1::startTask);
+    QString chosen = teacher;
+    form().chooseTaskFile = [&chosen](QWidget *) { return chosen; };
+    BoxCatcher boxes;
+    DialogAnswer dialog([](Ui::TaskDialog &f) {
+        f.Cb_pupil->setCurrentIndex(2);
+        f.Btn_start->click();
+    });
+    showWindow();
+
+    press(form().title().findChild<QPushButton *>(u"Btn_openTask"_s));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].title, u"Измерение длины световой волны"_s);
+    EXPECT_EQ(boxes.shown()[0].text,
+        u"«%1» — файл учителя с ключом ответов, а не файл задания для учеников."_s.arg(teacher));
+    EXPECT_EQ(dialog.shown, 0);
+    EXPECT_FALSE(form().session().task().has_value());
+    EXPECT_TRUE(ui().P1->isVisible());
+
+    chosen = task;
+    showWindow(); // active again after the box
+    press(ui().Button7);
+    QTest::keyClick(&form(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialog.shown, 1);
+    ASSERT_TRUE(form().session().task().has_value());
+    EXPECT_EQ(form().session().task()->variant, 2);
+    EXPECT_EQ(form().taskFile(), task);
+    EXPECT_TRUE(ui().P3->isVisible());
+    const journal::PupilData &pupil = form().journal().pupil();
+    EXPECT_EQ(pupil.pupil, u"Петрова Анна"_s);
+    EXPECT_EQ(pupil.form, u"10А"_s);
+    EXPECT_EQ(pupil.taskCode, u"4817-2593"_s);
+
+    showWindow();
+    QTest::keyClick(&form(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].text,
+        u"Задание уже открыто. Чтобы открыть другое, закройте программу и откройте файл задания снова."_s);
+    EXPECT_EQ(dialog.shown, 1);
 }
 
 } // namespace
