@@ -20,7 +20,7 @@ std::vector<int> featuresOf(LightSource source)
         return {kMinWavelength, kMaxWavelength};
     std::vector<int> nm;
     for (const SpectrumLine &line : lampSpectrum(source))
-        nm.push_back(line.nm);
+        nm.push_back(line.wholeNm());
     return nm;
 }
 
