@@ -1,5 +1,8 @@
 #include "answer_check.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace bench {
 
 namespace {
@@ -70,18 +73,45 @@ std::optional<ExactWavelength> formulaWavelength(const ShownReadouts &shown, con
         powerOfTen(d->scale + y->scale) * k * kFocalLengthCm};
 }
 
-bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format)
+std::optional<long double> exactFormulaWavelength(const ShownReadouts &shown, const NumberFormat &format)
 {
-    if (answer == shown.wavelength)
-        return true;
+    const auto lambda = formulaWavelength(shown, format);
+    const auto y = parseShown(shown.distance, format.decimalSeparator);
+    if (!lambda || !y)
+        return std::nullopt;
+    // sin(arctg t) = t / sqrt(1 + t^2): the small-angle value over sqrt(1 + t^2).
+    const long double t = (long double)y->mantissa / (long double)powerOfTen(y->scale) / kFocalLengthCm;
+    return (long double)lambda->numerator / (long double)lambda->denominator / std::sqrt(1 + t * t);
+}
+
+std::vector<std::int64_t> formulaAnswers(const ShownReadouts &shown, const NumberFormat &format)
+{
     const auto lambda = formulaWavelength(shown, format);
     if (!lambda || lambda->numerator == 0)
-        return false;
+        return {};
     const Wide down = lambda->numerator / lambda->denominator;
     const Wide up = down + (lambda->numerator % lambda->denominator != 0 ? 1 : 0);
     if (up > Wide(INT64_MAX))
-        return false;
-    return answer == IntToStr(std::int64_t(down)) || answer == IntToStr(std::int64_t(up));
+        return {};
+    std::vector<std::int64_t> answers{std::int64_t(down), std::int64_t(up)};
+    // Below the small-angle value, so within range once that is, but kept
+    // clear of the edge a long double rounds onto.
+    if (const auto exact = exactFormulaWavelength(shown, format); exact && *exact < 0x1p62L) {
+        answers.push_back(std::int64_t(std::floor(*exact)));
+        answers.push_back(std::int64_t(std::ceil(*exact)));
+    }
+    return answers;
+}
+
+bool formulaAccepts(const QString &answer, const ShownReadouts &shown, const NumberFormat &format)
+{
+    const std::vector<std::int64_t> answers = formulaAnswers(shown, format);
+    return std::any_of(answers.begin(), answers.end(), [&](std::int64_t a) { return answer == IntToStr(a); });
+}
+
+bool answerIsRight(const QString &answer, const ShownReadouts &shown, const NumberFormat &format)
+{
+    return answer == shown.wavelength || formulaAccepts(answer, shown, format);
 }
 
 QString verdictText(bool right)

@@ -145,7 +145,7 @@ ActionResult BenchSession::finish(ActionResult result)
 TColor BenchSession::lightColour() const
 {
     if (source_ != LightSource::Mono)
-        return sourceColour(scene_.strip(), source_);
+        return sourceColour(source_);
     return spektr_color_at(scene_.strip(), sliderTopLeft(), kStripTopLeft);
 }
 

@@ -1,36 +1,45 @@
 #include "lamp_spectra.h"
 
+#include "bench_state.h"
+#include "colorimetry.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace bench {
 
 namespace {
 
-// Relative intensities of the lines in air as NIST lists them for the
-// neutral atoms (NIST Atomic Spectra Database, "Strong Lines" / persistent
-// lines of the Handbook of Basic Atomic Spectroscopic Data, J. E. Sansonetti
-// and W. C. Martin, J. Phys. Chem. Ref. Data 34, 1559 (2005)). Wavelengths
-// are the classroom lamps' lines of lamp_lines.h, to the whole nanometre.
-constexpr SpectrumLine kMercury[] = {{436, 4000}, {405, 1800}, {546, 1100}, {579, 280}, {577, 240}};
-constexpr SpectrumLine kSodium[] = {{589, 80000}, {590, 40000}};
-constexpr SpectrumLine kHydrogen[] = {{656, 180000}, {486, 80000}, {434, 30000}, {410, 15000}};
-constexpr SpectrumLine kHelium[] = {{588, 500}, {447, 200}, {502, 100}, {668, 100}, {707, 50}, {471, 30}, {492, 20}};
-constexpr SpectrumLine kNeon[] = {{703, 85000}, {585, 20000}, {640, 20000}};
-constexpr SpectrumLine kCadmium[] = {{644, 2000}, {509, 1000}, {480, 300}};
+// Air wavelengths and relative intensities of the neutral atoms' lines
+// between 380 and 760 nm that a classroom discharge tube shows, as NIST lists
+// them: the strong lines of the Handbook of Basic Atomic Spectroscopic Data
+// (J. E. Sansonetti and W. C. Martin, J. Phys. Chem. Ref. Data 34, 1559
+// (2005); NIST Standard Reference Database 108) and the Atomic Spectra
+// Database. Wavelengths in tenths of a nanometre.
+constexpr SpectrumLine kMercury[] = {{4047, 1800}, {4078, 150}, {4358, 4000}, {4916, 80}, {5461, 1100}, {5770, 240},
+    {5791, 280}};
+constexpr SpectrumLine kSodium[] = {{5890, 80000}, {5896, 40000}};
+constexpr SpectrumLine kHydrogen[] = {{4102, 15000}, {4340, 30000}, {4861, 80000}, {6563, 180000}};
+constexpr SpectrumLine kHelium[] = {{3889, 500}, {4026, 50}, {4471, 200}, {4713, 30}, {4922, 20}, {5016, 100},
+    {5048, 10}, {5876, 500}, {6678, 100}, {7065, 200}, {7281, 50}};
+constexpr SpectrumLine kNeon[] = {{5401, 2000}, {5852, 20000}, {5882, 10000}, {5945, 10000}, {5976, 6000},
+    {6030, 10000}, {6074, 10000}, {6096, 10000}, {6143, 10000}, {6164, 10000}, {6217, 10000}, {6266, 10000},
+    {6334, 10000}, {6383, 10000}, {6402, 20000}, {6507, 15000}, {6599, 10000}, {6678, 5000}, {6717, 7000},
+    {6929, 100000}, {7032, 85000}, {7174, 10000}, {7245, 10000}};
+constexpr SpectrumLine kCadmium[] = {{4678, 200}, {4800, 300}, {5086, 1000}, {6438, 2000}};
 
 struct Spectrum {
     LightSource source;
     std::span<const SpectrumLine> lines;
-    QStringView symbol; // of its lines in kLampLines
 };
 
 constexpr Spectrum kSpectra[] = {
-    {LightSource::Mercury, kMercury, u"Hg"},
-    {LightSource::Sodium, kSodium, u"Na"},
-    {LightSource::Hydrogen, kHydrogen, u"H"},
-    {LightSource::Helium, kHelium, u"He"},
-    {LightSource::Neon, kNeon, u"Ne"},
-    {LightSource::Cadmium, kCadmium, u"Cd"},
+    {LightSource::Mercury, kMercury},
+    {LightSource::Sodium, kSodium},
+    {LightSource::Hydrogen, kHydrogen},
+    {LightSource::Helium, kHelium},
+    {LightSource::Neon, kNeon},
+    {LightSource::Cadmium, kCadmium},
 };
 
 // QStringView's own comparison is not constexpr in Qt 6.4.
@@ -45,32 +54,23 @@ constexpr bool sameText(QStringView a, QStringView b)
     return true;
 }
 
-// An index rather than a pointer: a sanitizer build does not take a
-// pointer's comparison with null as a constant expression.
-constexpr int lampLineIndex(QStringView symbol, int nm)
-{
-    for (int i = 0; i < kLampLineCount; ++i) {
-        if (kLampLines[size_t(i)].nm == nm && sameText(kLampLines[size_t(i)].symbol, symbol))
-            return i;
-    }
-    return -1;
-}
-
-// Every line drawn is a classroom line of its element, and a lamp shows all
-// of its element's classroom lines, brightest first.
+// Every line lies on the strip, in order, each on a whole nanometre of its
+// own (the check tells them apart by it), and every classroom line of the
+// element that a task may hide is one of them.
 static_assert([] {
     for (const Spectrum &s : kSpectra) {
-        if (!sameText(s.symbol, sourceInfo(s.source).symbol))
-            return false;
-        int count = 0;
-        for (const LampLine &line : kLampLines)
-            count += sameText(line.symbol, s.symbol) ? 1 : 0;
-        if (count != int(s.lines.size()))
-            return false;
         for (size_t i = 0; i < s.lines.size(); ++i) {
-            if (lampLineIndex(s.symbol, s.lines[i].nm) < 0 || s.lines[i].intensity <= 0)
+            const SpectrumLine &l = s.lines[i];
+            if (l.wholeNm() < kMinWavelength || l.wholeNm() > kMaxWavelength || l.intensity <= 0)
                 return false;
-            if (i > 0 && s.lines[i].intensity > s.lines[i - 1].intensity)
+            if (i > 0 && l.wholeNm() <= s.lines[i - 1].wholeNm())
+                return false;
+        }
+        for (const LampLine &task : kLampLines) {
+            if (!sameText(task.symbol, sourceInfo(s.source).symbol))
+                continue;
+            if (std::none_of(s.lines.begin(), s.lines.end(),
+                    [&](const SpectrumLine &l) { return l.wholeNm() == task.nm; }))
                 return false;
         }
     }
@@ -88,19 +88,28 @@ std::span<const SpectrumLine> lampSpectrum(LightSource source)
     return {};
 }
 
-const LampLine &lampLineOf(LightSource source, int nm)
+double brightness(const SpectrumLine &line)
 {
-    const int index = lampLineIndex(sourceInfo(source).symbol, nm);
-    return kLampLines[size_t(index < 0 ? 0 : index)];
+    return line.intensity * luminousEfficiency(line.nm());
 }
 
-int lineLength(int intensity, int brightest)
+LampLine lampLineOf(LightSource source, int nm)
+{
+    const QStringView symbol = sourceInfo(source).symbol;
+    for (const LampLine &line : kLampLines) {
+        if (line.symbol == symbol)
+            return {nm, line.element, line.symbol};
+    }
+    return {nm, {}, symbol};
+}
+
+int lineLength(double brightness, double brightest)
 {
     constexpr int kLongest = 80;
     constexpr int kShortest = 16;
-    if (brightest <= 0 || intensity <= 0)
+    if (!(brightest > 0) || !(brightness > 0))
         return kShortest;
-    const double share = std::log10(1 + 9.0 * double(intensity) / double(brightest));
+    const double share = std::log10(1 + 9.0 * brightness / brightest);
     return std::max(kShortest, int(std::lround(kShortest + (kLongest - kShortest) * share)));
 }
 

@@ -85,8 +85,20 @@ struct ScenePictures {
 };
 
 // The colour a source's light has where all of it falls together: the rays
-// and the central maximum. Its lines' strip colours added, white for white light.
-TColor sourceColour(const QImage &strip, LightSource source);
+// and the central maximum. A lamp's lines mixed by their intensities as the
+// eye sees them (colorimetry.h), white for white light.
+TColor sourceColour(LightSource source);
+
+// A maximum of a lamp's line as the bench draws it: the line's whole nm, the
+// order, the rows above the axis (the monochrome bench's place for that
+// wavelength) and the length, from the line's brightness under the envelope.
+struct DrawnMaximum {
+    int nm;
+    int order;
+    std::int64_t row;
+    int length;
+};
+std::vector<DrawnMaximum> lampMaxima(LightSource source, double d_gr, const NumberFormat &format);
 
 // The two drawing surfaces and the pictures the renderer draws from.
 // paint_st repaints everything from the state on every call.

@@ -20,7 +20,7 @@ std::vector<int> featuresOf(LightSource source)
         return {kMinWavelength, kMaxWavelength};
     std::vector<int> nm;
     for (const SpectrumLine &line : lampSpectrum(source))
-        nm.push_back(line.nm);
+        nm.push_back(line.wholeNm());
     return nm;
 }
 
@@ -67,11 +67,7 @@ SourceJudgement judgeMeasuredAnswer(const QString &answer, const CursorReadouts 
     if (!feature)
         return {false, SourceHint::OffTheLine, std::nullopt};
 
-    const auto down = lambda->numerator / lambda->denominator;
-    const auto up = down + (lambda->numerator % lambda->denominator != 0 ? 1 : 0);
-    const bool arithmetic = up <= INT64_MAX
-        && (answer == IntToStr(std::int64_t(down)) || answer == IntToStr(std::int64_t(up)));
-    if (!arithmetic)
+    if (!formulaAccepts(answer, ShownReadouts{QString(), shown.grating, shown.distance, *k}, format))
         return {false, SourceHint::Arithmetic, feature};
     return {true, SourceHint::None, feature};
 }

@@ -37,8 +37,9 @@ struct SourceJudgement {
 // The order typed into Ed_k: 1..8 in decimal digits, blanks around allowed.
 std::optional<int> typedOrder(const QString &text);
 
-// Right when the answer is lambda = d*y/(k*F) from the read-outs, rounded
-// down or up, and that lambda is a real feature: a line of the lamp, or
+// Right when the answer is one of formulaAnswers() from the read-outs (the
+// small-angle or the exact formula, rounded down or up), and the small-angle
+// lambda, which is how the bench places its maxima, is a real feature: a line of the lamp, or
 // white light's violet (380 nm) or red (760 nm) edge. It is when it lies
 // within one pixel's worth at that order (5*d/k nm), or when the cursor
 // stands within a row of where that feature's maximum of order k is drawn,

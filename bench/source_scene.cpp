@@ -4,8 +4,10 @@
 // maximum's part for the ray and the angle marker.
 #include "scene.h"
 
+#include "colorimetry.h"
 #include "lamp_spectra.h"
 #include "measuring_cursor.h"
+#include "order_envelope.h"
 #include "quantities.h"
 #include "scale_rule.h"
 #include "scene_drawing.h"
@@ -13,6 +15,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace bench {
 
@@ -22,10 +26,12 @@ namespace {
 
 constexpr TColor kCursorGrey = RGB(160, 160, 160);
 
-// White light's bands fill the columns 790..849: as far right as a width-3
-// maximum reaches, and 60 pixels long, shorter than the central maximum.
+// White light's bands end on column 849, as far right as a width-3 maximum
+// reaches, and are at most 60 pixels long (columns 790..849), shorter than
+// the central maximum; the envelope shortens them as it does the maxima.
 constexpr int kBandFirst = 790;
 constexpr int kBandEnd = 850; // exclusive
+constexpr int kBandLongest = kBandEnd - kBandFirst - 2;
 
 // Light adds: each channel sums and saturates.
 struct Sum {
@@ -42,16 +48,34 @@ struct Sum {
 
 } // namespace
 
-TColor sourceColour(const QImage &strip, LightSource source)
+TColor sourceColour(LightSource source)
 {
     if (source == LightSource::White)
         return kWhite;
     if (source == LightSource::Mono)
         return kBlack;
-    Sum sum;
+    std::vector<EmissionLine> lines;
     for (const SpectrumLine &l : lampSpectrum(source))
-        sum.add(spektr_color(strip, l.nm - kMinWavelength));
-    return sum.colour();
+        lines.push_back({l.nm(), double(l.intensity)});
+    return mixedColour(lines);
+}
+
+std::vector<DrawnMaximum> lampMaxima(LightSource source, double d_gr, const NumberFormat &format)
+{
+    const auto lines = lampSpectrum(source);
+    double brightest = 0;
+    for (const SpectrumLine &l : lines)
+        brightest = std::max(brightest, brightness(l));
+    std::vector<DrawnMaximum> maxima;
+    for (const SpectrumLine &l : lines) {
+        const int longest = lineLength(brightness(l), brightest);
+        for (int j = 1; j <= kMaxOrder; ++j) {
+            const std::int64_t r = maximumRowOffset(j, l.wholeNm(), d_gr, format);
+            const double envelope = orderEnvelope(l.nm(), double(r) / kCursorRowsPerCm);
+            maxima.push_back({l.wholeNm(), j, r, maximumLength(envelope, longest)});
+        }
+    }
+    return maxima;
 }
 
 void BenchScene::paintSource(TBenchState &state, SceneBindings &bindings, LightSource source, int cursorOffset)
@@ -65,7 +89,7 @@ void BenchScene::paintSource(TBenchState &state, SceneBindings &bindings, LightS
     curve.FillRect(curve.ClipRect());
 
     startBench(Y);
-    drawGratingAndRays(state.d_gr, sourceColour(strip_, source));
+    drawGratingAndRays(state.d_gr, sourceColour(source));
     line(bench, kMaxEnd, Y, 768, Y);
     state.mx_len = {};
     state.mx_len[0] = 80;
@@ -91,18 +115,17 @@ void BenchScene::paintLampLines(const TBenchState &state, LightSource source)
 {
     TCanvas &bench = bench_.Canvas();
     const int Y = state.y_os;
-    const auto lines = lampSpectrum(source);
-    // Brightest, so longest, first: a weaker line on the same row stays
-    // visible at the screen end of the brighter one.
-    for (const SpectrumLine &l : lines) {
-        const int L = lineLength(l.intensity, lines.front().intensity);
-        bench.Pen.Color = spektr_color(strip_, l.nm - kMinWavelength);
-        bench.Pen.setWidth(3);
-        for (int j = 1; j <= kMaxOrder; ++j) {
-            const int r = int(maximumRowOffset(j, l.nm, state.d_gr, format_));
-            line(bench, kMaxEnd, Y - r, kMaxEnd - L, Y - r);
-            line(bench, kMaxEnd, Y + r, kMaxEnd - L, Y + r);
-        }
+    std::vector<DrawnMaximum> maxima = lampMaxima(source, state.d_gr, format_);
+    // Longest first: a shorter maximum on the same row stays visible at the
+    // screen end of the longer one.
+    std::stable_sort(maxima.begin(), maxima.end(),
+        [](const DrawnMaximum &a, const DrawnMaximum &b) { return a.length > b.length; });
+    bench.Pen.setWidth(3);
+    for (const DrawnMaximum &m : maxima) {
+        bench.Pen.Color = spektr_color(strip_, m.nm - kMinWavelength);
+        const int r = int(m.row);
+        line(bench, kMaxEnd, Y - r, kMaxEnd - m.length, Y - r);
+        line(bench, kMaxEnd, Y + r, kMaxEnd - m.length, Y + r);
     }
 }
 
@@ -110,7 +133,8 @@ void BenchScene::paintWhiteBands(const TBenchState &state)
 {
     TCanvas &bench = bench_.Canvas();
     const int Y = state.y_os;
-    std::array<Sum, kBenchHeight> rows{};
+    // Per row, each order's colour and how many columns left of the last it reaches.
+    std::array<std::vector<std::pair<int, TColor>>, kBenchHeight> rows{};
     for (int k = 1; k <= kMaxOrder; ++k) {
         const std::int64_t first = maximumRowOffset(k, kMinWavelength, state.d_gr, format_);
         const std::int64_t last = maximumRowOffset(k, kMaxWavelength, state.d_gr, format_);
@@ -120,17 +144,23 @@ void BenchScene::paintWhiteBands(const TBenchState &state)
             const auto nm = std::clamp<std::int64_t>(Round(Extended(r) * 5 * Extended(state.d_gr) / k), kMinWavelength,
                 kMaxWavelength);
             const TColor c = spektr_color(strip_, int(nm) - kMinWavelength);
+            const int reach = maximumLength(orderEnvelope(double(nm), double(r) / kCursorRowsPerCm), kBandLongest);
             for (const std::int64_t row : {Y - r, Y + r}) {
                 if (row >= 0 && row < kBenchHeight)
-                    rows[size_t(row)].add(c);
+                    rows[size_t(row)].emplace_back(reach, c);
             }
         }
     }
     for (int row = 0; row < kBenchHeight; ++row) {
-        if (rows[size_t(row)].dark())
-            continue;
-        bench.Brush.Color = rows[size_t(row)].colour();
-        bench.FillRect(TRect{kBandFirst, row, kBandEnd, row + 1});
+        for (int x = kBandFirst; x < kBandEnd; ++x) {
+            Sum sum;
+            for (const auto &[reach, c] : rows[size_t(row)]) {
+                if (kBandEnd - 1 - x <= reach)
+                    sum.add(c);
+            }
+            if (!sum.dark())
+                bench.SetPixel(x, row, sum.colour());
+        }
     }
     bench.Brush.Color = kBlack;
 }

@@ -14,6 +14,7 @@ namespace bench {
 namespace {
 
 constexpr long double kRoundingSlipNm = 2;
+constexpr double kSpinnerSlack = 1e-12;
 
 bool onAnotherOrder(int row, int k, int lineNm, double d_gr, const NumberFormat &format)
 {
@@ -54,22 +55,36 @@ TaskJudgement judgeTaskAnswer(const QString &answer, const TaskReadouts &shown, 
     if (!row || !(d_gr > 0))
         return {false, TaskHint::OffTheLine};
 
-    const CursorReadouts cursor{shown.grating, shown.distance, IntToStr(shown.order), *row, d_gr};
     const std::array<int, 1> line{lineNm};
-    const SourceJudgement judged = judgeMeasuredAnswer(answer, cursor, line, format);
+    const auto judgedAt = [&](double d) {
+        return judgeMeasuredAnswer(answer, {shown.grating, shown.distance, IntToStr(shown.order), *row, d}, line,
+            format);
+    };
+    const SourceJudgement judged = judgedAt(d_gr);
     if (judged.right)
         return {true, TaskHint::None};
+    // The spinner's sums of tenths behind the text ("2", "2,4") can differ
+    // from its decimal value in the last bits, either way, and a maximum on
+    // a rounding edge of its distance is then drawn a row further.
+    for (const double nudged : {d_gr * (1 - kSpinnerSlack), d_gr * (1 + kSpinnerSlack)}) {
+        if (judgedAt(nudged).right)
+            return {true, TaskHint::None};
+    }
 
     if (judged.hint == SourceHint::OffTheLine && onAnotherOrder(*row, shown.order, lineNm, d_gr, format))
         return {false, TaskHint::WrongOrder};
     if (judged.hint == SourceHint::Arithmetic) {
-        const auto lambda = formulaWavelength(ShownReadouts{QString(), shown.grating, shown.distance, shown.order},
-            format);
+        const ShownReadouts readouts{QString(), shown.grating, shown.distance, shown.order};
+        const auto lambda = formulaWavelength(readouts, format);
+        const auto exact = exactFormulaWavelength(readouts, format);
         const auto typed = decimalDigits(answer);
-        if (lambda && typed) {
-            const long double computed = (long double)lambda->numerator / (long double)lambda->denominator;
-            if (std::abs((long double)*typed - computed) <= kRoundingSlipNm)
-                return {false, TaskHint::Rounding};
+        if (lambda && exact && typed) {
+            // Near either formula's value: a slip in rounding, whichever the pupil took.
+            const long double small = (long double)lambda->numerator / (long double)lambda->denominator;
+            for (const long double computed : {small, *exact}) {
+                if (std::abs((long double)*typed - computed) <= kRoundingSlipNm)
+                    return {false, TaskHint::Rounding};
+            }
         }
     }
     return {false, hintOf(judged.hint)};

@@ -31,9 +31,10 @@ struct TaskReadouts {
 
 // The lamp's check with the task's hidden line as its only feature: the
 // cursor must stand on the line's maximum of the typed order, and the answer
-// be lambda = d*y/(k*F) from the read-outs, rounded down or up. With one line
-// a cursor on another order's maximum can only mean a wrong k, and an answer
-// within 2 nm of lambda only a rounding slip; those get their own hints.
+// be one of formulaAnswers() from the read-outs (the small-angle or the exact
+// formula, rounded down or up). With one line a cursor on another order's
+// maximum can only mean a wrong k, and an answer within 2 nm of either
+// formula's lambda only a rounding slip; those get their own hints.
 // Judged from the texts alone, so the pupil's program, the journal and the
 // teacher's program give one verdict.
 TaskJudgement judgeTaskAnswer(const QString &answer, const TaskReadouts &shown, int lineNm, const NumberFormat &format);

@@ -23,15 +23,11 @@ int acceptedSpreadNm(int lineNm)
             const std::int64_t drawn = bench::maximumRowOffset(k, lineNm, d, format);
             if (!bench::onTheScale(drawn))
                 continue;
-            // The check takes the cursor two rows off the drawn maximum at
-            // most, and of each row's read-out the answer rounded either way.
+            // The check takes the cursor two rows off the drawn maximum at most.
             for (std::int64_t row = drawn - 2; row <= drawn + 2; ++row) {
                 const QString distance = bench::cursorText(bench::clampCursor(row), format);
-                const auto lambda = bench::formulaWavelength({{}, grating, distance, k}, format);
-                if (!lambda)
-                    continue;
-                const auto down = std::int64_t(lambda->numerator / lambda->denominator);
-                for (const std::int64_t answer : {down, down + 1}) {
+                // Of each row's read-out the answers either formula gives, rounded either way.
+                for (const std::int64_t answer : bench::formulaAnswers({{}, grating, distance, k}, format)) {
                     if (bench::judgeTaskAnswer(bench::IntToStr(answer), {grating, distance, k}, lineNm, format).right)
                         widest = std::max(widest, int(std::llabs(answer - lineNm)));
                 }

@@ -88,7 +88,8 @@ struct AnswerCase {
 
 class AnswerAtStart : public AnswerTest, public ::testing::WithParamInterface<AnswerCase> {};
 
-// 380 nm, d = 1, order 1, y = 1,90: 200 * 1 * 1.9 = 380 nm exactly.
+// 380 nm, d = 1, order 1, y = 1,90: 200 * 1 * 1.9 = 380 nm exactly, and
+// 379,73 by the exact formula, 380 / sqrt(1 + (1,9 / 50)^2).
 TEST_P(AnswerAtStart, Verdict)
 {
     checkAnswer(QString::fromLatin1(GetParam().typed));
@@ -104,7 +105,7 @@ TEST_P(AnswerAtStart, Verdict)
 
 INSTANTIATE_TEST_SUITE_P(Cases, AnswerAtStart,
     ::testing::Values(AnswerCase{"380", true}, AnswerCase{"0380", false}, AnswerCase{"", false},
-        AnswerCase{"379", false}, AnswerCase{"381", false}, AnswerCase{"38", false}),
+        AnswerCase{"379", true}, AnswerCase{"378", false}, AnswerCase{"381", false}, AnswerCase{"38", false}),
     [](const auto &info) {
     const std::string typed = info.param.typed;
     return (typed.empty() ? std::string("Empty") : "Typed" + typed) + (info.param.right ? "IsRight" : "IsWrong");
@@ -153,29 +154,31 @@ TEST_F(AnswerTest, VerdictSurvivesSliderAndGratingChangesAndNothingIsRedrawn)
 
 TEST_F(AnswerTest, AnswerComputedFromTheRoundedDistanceIsRight)
 {
-    // 380 nm at d = 3: the distance shows as 0,63 cm, and 3 * 0.63 * 200 = 378.
+    // 380 nm at d = 3: the distance shows as 0,63 cm, and 3 * 0.63 * 200 = 378
+    // (377,97 by the exact formula).
     for (int i = 0; i < 20; ++i)
         click(form().SpinButton1, {10, 5});
     ASSERT_EQ(form().Ed_ym->text(), QStringLiteral("0,63"));
     checkAnswer(QStringLiteral("378"));
     EXPECT_EQ(form().Lbl_otv->text(), QStringLiteral(u"Верно !"));
     pressButton();
-    checkAnswer(QStringLiteral("377"));
+    checkAnswer(QStringLiteral("376"));
     EXPECT_EQ(form().Lbl_otv->text(), QStringLiteral(u"Неверно !"));
 }
 
 TEST_F(AnswerTest, AnswerFromAnotherOrderIsRightToo)
 {
     // 481 nm at d = 1.5, order -2: y = 2 * 481 * 50e-4 / 1.5 = 3.2067, shown as
-    // -3,21; 1.5 * 3.21 * 200 / 2 = 481.5, so 481 and 482 are both right.
+    // -3,21; 1.5 * 3.21 * 200 / 2 = 481.5, so 481 and 482 are both right, and
+    // 480 by the exact formula (480,51).
     dragSliderTo(417);
     for (int i = 0; i < 5; ++i)
         click(form().SpinButton1, {10, 5});
     ASSERT_EQ(form().Ed_d->text(), QStringLiteral("1,5"));
     click(form().Img2d, form().Img2d->rect().center());
     ASSERT_EQ(form().Ed_ym->text(), QStringLiteral("-3,21"));
-    for (const auto &[typed, right] :
-        {std::pair{"481", true}, std::pair{"482", true}, std::pair{"480", false}, std::pair{"962", false}}) {
+    for (const auto &[typed, right] : {std::pair{"481", true}, std::pair{"482", true}, std::pair{"480", true},
+             std::pair{"479", false}, std::pair{"962", false}}) {
         checkAnswer(QString::fromLatin1(typed));
         EXPECT_EQ(form().Lbl_otv->text(), right ? QStringLiteral(u"Верно !") : QStringLiteral(u"Неверно !")) << typed;
         pressButton();

@@ -6,10 +6,14 @@
 #include "light_source.h"
 #include "manual_clock.h"
 #include "measuring_cursor.h"
+#include "order_envelope.h"
 #include "picture_catalogue.h"
+#include "scene.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -75,18 +79,22 @@ INSTANTIATE_TEST_SUITE_P(Lamp, MercuryEdge,
                 {577, {58, 115, 173}}, {579, {58, 116, 174}}}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(LitBench, MercuryLinesTakeTheStripColourAndTheirLengthFromTheirIntensity)
+TEST_F(LitBench, MercuryLinesTakeTheStripColourAndTheirLengthFromTheirBrightnessToTheEye)
 {
     session_.setSource(LightSource::Mercury);
-    // d = 1,0: 546 nm alone on row Y - 109, 51 pixels long (1100 of 4000);
-    // 436 nm on Y - 87, 80 long, the brightest.
+    // d = 1,0. To the eye 546 nm is the brightest (1100 x V = 1082 against
+    // 4000 x 0,0178 = 71 for 436 nm): 80 pixels, and 16 + 64 lg(1 + 9 x 71 /
+    // 1082) = 29 for 436 nm. Both first orders lie at 0,399 of the way to
+    // the slit's first zero (y = lambda / 80 cm), under cos^2 = 0,656 of it:
+    // 1 + 52 = 53 pixels on row Y - 109, 1 + 19 = 20 on Y - 87.
     const TColor at546 = px(kEdge, Y - 109);
     EXPECT_EQ(at546, RGB(33, 248, 0)); // the strip at 546 nm, 6/10 of the way from 540 to 550
-    EXPECT_EQ(px(848 - 51 - 1, Y - 109), at546);
-    EXPECT_EQ(px(848 - 51 - 2, Y - 109), kBlack);
+    EXPECT_EQ(px(848 - 53 - 1, Y - 109), at546);
+    EXPECT_EQ(px(848 - 53 - 2, Y - 109), kBlack);
     const TColor at436 = px(kEdge, Y - 87);
     EXPECT_EQ(at436, RGB(0, 32, 249)); // 6/10 of the way from 430 to 440 nm
-    EXPECT_EQ(px(848 - 80 - 1, Y - 87), at436);
+    EXPECT_EQ(px(848 - 20 - 1, Y - 87), at436);
+    EXPECT_EQ(px(848 - 20 - 2, Y - 87), kBlack);
     // No curve: the columns of the monochrome curve stay dark off the lines.
     for (int x = 768; x < 847; ++x)
         EXPECT_EQ(px(x, Y - 30), kBlack) << x;
@@ -101,7 +109,8 @@ struct WhiteCase {
     int violetRow, redRow; // first-order rows of 380 and 760 nm
     TColor redInside;      // a row inside the red edge
     int probeRow;
-    TColor probe; // the strip's colour of the wavelength landing there
+    TColor probe;  // the strip's colour of the wavelength landing there
+    int probeLeft; // where the envelope lets that row's band begin
 };
 
 class WhiteBand : public LitBench, public ::testing::WithParamInterface<WhiteCase> {};
@@ -123,17 +132,20 @@ TEST_P(WhiteBand, FirstOrderRunsFromVioletToRedWithADarkGapToTheCentre)
     EXPECT_EQ(px(kEdge, Y - c.redRow), RGB(255, 0, 182));
     EXPECT_EQ(px(kEdge, Y - c.probeRow), c.probe);
     EXPECT_EQ(px(kEdge, Y + c.probeRow), c.probe);
-    // A band of 60 columns up to the screen's edge of the maxima.
-    EXPECT_EQ(px(790, Y - c.probeRow), c.probe);
+    // A band up to the screen's edge of the maxima, shortened by the envelope.
+    EXPECT_EQ(px(c.probeLeft, Y - c.probeRow), c.probe);
     EXPECT_EQ(px(849, Y - c.probeRow), c.probe);
-    EXPECT_EQ(px(789, Y - c.probeRow), kBlack);
+    EXPECT_EQ(px(c.probeLeft - 1, Y - c.probeRow), kBlack);
 }
 
 INSTANTIATE_TEST_SUITE_P(White, WhiteBand,
     // A row r of order 1 gets 5 * d * r nm: 755 and 500 nm at d = 1,0, 750
-    // and 590 nm at d = 2,0.
-    ::testing::Values(WhiteCase{"D10", 10, 76, 152, RGB(122, 0, 0), 100, RGB(0, 248, 165)},
-        WhiteCase{"D20", 20, 38, 76, RGB(130, 0, 0), 59, RGB(242, 247, 0)}),
+    // and 590 nm at d = 2,0. The band reaches 1 + 58 cos^2(pi/2 * 80 y /
+    // lambda) columns left of column 849: 500 nm at 2,50 cm is at 0,4 of the
+    // way to the first zero (cos^2 = 0,655, 39 columns), 590 nm at 1,475 cm
+    // at 0,2 (0,905, 53 columns).
+    ::testing::Values(WhiteCase{"D10", 10, 76, 152, RGB(122, 0, 0), 100, RGB(0, 248, 165), 810},
+        WhiteCase{"D20", 20, 38, 76, RGB(130, 0, 0), 59, RGB(242, 247, 0), 796}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(LitBench, WhiteOrdersOverlapFromTheSecondAndThirdOnAndTheirColoursAdd)
@@ -188,6 +200,101 @@ TEST_F(LitBench, TheDefaultBenchKeepsEveryPixelUntilTheCursorIsTurnedOn)
     EXPECT_EQ(session_.text(TextField::Distance), u"1,90"_s);
     session_.showCursor(false);
     EXPECT_EQ(session_.scene().benchCanvas().image(), reference);
+}
+
+struct LampRows {
+    const char *name;
+    LightSource source;
+    int gratingTenths;
+    std::vector<double> rows; // first order, every line shortest wavelength first
+    int brightestNm;          // to the eye; none of the first order is longer
+};
+
+class LampLines : public LitBench, public ::testing::WithParamInterface<LampRows> {};
+
+TEST_P(LampLines, EveryLineLandsWhereTheGratingSendsItAndTheEyeSeesItsBrightest)
+{
+    const LampRows &c = GetParam();
+    setGrating(c.gratingTenths);
+    session_.setSource(c.source);
+    session_.moveCursorTo(-150);
+    std::vector<bench::DrawnMaximum> first;
+    for (const bench::DrawnMaximum &m : bench::lampMaxima(c.source, session_.state().d_gr, bench::NumberFormat{})) {
+        if (m.order == 1)
+            first.push_back(m);
+    }
+    ASSERT_EQ(first.size(), c.rows.size());
+    const auto brightest = std::find_if(first.begin(), first.end(),
+        [&](const bench::DrawnMaximum &m) { return m.nm == c.brightestNm; });
+    ASSERT_NE(brightest, first.end());
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_LE(std::abs(double(first[i].row) - c.rows[i]), 1.0) << first[i].nm << " nm";
+        const int r = int(std::lround(c.rows[i]));
+        EXPECT_TRUE(px(kEdge, Y - r - 1) != kBlack || px(kEdge, Y - r) != kBlack || px(kEdge, Y - r + 1) != kBlack)
+            << first[i].nm << " nm";
+        // None longer; hydrogen's red line, 4 % dimmer to the eye than the
+        // blue-green, rounds to the same length at d = 1,0.
+        EXPECT_LE(first[i].length, brightest->length) << first[i].nm << " nm";
+    }
+}
+
+// Worked apart from the program: row = 40 * k * lambda * F / d with F = 50 cm,
+// d in 1e-5 m and NIST's air wavelengths (Hg 404,656 ... Cd 643,847 nm).
+INSTANTIATE_TEST_SUITE_P(Lamp, LampLines,
+    ::testing::Values(LampRows{"HgD10", LightSource::Mercury, 10, {80.9, 81.6, 87.2, 98.3, 109.2, 115.4, 115.8}, 546},
+        LampRows{"HgD20", LightSource::Mercury, 20, {40.5, 40.8, 43.6, 49.2, 54.6, 57.7, 57.9}, 546},
+        LampRows{"HgD30", LightSource::Mercury, 30, {27.0, 27.2, 29.1, 32.8, 36.4, 38.5, 38.6}, 546},
+        LampRows{"NaD10", LightSource::Sodium, 10, {117.8, 117.9}, 589},
+        LampRows{"NaD20", LightSource::Sodium, 20, {58.9, 59.0}, 589},
+        LampRows{"NaD30", LightSource::Sodium, 30, {39.3, 39.3}, 589},
+        LampRows{"HD10", LightSource::Hydrogen, 10, {82.0, 86.8, 97.2, 131.3}, 486},
+        LampRows{"HD20", LightSource::Hydrogen, 20, {41.0, 43.4, 48.6, 65.6}, 486},
+        LampRows{"HD30", LightSource::Hydrogen, 30, {27.3, 28.9, 32.4, 43.8}, 486},
+        LampRows{"HeD10", LightSource::Helium, 10,
+            {77.8, 80.5, 89.4, 94.3, 98.4, 100.3, 101.0, 117.5, 133.6, 141.3, 145.6}, 588},
+        LampRows{"HeD20", LightSource::Helium, 20, {38.9, 40.3, 44.7, 47.1, 49.2, 50.2, 50.5, 58.8, 66.8, 70.7, 72.8},
+            588},
+        LampRows{"HeD30", LightSource::Helium, 30, {25.9, 26.8, 29.8, 31.4, 32.8, 33.4, 33.7, 39.2, 44.5, 47.1, 48.5},
+            588},
+        LampRows{"NeD10", LightSource::Neon, 10,
+            {108.0, 117.0, 117.6, 118.9, 119.5, 120.6, 121.5, 121.9, 122.9, 123.3, 124.3, 125.3, 126.7, 127.7, 128.0,
+                130.1, 132.0, 133.6, 134.3, 138.6, 140.6, 143.5, 144.9},
+            585},
+        LampRows{"NeD20", LightSource::Neon, 20,
+            {54.0, 58.5, 58.8, 59.4, 59.8, 60.3, 60.7, 61.0, 61.4, 61.6, 62.2, 62.7, 63.3, 63.8, 64.0, 65.1, 66.0, 66.8,
+                67.2, 69.3, 70.3, 71.7, 72.5},
+            585},
+        LampRows{"NeD30", LightSource::Neon, 30,
+            {36.0, 39.0, 39.2, 39.6, 39.8, 40.2, 40.5, 40.6, 41.0, 41.1, 41.4, 41.8, 42.2, 42.6, 42.7, 43.4, 44.0, 44.5,
+                44.8, 46.2, 46.9, 47.8, 48.3},
+            585},
+        LampRows{"CdD10", LightSource::Cadmium, 10, {93.6, 96.0, 101.7, 128.8}, 509},
+        LampRows{"CdD20", LightSource::Cadmium, 20, {46.8, 48.0, 50.9, 64.4}, 509},
+        LampRows{"CdD30", LightSource::Cadmium, 30, {31.2, 32.0, 33.9, 42.9}, 509}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The monochrome bench reads its maxima's lengths off its curve; lamps and
+// white light take them from orderEnvelope(). Over the strip, every grating
+// constant and every order on the canvas the two agree within two pixels
+// (the curve is drawn two rows off the axis and rounded to whole columns).
+TEST_F(LitBench, TheMonochromeCurveIsTheEnvelopeOfEverySource)
+{
+    for (int step = 0; step <= 20; ++step) {
+        if (step > 0)
+            session_.SpinButton1UpClick();
+        for (int nm = 380; nm <= 760; nm += 19) {
+            session_.dragSliderTo(nm);
+            const double d = session_.state().d_gr;
+            for (int j = 1; j <= 8; ++j) {
+                const std::int64_t r = bench::maximumRowOffset(j, nm, d, bench::NumberFormat{});
+                if (r > Y)
+                    break;
+                const int expected = bench::maximumLength(bench::orderEnvelope(nm, double(r) / 40), 80);
+                EXPECT_LE(std::abs(session_.state().mx_len[size_t(j)] - expected), 2)
+                    << nm << " nm, d = " << d << ", k = " << j;
+            }
+        }
+    }
 }
 
 TEST(LampSpectra, LengthsFollowIntensityOnALogarithmicScale)

@@ -81,11 +81,15 @@ INSTANTIATE_TEST_SUITE_P(Sources, SourceCheck,
             SourceHint::None, "ртуть, 579 нм"},
         CheckCase{"SecondOrder", LightSource::Mercury, 20, 110, "2", "550", "2,75", Verdict::Right, SourceHint::None,
             "ртуть, 546 нм"},
-        // 3 * 1e4 * 4,75 / 350 = 407,14...: 407 and 408 both right.
+        // 3 * 1e4 * 4,75 / 350 = 407,14...: 407 and 408 both right, nearest
+        // to mercury's weak violet 407,8 nm line.
         CheckCase{"RoundedDown", LightSource::Mercury, 30, 190, "7", "407", "4,75", Verdict::Right, SourceHint::None,
-            "ртуть, 405 нм"},
+            "ртуть, 408 нм"},
         CheckCase{"RoundedUp", LightSource::Mercury, 30, 190, "7", "408", "4,75", Verdict::Right, SourceHint::None,
-            "ртуть, 405 нм"},
+            "ртуть, 408 нм"},
+        // The exact formula: 546 / sqrt(1 + (2,73 / 50)^2) = 545,19.
+        CheckCase{"ExactFormula", LightSource::Mercury, 10, 109, "1", "545", "2,73", Verdict::Right, SourceHint::None,
+            "ртуть, 546 нм"},
         // 475 nm is 4 nm off 471, more than a pixel's 2,5 nm, but the
         // cursor stands on the row where that maximum is drawn.
         CheckCase{"OnTheDrawnRowOfAHighOrder", LightSource::Helium, 30, 190, "6", "475", "4,75", Verdict::Right,

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -91,6 +92,49 @@ TEST_F(RenderMode, StartUpBenchWithEveryReadOut)
     EXPECT_EQ(ints(t[QStringLiteral("Img3u")]), (std::vector<int>{856, 5, 8, 10}));
     EXPECT_EQ(ints(t[QStringLiteral("Img8d")]), (std::vector<int>{856, 841, 8, 10}));
 }
+
+struct GlowCase {
+    const char *name;
+    const char *key;
+    int hueFrom, hueTo;   // degrees, inclusive; through red when From > To
+    double maxSaturation; // HSV
+};
+
+void PrintTo(const GlowCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class LampGlow : public RenderMode, public ::testing::WithParamInterface<GlowCase> {};
+
+// The rays and the central maximum take the lamp's light as the eye sees it,
+// its lines mixed through the CIE 1931 observer into sRGB.
+TEST_P(LampGlow, RaysAndCentralMaximumHaveTheLampsColour)
+{
+    const GlowCase &c = GetParam();
+    const ProgramRun run = runProgram(
+        {QStringLiteral("--render"), png, QStringLiteral("--source"), QString::fromLatin1(c.key)});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QImage image(png);
+    // A row off the axis, which the cursor's ray at 0 covers; the first
+    // incident ray at d = 1,0 runs along row 80.
+    const QColor glow = image.pixelColor(800, 222);
+    EXPECT_EQ(image.pixelColor(30, 80), glow);
+    const int hue = glow.hsvHue();
+    const bool inRange = c.hueFrom <= c.hueTo ? hue >= c.hueFrom && hue <= c.hueTo : hue >= c.hueFrom || hue <= c.hueTo;
+    EXPECT_TRUE(inRange) << hue << " in " << glow.name().toStdString();
+    EXPECT_LE(glow.hsvSaturationF(), c.maxSaturation) << glow.name().toStdString();
+    EXPECT_EQ(glow.value(), 255); // normalised to the brightest channel
+}
+
+// NIST's relative intensities put helium at a rose-pink, on the pink side of
+// peach, and sodium's D lines at the orange edge of yellow (sRGB has no
+// purer yellow of 589 nm).
+INSTANTIATE_TEST_SUITE_P(Lamps, LampGlow,
+    ::testing::Values(GlowCase{"HydrogenPinkMagenta", "h", 275, 330, 1.0},
+        GlowCase{"HeliumPinkToPeach", "he", 330, 40, 0.5}, GlowCase{"NeonOrangeRed", "ne", 5, 25, 1.0},
+        GlowCase{"SodiumYellow", "na", 28, 60, 1.0}, GlowCase{"MercuryBlueWhite", "hg", 200, 260, 0.6}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct SequenceCase {
     const char *name;

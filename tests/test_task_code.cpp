@@ -2,7 +2,11 @@
 // on, pinned by vectors worked out independently of this code.
 #include "task_code.h"
 
+#include "lamp_lines.h"
+
 #include <gtest/gtest.h>
+
+#include <QStringList>
 
 #include <algorithm>
 #include <numeric>
@@ -156,6 +160,20 @@ TEST(TaskInput, RefusesWhatCannotBeATask)
     EXPECT_EQ(task.variant, 7);
     EXPECT_EQ(task.pupil, u"Иванов Пётр"_s);
     EXPECT_EQ(task.lampLine().nm, 502);
+}
+
+// The variants index this table: a line changed, moved or added changes every
+// key already printed. A lamp's display lines live in lamp_spectra.cpp.
+TEST(TaskLines, TheTableBehindThePrintedKeysIsFrozen)
+{
+    QStringList lines;
+    for (const bench::LampLine &l : bench::kLampLines)
+        lines << u"%1 %2 %3"_s.arg(l.nm).arg(l.symbol.toString(), l.element.toString());
+    EXPECT_EQ(lines.join(u", "_s),
+        u"405 Hg ртуть, 436 Hg ртуть, 546 Hg ртуть, 577 Hg ртуть, 579 Hg ртуть, 589 Na натрий, 590 Na натрий, "
+        u"656 H водород, 486 H водород, 434 H водород, 410 H водород, 447 He гелий, 471 He гелий, 492 He гелий, "
+        u"502 He гелий, 588 He гелий, 668 He гелий, 707 He гелий, 585 Ne неон, 640 Ne неон, 703 Ne неон, "
+        u"480 Cd кадмий, 509 Cd кадмий, 644 Cd кадмий, 671 Li литий, 535 Tl таллий"_s);
 }
 
 } // namespace

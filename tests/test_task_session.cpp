@@ -168,9 +168,11 @@ INSTANTIATE_TEST_SUITE_P(Task, TaskMeasure,
             "проверьте k"},
         MeasureCase{"NoOrder", kSodium589, 0, 118, "", "590", "2,95", Verdict::Wrong, TaskHint::OrderMissing,
             "введите порядок k от 1 до 8"},
-        // The read-outs give 590: the line itself is a slip of 1 nm.
-        MeasureCase{"OneNanometreSlip", kSodium589, 0, 118, "1", "589", "2,95", Verdict::Wrong, TaskHint::Rounding,
+        // The read-outs give 590, and 588,97 by the exact formula: 591 is a slip of 1 nm.
+        MeasureCase{"OneNanometreSlip", kSodium589, 0, 118, "1", "591", "2,95", Verdict::Wrong, TaskHint::Rounding,
             "Почти: проверьте округление."},
+        MeasureCase{"TheLineByTheExactFormula", kSodium589, 0, 118, "1", "589", "2,95", Verdict::Right, TaskHint::None,
+            "натрий, 589 нм"},
         // 200 * 3,28 = 656: 650 is a 1 % error, not a rounding slip.
         MeasureCase{"OnePercentOff", kHydrogen656, 0, 131, "1", "650", "3,28", Verdict::Wrong, TaskHint::Arithmetic,
             "ошибка в вычислении"},

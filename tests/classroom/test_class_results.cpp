@@ -69,6 +69,23 @@ INSTANTIATE_TEST_SUITE_P(Marks, ResultJudging,
         Judging{"NoChecks", {}, std::nullopt, 0, 2}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// The exact formula gives 590 / sqrt(1 + (2,95 / 50)^2) = 588,97 from the
+// same read-outs: 588 and 589 are right on the pupil's screen, and judged
+// again they agree with it.
+TEST(ResultJudgingExact, TheExactFormulaIsRightInTheClassTableAsOnTheScreen)
+{
+    for (const QString &answer : {u"588"_s, u"589"_s}) {
+        classroom::ResultFile r = samples::result(6, u"Иванов Пётр"_s, {Sodium::Right});
+        r.checks[0].answer = answer;
+        const auto table = classroom::buildClassResults(samples::task9B(), {loaded(u"/r/a"_s, r)});
+        const classroom::PupilRow &row = table.rows[5];
+        EXPECT_TRUE(row.judged.agrees) << answer.toStdString();
+        EXPECT_EQ(row.judged.firstRight, 1) << answer.toStdString();
+        EXPECT_EQ(row.judged.firstRightAnswer, answer);
+        EXPECT_EQ(row.mark, 5);
+    }
+}
+
 TEST(MarkRule, FiveFourThreeTwo)
 {
     const std::vector<std::pair<std::optional<int>, int>> table{{1, 5}, {2, 4}, {3, 4}, {4, 3}, {40, 3},
