@@ -1,10 +1,7 @@
 #include "application.h"
 
-#include "mainUnit.h"
 #include "qt_translation.h"
 
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,13 +16,4 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // format is the registry, which no path moves.)
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, u":/no-settings"_s);
-}
-
-void Application::showError(const QString &message)
-{
-    QMessageBox box(QMessageBox::Critical, TForm1::boxTitle(), message, QMessageBox::Ok, QApplication::activeWindow());
-    // The caption is the box's own, not the translation's or a desktop theme's.
-    box.button(QMessageBox::Ok)->setText(u"OK"_s);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
 }

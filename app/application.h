@@ -1,18 +1,12 @@
 #pragma once
 
 #include <QApplication>
-#include <QString>
 
-// The application object and its one error box.
+// The application object. Its one error box is showErrorBox() (error_box.h).
 class Application : public QApplication {
     Q_OBJECT
 
 public:
     // Installs Qt's Russian translation for Qt's own texts.
     Application(int &argc, char **argv);
-
-    // The box itself: error icon, one OK button, modal over the application,
-    // captioned with the program's name (TForm1::boxTitle()). Call it from an
-    // ordinary slot, never from inside an event handler's delivery.
-    static void showError(const QString &message);
 };

@@ -68,44 +68,44 @@ endfunction()
 # One line (or block) per test executable, grouped by area:
 
 # Raster and spectrum strip
-gl_add_qt_test(test_raster SOURCES test_raster.cpp LIBS gl_bench)
-gl_add_qt_test(test_spectrum SOURCES test_spectrum.cpp LIBS gl_bench)
+gl_add_qt_test(test_raster SOURCES bench/test_raster.cpp LIBS gl_bench)
+gl_add_qt_test(test_spectrum SOURCES bench/test_spectrum.cpp LIBS gl_bench)
 
 # Bench scene renderer
-gl_add_qt_test(test_scene SOURCES test_scene.cpp LIBS gl_bench)
+gl_add_qt_test(test_scene SOURCES bench/test_scene.cpp LIBS gl_bench)
 # The render mode through the real program: exit statuses, stderr, files
-gl_add_qt_test(test_render_mode SOURCES test_render_mode.cpp)
+gl_add_qt_test(test_render_mode SOURCES cli/test_render_mode.cpp)
 target_compile_definitions(test_render_mode PRIVATE GRATINGLAB_BINARY="$<TARGET_FILE:gratinglab>")
 add_dependencies(test_render_mode gratinglab)
 # The classroom task through the real program: answer key, PDF, refusals,
 # and the ordinary screens unchanged
-gl_add_qt_test(test_task_cli SOURCES test_task_cli.cpp)
+gl_add_qt_test(test_task_cli SOURCES cli/test_task_cli.cpp)
 target_compile_definitions(test_task_cli PRIVATE GRATINGLAB_BINARY="$<TARGET_FILE:gratinglab>"
                            GL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 add_dependencies(test_task_cli gratinglab)
 # The class report through the real program: stdout, stderr, files, statuses
-gl_add_qt_test(test_class_report_cli SOURCES test_class_report_cli.cpp LIBS gl_classroom)
+gl_add_qt_test(test_class_report_cli SOURCES cli/test_class_report_cli.cpp LIBS gl_classroom)
 target_include_directories(test_class_report_cli PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/classroom)
 target_compile_definitions(test_class_report_cli PRIVATE GRATINGLAB_BINARY="$<TARGET_FILE:gratinglab>")
 add_dependencies(test_class_report_cli gratinglab)
 
 # Number texts, rounding and quantities
-gl_add_test(test_number_text SOURCES test_number_text.cpp LIBS gl_bench)
-gl_add_test(test_quantities SOURCES test_quantities.cpp LIBS gl_bench)
+gl_add_test(test_number_text SOURCES bench/test_number_text.cpp LIBS gl_bench)
+gl_add_test(test_quantities SOURCES bench/test_quantities.cpp LIBS gl_bench)
 # The slow decimal reference the distances and the number texts' fuzz
 # targets are held against.
-add_library(gl_decimal_reference STATIC decimal_reference.h decimal_reference.cpp)
+add_library(gl_decimal_reference STATIC bench/decimal_reference.h bench/decimal_reference.cpp)
 target_link_libraries(gl_decimal_reference PUBLIC gl_bench)
-target_include_directories(gl_decimal_reference PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-gl_add_test(test_distance_reference SOURCES test_distance_reference.cpp LIBS gl_decimal_reference)
+target_include_directories(gl_decimal_reference PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/bench)
+gl_add_test(test_distance_reference SOURCES bench/test_distance_reference.cpp LIBS gl_decimal_reference)
 
 # Bench controls: answer check, slider, arrows, spinner, order selection
-gl_add_test(test_answer_check SOURCES test_answer_check.cpp LIBS gl_bench)
+gl_add_test(test_answer_check SOURCES bench/test_answer_check.cpp LIBS gl_bench)
 # The bench session every front end drives, without a window
-gl_add_qt_test(test_bench_session SOURCES test_bench_session.cpp LIBS gl_assets gl_test_support)
+gl_add_qt_test(test_bench_session SOURCES bench/test_bench_session.cpp LIBS gl_assets gl_test_support)
 # The classroom task: variants, check rule and hints, the session in task mode
-gl_add_test(test_task SOURCES test_task_code.cpp test_task_check.cpp LIBS gl_bench)
-gl_add_qt_test(test_task_session SOURCES test_task_session.cpp LIBS gl_journal gl_classroom gl_assets
+gl_add_test(test_task SOURCES bench/test_task_code.cpp bench/test_task_check.cpp LIBS gl_bench)
+gl_add_qt_test(test_task_session SOURCES bench/test_task_session.cpp LIBS gl_journal gl_classroom gl_assets
                gl_test_support)
 # The teacher's side without a window: class list, board code, the two task
 # files, the key, the Moodle quiz and its tolerance against the bench's check
@@ -120,28 +120,28 @@ target_link_libraries(result_writer PRIVATE gl_classroom)
 target_compile_definitions(test_classroom PRIVATE RESULT_WRITER="$<TARGET_FILE:result_writer>")
 add_dependencies(test_classroom result_writer)
 # What a screen reader and the keyboard learn from it: reading, selectable orders
-gl_add_qt_test(test_bench_reading SOURCES test_bench_reading.cpp LIBS gl_assets gl_test_support)
+gl_add_qt_test(test_bench_reading SOURCES bench/test_bench_reading.cpp LIBS gl_assets gl_test_support)
 # The experiment screen driven through the program's window and application
 # object, its timers on a hand-driven clock.
-gl_test_main(gl_screen_test_main test_controls_main.cpp test_controls_fixture.h)
+gl_test_main(gl_screen_test_main pupil/test_controls_main.cpp pupil/test_controls_fixture.h)
 target_link_libraries(gl_screen_test_main PUBLIC gl_app gl_test_support)
 function(gl_add_screen_test name)
-    gl_test_executable(${name} SOURCES test_controls_fixture.h ${ARGN} LIBS gl_screen_test_main)
+    gl_test_executable(${name} SOURCES pupil/test_controls_fixture.h ${ARGN} LIBS gl_screen_test_main)
 endfunction()
-gl_add_screen_test(test_controls test_controls_slider.cpp test_controls_spinner.cpp
-                   test_controls_orders.cpp test_controls_answer.cpp
-                   test_controls_keyboard.cpp test_controls_accessibility.cpp
-                   test_controls_light.cpp)
-gl_add_screen_test(test_monkey test_monkey.cpp)
+gl_add_screen_test(test_controls pupil/test_controls_slider.cpp pupil/test_controls_spinner.cpp
+                   pupil/test_controls_orders.cpp pupil/test_controls_answer.cpp
+                   pupil/test_controls_keyboard.cpp pupil/test_controls_accessibility.cpp
+                   pupil/test_controls_light.cpp)
+gl_add_screen_test(test_monkey pupil/test_monkey.cpp)
 
 # The measurement journal: rows, summary, CSV bytes, the PDF report read back
-gl_add_qt_test(test_journal SOURCES test_journal.cpp LIBS gl_journal gl_assets gl_test_support)
+gl_add_qt_test(test_journal SOURCES journal/test_journal.cpp LIBS gl_journal gl_assets gl_test_support)
 # The journal's recovery copy as bytes rides along with the journal's tests.
-target_sources(test_journal PRIVATE test_journal_snapshot.cpp)
-gl_add_qt_test(test_journal_report SOURCES test_journal_report.cpp LIBS gl_journal gl_assets gl_test_support)
+target_sources(test_journal PRIVATE journal/test_journal_snapshot.cpp)
+gl_add_qt_test(test_journal_report SOURCES journal/test_journal_report.cpp LIBS gl_journal gl_assets gl_test_support)
 
 # Fixed pictures: catalogue, compiled-in resources, pixel facts, colour key
-gl_add_test(test_artwork SOURCES test_artwork.cpp LIBS gl_assets)
+gl_add_test(test_artwork SOURCES assets/test_artwork.cpp LIBS gl_assets)
 
 # The fuzz targets' kept inputs, each run once (the number texts against the
 # slow reference parsers; the classroom's files and class list read, written
@@ -158,24 +158,25 @@ if(GL_SANITIZE)
 endif()
 
 # The command line's option table, modes and messages
-gl_add_test(test_command_line SOURCES app/test_command_line.cpp LIBS gl_app)
+gl_add_test(test_command_line SOURCES cli/test_command_line.cpp LIBS gl_cli)
 
 # The main window and its screens, inside the program's own application
 # object so that its error box is the one under test.
 gl_test_main(gl_app_test_main app/app_test_main.cpp app/window_fixture.h)
 target_link_libraries(gl_app_test_main PUBLIC gl_app gl_test_support)
 target_include_directories(gl_app_test_main PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/app)
-foreach(name test_main_window test_screens test_accessibility test_journal_screen test_task_window
-              test_teacher_window)
-    gl_test_executable(${name} SOURCES app/window_fixture.h app/${name}.cpp LIBS gl_app_test_main)
+foreach(name test_main_window test_screens test_accessibility test_journal_screen test_task_window)
+    gl_test_executable(${name} SOURCES app/window_fixture.h pupil/${name}.cpp LIBS gl_app_test_main)
 endforeach()
+gl_test_executable(test_teacher_window SOURCES app/window_fixture.h teacher/test_teacher_window.cpp
+                   LIBS gl_app_test_main)
 target_include_directories(test_teacher_window PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/classroom)
 # Qt's own texts in Russian ride along with the main window's tests, the
 # forms' geometry against the bench's numbers with the screens'.
 target_sources(test_main_window PRIVATE app/test_qt_russian.cpp)
-target_sources(test_screens PRIVATE app/test_form_geometry.cpp)
+target_sources(test_screens PRIVATE pupil/test_form_geometry.cpp)
 # The journal's recovery copy rides along with the journal screen's tests.
-target_sources(test_journal_screen PRIVATE app/test_journal_recovery.cpp app/test_result_keeper.cpp)
+target_sources(test_journal_screen PRIVATE pupil/test_journal_recovery.cpp pupil/test_result_keeper.cpp)
 # The result files a task wrote, read by the real program's class report.
 target_include_directories(test_journal_screen PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/classroom)
 target_compile_definitions(test_journal_screen PRIVATE GRATINGLAB_BINARY="$<TARGET_FILE:gratinglab>")
@@ -183,9 +184,9 @@ add_dependencies(test_journal_screen gratinglab)
 
 # Lamps, white light and the measuring cursor: the scene, the session's
 # check and the journal's rows, without a window
-gl_add_qt_test(test_light SOURCES test_light_scene.cpp test_light_session.cpp LIBS gl_journal gl_assets gl_test_support)
+gl_add_qt_test(test_light SOURCES bench/test_light_scene.cpp bench/test_light_session.cpp LIBS gl_journal gl_assets gl_test_support)
 # The same through the real program's command line
-gl_add_qt_test(test_light_cli SOURCES test_light_cli.cpp)
+gl_add_qt_test(test_light_cli SOURCES cli/test_light_cli.cpp)
 target_compile_definitions(test_light_cli PRIVATE GRATINGLAB_BINARY="$<TARGET_FILE:gratinglab>"
                            GL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 add_dependencies(test_light_cli gratinglab)

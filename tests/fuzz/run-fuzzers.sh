@@ -26,11 +26,11 @@ read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
 flags=(-std=c++20 -O1 -g -fPIC -Wall -Wextra -Werror
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -DQT_NO_CAST_FROM_ASCII -DQT_NO_CAST_TO_ASCII
-       -I"$root/bench" -I"$root/classroom" -I"$root/tests" -DGRATINGLAB_VERSION='"fuzz"' "${qt_cflags[@]}")
+       -I"$root/bench" -I"$root/classroom" -I"$root/tests/bench" -DGRATINGLAB_VERSION='"fuzz"' "${qt_cflags[@]}")
 
 echo "== building fuzz targets into $out"
 objects=()
-for src in bench/extended.cpp bench/number_text.cpp bench/quantities.cpp tests/decimal_reference.cpp \
+for src in bench/extended.cpp bench/number_text.cpp bench/quantities.cpp tests/bench/decimal_reference.cpp \
            bench/task_code.cpp classroom/text_fields.cpp classroom/file_read.cpp classroom/task_files.cpp \
            classroom/pupil_list.cpp bench/answer_check.cpp bench/task_check.cpp bench/task_texts.cpp \
            classroom/result_file.cpp classroom/result_judging.cpp classroom/mark_rule.cpp classroom/result_scan.cpp \

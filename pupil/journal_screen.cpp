@@ -1,6 +1,6 @@
 #include "journal_screen.h"
 
-#include "application.h"
+#include "error_box.h"
 #include "form_fonts.h"
 #include "journal.h"
 #include "journal_dialogs.h"
@@ -112,7 +112,7 @@ bool JournalScreen::save()
         return false;
     if (const auto error = journal::saveJournal(journal_, journal::resolveSaveTarget(chosen->path, chosen->type),
             taskResult_)) {
-        Application::showError(*error);
+        showErrorBox(*error);
         return false;
     }
     return true;

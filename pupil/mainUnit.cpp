@@ -1,7 +1,7 @@
 #include "mainUnit.h"
 
-#include "application.h"
 #include "calculator.h"
+#include "error_box.h"
 #include "experiment_screen.h"
 #include "form_fonts.h"
 #include "journal.h"
@@ -50,8 +50,7 @@ TForm1::TForm1(const bench::NumberFormat &format, bench::Clock *clock, QWidget *
     session_ = std::make_unique<bench::BenchSession>(assets::scenePictures(), format, *clock);
     // The box waits for the event loop: the action that failed has returned
     // and nothing of it is still being delivered.
-    connect(session_.get(), &bench::BenchSession::conversionFailed, this, &Application::showError,
-        Qt::QueuedConnection);
+    connect(session_.get(), &bench::BenchSession::conversionFailed, this, &showErrorBox, Qt::QueuedConnection);
 
     ui_->setupUi(this);
     applyPixelFonts(this);
