@@ -8,7 +8,7 @@ class Application : public QApplication {
     Q_OBJECT
 
 public:
-    // Installs Qt's Russian translation for Qt's own texts.
+    // Installs the translations of the chosen language (qt_translation.h).
     Application(int &argc, char **argv);
 
     // The box itself: error icon, one OK button, modal over the application,
