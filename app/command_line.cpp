@@ -135,8 +135,9 @@ constexpr std::array kOptions{
         std::nullopt},
 
     OptionSpec{u"language", u"ЯЗЫК",
-        u"язык программы на этот запуск: ru, en, uk или kk (по умолчанию\n"
-        u"по LANGUAGE, LC_ALL, LC_MESSAGES, LANG; иначе русский)",
+        u"язык программы на этот запуск: ru, en, uk или kk\n"
+        u"(без него — по LANGUAGE, LC_ALL, LC_MESSAGES, LANG;\n"
+        u"иначе русский)",
         InWindow | InRender | InScreenshot | InAnswerKey | InNewTask | InTeacher | InClassReport, std::nullopt},
     OptionSpec{u"help", u"", u"показать эту справку", 0, Mode::Help},
     OptionSpec{u"version", u"", u"показать версию программы", 0, Mode::Version},
