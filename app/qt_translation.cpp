@@ -46,7 +46,7 @@ QString chooseLanguage(const QString &option, const QProcessEnvironment &env)
     if (!option.isEmpty())
         return option;
     for (const QString &entry : env.value(u"LANGUAGE"_s).split(u':', Qt::SkipEmptyParts)) {
-        if (const QString code = translated(entry); !code.isEmpty())
+        if (QString code = translated(entry); !code.isEmpty())
             return code;
     }
     // As the C library does: the first of these that is set is the locale of

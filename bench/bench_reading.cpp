@@ -41,7 +41,7 @@ QString benchReading(const BenchSession &session, WavelengthInReading wavelength
     const QString grating = session.text(TextField::Grating);
     const QString distance = session.text(TextField::Distance);
     const QString selected = selectedMaximum(session.text(TextField::Order), distance);
-    const QString reading = wavelength == WavelengthInReading::Told
+    QString reading = wavelength == WavelengthInReading::Told
         ? BenchTexts::tr("Длина волны %1 нм, d = %2; %3, y = %4 см")
               .arg(session.text(TextField::Wavelength), grating, selected, distance)
         : BenchTexts::tr("d = %1; %2, y = %3 см").arg(grating, selected, distance);

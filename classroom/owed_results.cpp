@@ -28,12 +28,12 @@ constexpr qsizetype kMaxOwed = 200;
 std::vector<OwedResult> readOwedResults(const QString &localFolder)
 {
     FileError error;
-    const auto bytes = readLimited(listPath(localFolder), 256 * 1024, &error);
+    const auto bytes = readLimited(listPath(localFolder), qint64{256} * 1024, &error);
     if (!bytes)
         return {};
     std::vector<OwedResult> owed;
     const QJsonArray entries = QJsonDocument::fromJson(*bytes).object().value(u"owed"_s).toArray();
-    for (const QJsonValue &entry : entries) {
+    for (const auto &entry : entries) {
         OwedResult one{entry[u"folder"_s].toString(), entry[u"name"_s].toString()};
         // Only a bare file name: the list must not send a file from elsewhere.
         if (one.folder.isEmpty() || one.name.isEmpty() || one.name.contains(u'/') || one.name.contains(u'\\')
