@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
-    installQtRussianTranslation(*this);
+    installTranslations(*this);
     // Qt's file dialogs save their history and last folder to the user's
     // QtProject.conf when they close. The program keeps no settings: user
     // settings go to a resource folder, which cannot be written, so the

@@ -7,6 +7,6 @@ class Application : public QApplication {
     Q_OBJECT
 
 public:
-    // Installs Qt's Russian translation for Qt's own texts.
+    // Installs the translations of the chosen language (qt_translation.h).
     Application(int &argc, char **argv);
 };

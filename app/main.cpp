@@ -9,6 +9,7 @@
 #include "mainUnit.h"
 #include "new_task_mode.h"
 #include "patient_read.h"
+#include "qt_translation.h"
 #include "render_mode.h"
 #include "result_keeper.h"
 #include "screenshot_mode.h"
@@ -22,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 #include <memory>
@@ -49,6 +51,8 @@ int main(int argc, char **argv)
     const CommandLine line = parseCommandLine(arguments);
     if (!line.error.isEmpty())
         return refuse(line.error);
+    setInterfaceLanguage(chooseLanguage(line.options.value(u"language"_s).value_or(QString()),
+        QProcessEnvironment::systemEnvironment()));
     QString error;
     switch (line.mode) {
     case Mode::Help:
@@ -63,6 +67,7 @@ int main(int argc, char **argv)
             return refuse(error);
         prepareRenderMode();
         QGuiApplication app(argc, argv);
+        installTranslations(app);
         return runAnswerKeyMode(*options);
     }
     case Mode::ClassReport: {
@@ -71,6 +76,7 @@ int main(int argc, char **argv)
             return refuse(error);
         prepareRenderMode();
         QGuiApplication app(argc, argv);
+        installTranslations(app);
         return runClassReportMode(*options);
     }
     case Mode::NewTask: {
@@ -79,6 +85,7 @@ int main(int argc, char **argv)
         if (!options)
             return refuse(error);
         QCoreApplication app(argc, argv);
+        installTranslations(app);
         return runNewTaskMode(*options);
     }
     case Mode::Teacher: {
@@ -104,6 +111,7 @@ int main(int argc, char **argv)
             return refuse(error);
         prepareRenderMode();
         QGuiApplication app(argc, argv);
+        installTranslations(app);
         return runRenderMode(*options);
     }
     case Mode::Screenshot: {

@@ -6,13 +6,75 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-void installQtRussianTranslation(QCoreApplication &app)
+namespace {
+
+QString &chosen()
 {
-    // Loaded by name, not by the system locale: under C.UTF-8 the interface
-    // is Russian all the same.
+    static QString code = u"ru"_s;
+    return code;
+}
+
+// "uk_UA.UTF-8", "kk_KZ", "en@quot" → "uk", "kk", "en"; "" when no
+// translation is there for it.
+QString translated(const QString &locale)
+{
+    qsizetype end = 0;
+    while (end < locale.size() && locale[end].isLower())
+        ++end;
+    const QString code = locale.left(end);
+    return interfaceLanguages().contains(code) ? code : QString();
+}
+
+bool installOne(QCoreApplication &app, const QString &name, const QString &folder)
+{
     auto *translator = new QTranslator(&app);
-    if (translator->load(u"qtbase_ru"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
+} // namespace
+
+QStringList interfaceLanguages()
+{
+    return {u"ru"_s, u"en"_s, u"uk"_s, u"kk"_s};
+}
+
+QString chooseLanguage(const QString &option, const QProcessEnvironment &env)
+{
+    if (!option.isEmpty())
+        return option;
+    for (const QString &entry : env.value(u"LANGUAGE"_s).split(u':', Qt::SkipEmptyParts)) {
+        if (QString code = translated(entry); !code.isEmpty())
+            return code;
+    }
+    // As the C library does: the first of these that is set is the locale of
+    // messages, and the ones after it are not looked at.
+    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s}) {
+        const QString locale = env.value(name);
+        if (locale.isEmpty())
+            continue;
+        const QString code = translated(locale);
+        return code.isEmpty() ? u"ru"_s : code;
+    }
+    return u"ru"_s;
+}
+
+void setInterfaceLanguage(const QString &code)
+{
+    chosen() = code;
+}
+
+QString interfaceLanguage()
+{
+    return chosen();
+}
+
+void installTranslations(QCoreApplication &app)
+{
+    const QString code = chosen();
+    installOne(app, u"qtbase_"_s + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (code != u"ru")
+        installOne(app, u"gratinglab_"_s + code, u":/translations"_s);
 }

@@ -1,5 +1,7 @@
 #include "answer_check.h"
 
+#include "bench_texts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -114,9 +116,23 @@ bool answerIsRight(const QString &answer, const ShownReadouts &shown, const Numb
     return answer == shown.wavelength || formulaAccepts(answer, shown, format);
 }
 
+namespace {
+
+const char *verdictSource(bool right)
+{
+    return right ? QT_TRANSLATE_NOOP("BenchTexts", "Верно !") : QT_TRANSLATE_NOOP("BenchTexts", "Неверно !");
+}
+
+} // namespace
+
 QString verdictText(bool right)
 {
-    return right ? QStringLiteral(u"Верно !") : QStringLiteral(u"Неверно !");
+    return BenchTexts::tr(verdictSource(right));
+}
+
+QString storedVerdictText(bool right)
+{
+    return QString::fromUtf8(verdictSource(right));
 }
 
 } // namespace bench

@@ -46,9 +46,10 @@ bool formulaAccepts(const QString &answer, const ShownReadouts &shown, const Num
 // lambda = d*sin(arctg(y/F))/|k| in nm from the same read-outs.
 std::optional<long double> exactFormulaWavelength(const ShownReadouts &shown, const NumberFormat &format);
 
-// The verdict as the experiment screen shows it, the journal keeps it and a
-// pupil's result file records it; the teacher's program compares the file's
-// text with this one.
+// The verdict as the experiment screen and the journal show it.
 QString verdictText(bool right);
+// The same in Russian whatever the language: a pupil's result file records
+// it, and the teacher's program compares the file's text with this one.
+QString storedVerdictText(bool right);
 
 } // namespace bench

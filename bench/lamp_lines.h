@@ -10,7 +10,7 @@ namespace bench {
 // whole nanometre, so that the bench can stand exactly on it.
 struct LampLine {
     int nm;
-    QStringView element; // Russian name, as the answer key prints it
+    QStringView element; // Russian; shown through elementName() (task_texts.h)
     QStringView symbol;
 };
 

@@ -15,7 +15,7 @@ enum class LightSource { Mono, Mercury, Sodium, Hydrogen, Helium, Neon, Cadmium,
 struct LightSourceInfo {
     LightSource source;
     QStringView key;    // on the command line and in the state JSON
-    QStringView name;   // in the source control and the reading
+    QStringView name;   // Russian; the interface shows sourceName() (source_texts.h)
     QStringView symbol; // in the wavelength field; empty for mono
 };
 

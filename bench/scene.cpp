@@ -1,5 +1,6 @@
 #include "scene.h"
 
+#include "bench_texts.h"
 #include "quantities.h"
 #include "scale_rule.h"
 #include "scene_drawing.h"
@@ -76,8 +77,8 @@ void BenchScene::drawFrame(TCanvas &canvas, int Y) const
     for (int n = 1; n <= 5; ++n)
         canvas.TextOut(870, Y - 10 + 40 * n, IntToStr(n));
 
-    canvas.TextOut(800, Y - 220, QStringLiteral(u"y, см"));
-    canvas.TextOut(470, Y + 190, QStringLiteral(u"F = 50см"));
+    canvas.TextOut(800, Y - 220, BenchTexts::tr("y, см"));
+    canvas.TextOut(470, Y + 190, BenchTexts::tr("F = 50см"));
 
     canvas.MoveTo(847, Y - 205);
     canvas.LineTo(850, Y - 217);

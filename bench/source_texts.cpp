@@ -1,6 +1,7 @@
 #include "source_texts.h"
 
 #include "bench_state.h"
+#include "bench_texts.h"
 #include "lamp_spectra.h"
 #include "task_texts.h"
 
@@ -11,21 +12,50 @@ namespace bench {
 QString featureName(LightSource source, int nm)
 {
     if (source == LightSource::White)
-        return nm <= kMinWavelength ? u"фиолетовая граница спектра"_s : u"красная граница спектра"_s;
+        return nm <= kMinWavelength ? BenchTexts::tr("фиолетовая граница спектра")
+                                    : BenchTexts::tr("красная граница спектра");
     return lineName(lampLineOf(source, nm));
+}
+
+const char *sourceHintSource(SourceHint hint)
+{
+    switch (hint) {
+    case SourceHint::OffTheLine:
+        return QT_TRANSLATE_NOOP("BenchTexts", "визир не на линии");
+    case SourceHint::Arithmetic:
+        return QT_TRANSLATE_NOOP("BenchTexts", "ошибка в вычислении");
+    case SourceHint::OrderMissing:
+        return QT_TRANSLATE_NOOP("BenchTexts", "введите порядок k от 1 до 8");
+    case SourceHint::None:
+        break;
+    }
+    return "";
 }
 
 QString sourceHintText(SourceHint hint)
 {
-    switch (hint) {
-    case SourceHint::OffTheLine:
-        return u"визир не на линии"_s;
-    case SourceHint::Arithmetic:
-        return u"ошибка в вычислении"_s;
-    case SourceHint::OrderMissing:
-        return u"введите порядок k от 1 до 8"_s;
-    case SourceHint::None:
-        break;
+    return hint == SourceHint::None ? QString() : BenchTexts::tr(sourceHintSource(hint));
+}
+
+QString sourceName(LightSource source)
+{
+    switch (source) {
+    case LightSource::Mono:
+        return BenchTexts::tr("Монохроматический");
+    case LightSource::Mercury:
+        return BenchTexts::tr("Лампа: ртутная");
+    case LightSource::Sodium:
+        return BenchTexts::tr("Лампа: натриевая");
+    case LightSource::Hydrogen:
+        return BenchTexts::tr("Лампа: водородная");
+    case LightSource::Helium:
+        return BenchTexts::tr("Лампа: гелиевая");
+    case LightSource::Neon:
+        return BenchTexts::tr("Лампа: неоновая");
+    case LightSource::Cadmium:
+        return BenchTexts::tr("Лампа: кадмиевая");
+    case LightSource::White:
+        return BenchTexts::tr("Белый свет");
     }
     return {};
 }
@@ -34,17 +64,17 @@ QString lampLabelText(LightSource source)
 {
     switch (source) {
     case LightSource::Mercury:
-        return u"Ртутная лампа"_s;
+        return BenchTexts::tr("Ртутная лампа");
     case LightSource::Sodium:
-        return u"Натриевая лампа"_s;
+        return BenchTexts::tr("Натриевая лампа");
     case LightSource::Hydrogen:
-        return u"Водородная лампа"_s;
+        return BenchTexts::tr("Водородная лампа");
     case LightSource::Helium:
-        return u"Гелиевая лампа"_s;
+        return BenchTexts::tr("Гелиевая лампа");
     case LightSource::Neon:
-        return u"Неоновая лампа"_s;
+        return BenchTexts::tr("Неоновая лампа");
     case LightSource::Cadmium:
-        return u"Кадмиевая лампа"_s;
+        return BenchTexts::tr("Кадмиевая лампа");
     case LightSource::Mono:
     case LightSource::White:
         break;
@@ -54,17 +84,17 @@ QString lampLabelText(LightSource source)
 
 QString cursorName()
 {
-    return u"Визир"_s;
+    return BenchTexts::tr("Визир");
 }
 
 QString cursorReading(const QString &distanceText)
 {
-    return u"визир y = "_s + distanceText + u" см"_s;
+    return BenchTexts::tr("визир y = %1 см").arg(distanceText);
 }
 
 QString sourceControlName()
 {
-    return u"Источник света"_s;
+    return BenchTexts::tr("Источник света");
 }
 
 } // namespace bench

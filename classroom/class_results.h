@@ -60,7 +60,7 @@ enum class Misfit {
 struct MisfitFile {
     QString path;
     Misfit why;
-    QString reason; // one Russian phrase, the details named
+    QString reason; // one phrase in the interface language, the details named
 
     friend bool operator==(const MisfitFile &, const MisfitFile &) = default;
 };

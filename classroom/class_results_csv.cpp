@@ -1,6 +1,7 @@
 #include "class_results_csv.h"
 
 #include "class_results_texts.h"
+#include "classroom_texts.h"
 #include "csv_line.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -42,7 +43,7 @@ QByteArray classResultsCsv(const ClassResults &results, bool withMarks)
 
 QString moodleGradeItemName(const ClassroomTask &task)
 {
-    return u"%1 (код %2)"_s.arg(task.title, task.code);
+    return ClassroomTexts::tr("%1 (код %2)").arg(task.title, task.code);
 }
 
 MoodleGrades moodleGradesCsv(const ClassroomTask &task, const ClassResults &results)
@@ -54,7 +55,7 @@ MoodleGrades moodleGradesCsv(const ClassroomTask &task, const ClassResults &resu
         kSeparator);
     for (const PupilRow &row : results.rows) {
         if (row.id.trimmed().isEmpty() || !row.mark) {
-            grades.leftOut.append(row.name.isEmpty() ? u"вариант %1"_s.arg(row.variant) : row.name);
+            grades.leftOut.append(row.name.isEmpty() ? ClassroomTexts::tr("вариант %1").arg(row.variant) : row.name);
             continue;
         }
         grades.bytes += csvLine({row.name, row.id.trimmed(), QString::number(*row.mark)}, kSeparator);

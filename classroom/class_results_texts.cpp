@@ -1,5 +1,6 @@
 #include "class_results_texts.h"
 
+#include "classroom_texts.h"
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -10,29 +11,29 @@ QString resultColumnTitle(ResultColumn column)
 {
     switch (column) {
     case ResultColumn::Variant:
-        return u"Вариант"_s;
+        return ClassroomTexts::tr("Вариант");
     case ResultColumn::Pupil:
-        return u"Ученик"_s;
+        return ClassroomTexts::tr("Ученик");
     case ResultColumn::Id:
-        return u"Адрес или номер"_s;
+        return ClassroomTexts::tr("Адрес или номер");
     case ResultColumn::Line:
-        return u"λ, нм"_s;
+        return ClassroomTexts::tr("λ, нм");
     case ResultColumn::Checks:
-        return u"Проверок"_s;
+        return ClassroomTexts::tr("Проверок");
     case ResultColumn::Solved:
-        return u"Решено"_s;
+        return ClassroomTexts::tr("Решено");
     case ResultColumn::ChecksToRight:
-        return u"Проверок до верного ответа"_s;
+        return ClassroomTexts::tr("Проверок до верного ответа");
     case ResultColumn::FirstRight:
-        return u"Первый верный ответ"_s;
+        return ClassroomTexts::tr("Первый верный ответ");
     case ResultColumn::Hints:
-        return u"Подсказок"_s;
+        return ClassroomTexts::tr("Подсказок");
     case ResultColumn::Mark:
-        return u"Оценка"_s;
+        return ClassroomTexts::tr("Оценка");
     case ResultColumn::Note:
-        return u"Примечание"_s;
+        return ClassroomTexts::tr("Примечание");
     case ResultColumn::Starts:
-        return u"Запусков"_s;
+        return ClassroomTexts::tr("Запусков");
     }
     return {};
 }
@@ -52,7 +53,7 @@ QString resultCellText(const PupilRow &row, ResultColumn column)
     case ResultColumn::Checks:
         return read ? QString::number(row.judged.checks) : QString();
     case ResultColumn::Solved:
-        return !read ? QString() : row.solved() ? u"да"_s : u"нет"_s;
+        return !read ? QString() : row.solved() ? ClassroomTexts::tr("да") : ClassroomTexts::tr("нет");
     case ResultColumn::ChecksToRight:
         return row.solved() ? QString::number(*row.judged.firstRight) : QString();
     case ResultColumn::FirstRight:
@@ -64,8 +65,8 @@ QString resultCellText(const PupilRow &row, ResultColumn column)
     case ResultColumn::Note:
         if (row.filesDiverge)
             return row.status == PupilStatus::Counted
-                ? u"файлы расходятся"_s
-                : u"%1; файлы расходятся"_s.arg(pupilStatusText(row.status));
+                ? ClassroomTexts::tr("файлы расходятся")
+                : ClassroomTexts::tr("%1; файлы расходятся").arg(pupilStatusText(row.status));
         return pupilStatusText(row.status);
     case ResultColumn::Starts:
         return read ? QString::number(row.starts) : QString();
@@ -77,9 +78,9 @@ QString pupilStatusText(PupilStatus status)
 {
     switch (status) {
     case PupilStatus::NoResult:
-        return u"нет результата"_s;
+        return ClassroomTexts::tr("нет результата");
     case PupilStatus::Edited:
-        return u"файл изменён"_s;
+        return ClassroomTexts::tr("файл изменён");
     case PupilStatus::Counted:
         break;
     }
@@ -88,61 +89,67 @@ QString pupilStatusText(PupilStatus status)
 
 QString otherTaskReason(const QString &code)
 {
-    return u"другое задание (код %1)"_s.arg(code);
+    return ClassroomTexts::tr("другое задание (код %1)").arg(code);
 }
 
 QString variantOutsideReason(int variant, int variants)
 {
-    return u"вариант %1, а в задании варианты 1–%2"_s.arg(variant).arg(variants);
+    return ClassroomTexts::tr("вариант %1, а в задании варианты 1–%2")
+        .arg(QString::number(variant), QString::number(variants));
 }
 
 QString notOnListReason(const QString &name)
 {
-    return u"ученика «%1» нет в списке класса"_s.arg(name);
+    return ClassroomTexts::tr("ученика «%1» нет в списке класса").arg(name);
 }
 
 QString noNameReason(int variant, const QString &listed)
 {
-    return u"в файле нет имени ученика, а вариант %1 в списке — «%2»"_s.arg(variant).arg(listed);
+    return ClassroomTexts::tr("в файле нет имени ученика, а вариант %1 в списке — «%2»")
+        .arg(QString::number(variant), listed);
 }
 
 QString variantMismatchReason(int variant, const QString &name, int listedVariant)
 {
-    return u"вариант %1 не совпадает со списком: у «%2» вариант %3"_s.arg(variant).arg(name).arg(listedVariant);
+    return ClassroomTexts::tr("вариант %1 не совпадает со списком: у «%2» вариант %3")
+        .arg(QString::number(variant), name, QString::number(listedVariant));
 }
 
 QString editedReason(bool checksumOk)
 {
-    return checksumOk ? u"файл изменён: записанный результат проверки не совпадает с повторной проверкой"_s
-                      : u"файл изменён: контрольная сумма не сходится"_s;
+    return checksumOk
+        ? ClassroomTexts::tr("файл изменён: записанный результат проверки не совпадает с повторной проверкой")
+        : ClassroomTexts::tr("файл изменён: контрольная сумма не сходится");
 }
 
 QString duplicateReason(const QString &countedFile)
 {
-    return u"повтор: для этого ученика учтён файл «%1»"_s.arg(QFileInfo(countedFile).fileName());
+    return ClassroomTexts::tr("повтор: для этого ученика учтён файл «%1»").arg(QFileInfo(countedFile).fileName());
 }
 
 QString divergingReason(const QString &countedFile)
 {
-    return u"файлы расходятся: в учтённом файле «%1» другие проверки"_s.arg(QFileInfo(countedFile).fileName());
+    return ClassroomTexts::tr("файлы расходятся: в учтённом файле «%1» другие проверки")
+        .arg(QFileInfo(countedFile).fileName());
 }
 
 QString readProblemReason(const FileError &error)
 {
     switch (error.problem) {
     case FileProblem::CannotRead:
-        return u"не читается: %1"_s.arg(error.detail);
+        return ClassroomTexts::tr("не читается: %1").arg(error.detail);
     case FileProblem::TooLarge:
-        return u"слишком большой для файла результатов"_s;
+        return ClassroomTexts::tr("слишком большой для файла результатов");
     case FileProblem::Damaged:
-        return error.detail.isEmpty() ? u"файл повреждён"_s : u"файл повреждён: неверное поле «%1»"_s.arg(error.detail);
+        return error.detail.isEmpty() ? ClassroomTexts::tr("файл повреждён")
+                                      : ClassroomTexts::tr("файл повреждён: неверное поле «%1»").arg(error.detail);
     case FileProblem::Newer:
-        return u"записан более новой версией gratinglab; обновите программу"_s;
+        return ClassroomTexts::tr("записан более новой версией gratinglab; обновите программу");
     case FileProblem::NotOurs:
     case FileProblem::TeacherFile:
     case FileProblem::TaskFile:
     case FileProblem::KeyMissing:
-        return u"не файл результатов gratinglab"_s;
+        return ClassroomTexts::tr("не файл результатов gratinglab");
     case FileProblem::None:
         break;
     }
@@ -153,25 +160,26 @@ QString scanProblemReason(ScanProblem problem, int maxFiles)
 {
     switch (problem) {
     case ScanProblem::Missing:
-        return u"нет такой папки или файла"_s;
+        return ClassroomTexts::tr("нет такой папки или файла");
     case ScanProblem::Unreadable:
-        return u"папка не читается: нет доступа или сервер не отвечает"_s;
+        return ClassroomTexts::tr("папка не читается: нет доступа или сервер не отвечает");
     case ScanProblem::Link:
-        return u"ссылка, а не файл: не читается"_s;
+        return ClassroomTexts::tr("ссылка, а не файл: не читается");
     case ScanProblem::NotRegular:
-        return u"не обычный файл: не читается"_s;
+        return ClassroomTexts::tr("не обычный файл: не читается");
     case ScanProblem::NotResultFile:
-        return u"не файл результатов (.gratinglab-result)"_s;
+        return ClassroomTexts::tr("не файл результатов (.gratinglab-result)");
     case ScanProblem::TooMany:
-        return u"больше %1 файлов результатов: остальные не прочитаны"_s.arg(maxFiles);
+        return ClassroomTexts::tr("больше %1 файлов результатов: остальные не прочитаны").arg(maxFiles);
     }
     return {};
 }
 
 QString resultsPlaceMissingMessage()
 {
-    return u"файл учителя не называет папку класса (он записан без файла задания): укажите папку или файлы "
-           u"результатов параметром --results"_s;
+    return ClassroomTexts::tr(
+        "файл учителя не называет папку класса (он записан без файла задания): укажите папку или файлы "
+        "результатов параметром --results");
 }
 
 } // namespace classroom

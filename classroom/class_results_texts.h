@@ -1,7 +1,8 @@
 #pragma once
 
-// Every Russian text of the class results: the table's columns and marks,
-// why a file does not count, in the window, the exports and the command line.
+// Every text of the class results, in the chosen language (the context is
+// ClassroomTexts): the table's columns and marks, why a file does not count,
+// in the window, the exports and the command line.
 
 #include "class_results.h"
 #include "file_read.h"

@@ -6,35 +6,42 @@ namespace classroom {
 
 QString defaultTaskTitle()
 {
-    return u"Измерение длины световой волны"_s;
+    return ClassroomTexts::tr("Измерение длины световой волны");
 }
 
 QString pupilListMessage(const PupilListError &error)
 {
-    const QString line = u"Строка %1: "_s.arg(error.line);
+    const int line = error.line;
     switch (error.problem) {
     case PupilListProblem::Empty:
-        return u"Список учеников пуст: вставьте по одному ученику в строке или укажите число вариантов."_s;
+        return ClassroomTexts::tr(
+            "Список учеников пуст: вставьте по одному ученику в строке или укажите число вариантов.");
     case PupilListProblem::EmptyLine:
-        return line + u"пустая строка. Каждая строка — вариант; удалите пустые строки."_s;
+        return ClassroomTexts::tr("Строка %1: пустая строка. Каждая строка — вариант; удалите пустые строки.")
+            .arg(line);
     case PupilListProblem::NameMissing:
-        return line + u"нет фамилии и имени перед табуляцией или «;»."_s;
+        return ClassroomTexts::tr("Строка %1: нет фамилии и имени перед табуляцией или «;».").arg(line);
     case PupilListProblem::TooManyColumns:
-        return line + u"больше двух столбцов; нужны только фамилия с именем и адрес или номер."_s;
+        return ClassroomTexts::tr("Строка %1: больше двух столбцов; нужны только фамилия с именем и адрес или номер.")
+            .arg(line);
     case PupilListProblem::TooMany:
-        return line + u"в списке больше %1 учеников."_s.arg(kMaxVariants);
+        return ClassroomTexts::tr("Строка %1: в списке больше %2 учеников.").arg(line).arg(kMaxVariants);
     case PupilListProblem::Duplicate:
-        return line
-            + u"этот ученик уже есть в строке %1. Допишите к одинаковым именам что-нибудь отличающее."_s.arg(
-                error.firstLine);
+        return ClassroomTexts::tr(
+            "Строка %1: этот ученик уже есть в строке %2. Допишите к одинаковым именам что-нибудь отличающее.")
+            .arg(line)
+            .arg(error.firstLine);
     case PupilListProblem::NameTooLong:
-        return line + u"фамилия и имя длиннее 60 знаков."_s;
+        return ClassroomTexts::tr("Строка %1: фамилия и имя длиннее 60 знаков.").arg(line);
     case PupilListProblem::NameControlCharacter:
-        return line + u"в фамилии и имени есть недопустимые служебные символы."_s;
+        return ClassroomTexts::tr("Строка %1: в фамилии и имени есть недопустимые служебные символы.").arg(line);
     case PupilListProblem::IdTooLong:
-        return line + u"адрес или номер ученика длиннее %1 знаков."_s.arg(kMaxPupilIdLength);
+        return ClassroomTexts::tr("Строка %1: адрес или номер ученика длиннее %2 знаков.")
+            .arg(line)
+            .arg(kMaxPupilIdLength);
     case PupilListProblem::IdControlCharacter:
-        return line + u"в адресе или номере ученика есть недопустимые служебные символы."_s;
+        return ClassroomTexts::tr("Строка %1: в адресе или номере ученика есть недопустимые служебные символы.")
+            .arg(line);
     case PupilListProblem::None:
         break;
     }
@@ -43,32 +50,45 @@ QString pupilListMessage(const PupilListError &error)
 
 QString fileMessage(const QString &name, TaskFileKind kind, const FileError &error)
 {
-    const QString what = kind == TaskFileKind::Teacher ? u"файл учителя"_s : u"файл задания"_s;
-    const QString What = kind == TaskFileKind::Teacher ? u"Файл учителя"_s : u"Файл задания"_s;
+    // Whole sentences for each kind of file: the noun's form differs
+    // between languages.
+    const bool teacher = kind == TaskFileKind::Teacher;
     switch (error.problem) {
     case FileProblem::CannotRead:
-        return u"Не удалось прочитать файл «%1»: %2."_s.arg(name, error.detail);
+        return ClassroomTexts::tr("Не удалось прочитать файл «%1»: %2.").arg(name, error.detail);
     case FileProblem::TooLarge:
-        return u"Файл «%1» слишком большой: это не %2 gratinglab."_s.arg(name, what);
+        return teacher ? ClassroomTexts::tr("Файл «%1» слишком большой: это не файл учителя gratinglab.").arg(name)
+                       : ClassroomTexts::tr("Файл «%1» слишком большой: это не файл задания gratinglab.").arg(name);
     case FileProblem::Damaged:
-        if (kind == TaskFileKind::Teacher && error.detail == u"lines"_s)
-            return u"Файл учителя «%1» повреждён: линии ключа в нём не те, что даёт код задания. Ключ по такому файлу "
-                   u"не выдаётся."_s.arg(name);
-        return error.detail.isEmpty() ? u"%1 «%2» повреждён и не читается."_s.arg(What, name)
-                                      : u"%1 «%2» повреждён: неверное поле «%3»."_s.arg(What, name, error.detail);
+        if (teacher && error.detail == u"lines"_s)
+            return ClassroomTexts::tr("Файл учителя «%1» повреждён: линии ключа в нём не те, что даёт код задания. "
+                                      "Ключ по такому файлу не выдаётся.")
+                .arg(name);
+        if (error.detail.isEmpty())
+            return teacher ? ClassroomTexts::tr("Файл учителя «%1» повреждён и не читается.").arg(name)
+                           : ClassroomTexts::tr("Файл задания «%1» повреждён и не читается.").arg(name);
+        return teacher ? ClassroomTexts::tr("Файл учителя «%1» повреждён: неверное поле «%2».").arg(name, error.detail)
+                       : ClassroomTexts::tr("Файл задания «%1» повреждён: неверное поле «%2».").arg(name, error.detail);
     case FileProblem::Newer:
-        return u"%1 «%2» записан более новой версией gratinglab; обновите программу."_s.arg(What, name);
+        return teacher
+            ? ClassroomTexts::tr("Файл учителя «%1» записан более новой версией gratinglab; обновите программу.")
+                  .arg(name)
+            : ClassroomTexts::tr("Файл задания «%1» записан более новой версией gratinglab; обновите программу.")
+                  .arg(name);
     case FileProblem::NotOurs:
-        return u"Файл «%1» — не %2 gratinglab."_s.arg(name, what);
+        return teacher ? ClassroomTexts::tr("Файл «%1» — не файл учителя gratinglab.").arg(name)
+                       : ClassroomTexts::tr("Файл «%1» — не файл задания gratinglab.").arg(name);
     case FileProblem::TeacherFile:
-        return u"«%1» — файл учителя с ключом ответов, а не файл задания для учеников."_s.arg(name);
+        return ClassroomTexts::tr("«%1» — файл учителя с ключом ответов, а не файл задания для учеников.").arg(name);
     case FileProblem::TaskFile:
-        return u"«%1» — файл задания для учеников; ключ ответов есть только в файле учителя (.gratinglab-teacher)."_s
+        return ClassroomTexts::tr(
+            "«%1» — файл задания для учеников; ключ ответов есть только в файле учителя (.gratinglab-teacher).")
             .arg(name);
     case FileProblem::KeyMissing:
-        return u"В «%1» нет линий ключа (поля «lines»): так выглядит файл задания, исправленный под файл учителя, "
-               u"или файл учителя из прежней версии gratinglab. Ключ выдаётся только по файлу учителя с линиями; "
-               u"создайте задание заново."_s.arg(name);
+        return ClassroomTexts::tr("В «%1» нет линий ключа (поля «lines»): так выглядит файл задания, исправленный под "
+                                  "файл учителя, или файл учителя из прежней версии gratinglab. Ключ выдаётся только "
+                                  "по файлу учителя с линиями; создайте задание заново.")
+            .arg(name);
     case FileProblem::None:
         break;
     }
@@ -77,28 +97,27 @@ QString fileMessage(const QString &name, TaskFileKind kind, const FileError &err
 
 QString cannotWriteMessage(const QString &name, const QString &reason)
 {
-    return u"Не удалось записать файл «%1»: %2."_s.arg(name, reason);
+    return ClassroomTexts::tr("Не удалось записать файл «%1»: %2.").arg(name, reason);
 }
 
 QString quizCategoryName(const ClassroomTask &task)
 {
-    QString name = task.title;
-    if (!task.form.isEmpty())
-        name += u", "_s + task.form;
-    return name + u", код "_s + task.code;
+    return task.form.isEmpty() ? ClassroomTexts::tr("%1, код %2").arg(task.title, task.code)
+                               : ClassroomTexts::tr("%1, %2, код %3").arg(task.title, task.form, task.code);
 }
 
 QString quizQuestionName(int variant, const QString &pupil)
 {
-    const QString name = u"Вариант %1"_s.arg(variant);
-    return pupil.isEmpty() ? name : name + u" — "_s + pupil;
+    return pupil.isEmpty() ? ClassroomTexts::tr("Вариант %1").arg(variant)
+                           : ClassroomTexts::tr("Вариант %1 — %2").arg(QString::number(variant), pupil);
 }
 
 QString quizQuestionHtml(const ClassroomTask &task, int variant)
 {
-    return u"<p>%1. Откройте в программе gratinglab контрольное задание с кодом <b>%2</b>, вариант <b>%3</b>. "
-           u"Измерьте длину волны света лампы и введите ответ в нанометрах (нм) — только число.</p>"_s.arg(
-               task.title.toHtmlEscaped(), task.code.toHtmlEscaped(), QString::number(variant));
+    return ClassroomTexts::tr(
+        "<p>%1. Откройте в программе gratinglab контрольное задание с кодом <b>%2</b>, вариант <b>%3</b>. "
+        "Измерьте длину волны света лампы и введите ответ в нанометрах (нм) — только число.</p>")
+        .arg(task.title.toHtmlEscaped(), task.code.toHtmlEscaped(), QString::number(variant));
 }
 
 } // namespace classroom

@@ -1,14 +1,22 @@
 #pragma once
 
-// Every Russian text of the teacher's side of the classroom task: the
-// window, the command line, the files' messages and the Moodle quiz.
+// Every text of the teacher's side of the classroom task, in the chosen
+// language: the window, the command line, the files' messages and the
+// Moodle quiz.
 
 #include "classroom_task.h"
 #include "file_read.h"
 #include "pupil_list.h"
 #include "task_files.h"
 
+#include <QCoreApplication>
 #include <QString>
+
+// The translation context of every text of the classroom folder. Outside the
+// namespace, so that tr() and lupdate name the context alike.
+class ClassroomTexts {
+    Q_DECLARE_TR_FUNCTIONS(ClassroomTexts)
+};
 
 namespace classroom {
 

@@ -1,5 +1,6 @@
 #include "file_read.h"
 
+#include "classroom_texts.h"
 #include "system_reason.h"
 
 #include <QFile>
@@ -16,9 +17,9 @@ std::optional<QByteArray> readLimited(const QString &path, qint64 limit, FileErr
     // Qt's own reasons are English until its translation is loaded, which
     // the modes without a window do not do; the usual ones are said here.
     const QFileInfo info(path);
-    const QString reason = !info.exists() ? u"такого файла нет"_s
-        : info.isDir()                    ? u"это папка"_s
-        : !info.isReadable()              ? u"нет прав на чтение"_s
+    const QString reason = !info.exists() ? ClassroomTexts::tr("такого файла нет")
+        : info.isDir()                    ? ClassroomTexts::tr("это папка")
+        : !info.isReadable()              ? ClassroomTexts::tr("нет прав на чтение")
                                           : QString();
     if (!reason.isEmpty()) {
         *error = {FileProblem::CannotRead, reason};

@@ -1,5 +1,6 @@
 #include "growing_result.h"
 
+#include "classroom_texts.h"
 #include "file_read.h"
 #include "save_file.h"
 
@@ -26,7 +27,7 @@ QString setResultAside(const QString &folder, const QString &name, const QByteAr
         if (!taken.exists() && !taken.isSymLink())
             return saveFile(path, bytes);
     }
-    return u"в папке «%1» нет свободного имени для копии"_s.arg(QDir::toNativeSeparators(folder));
+    return ClassroomTexts::tr("в папке «%1» нет свободного имени для копии").arg(QDir::toNativeSeparators(folder));
 }
 
 namespace {
@@ -41,7 +42,7 @@ QString writeUnder(const QString &folder, const QString &name, const ResultFile 
             FileError error;
             const auto old = readLimited(path, kMaxResultFileBytes, &error);
             if (!old)
-                return u"файл «%1» не читается"_s.arg(QDir::toNativeSeparators(path));
+                return ClassroomTexts::tr("файл «%1» не читается").arg(QDir::toNativeSeparators(path));
             if (QString failed = setResultAside(folder, name, *old); !failed.isEmpty())
                 return failed;
         }
@@ -54,7 +55,8 @@ QString writeUnder(const QString &folder, const QString &name, const ResultFile 
 QString writeGrowingResult(const QString &folder, const QString &name, const ResultFile &file, const QByteArray &bytes)
 {
     if (!QDir().mkpath(folder))
-        return u"папку «%1» нельзя создать или она не отвечает"_s.arg(QDir::toNativeSeparators(folder));
+        return ClassroomTexts::tr("папку «%1» нельзя создать или она не отвечает")
+            .arg(QDir::toNativeSeparators(folder));
     const QString failed = writeUnder(folder, name, file, bytes);
     if (failed.isEmpty())
         return {};

@@ -17,7 +17,7 @@ bool continuable(const ResultFileRead &read, const ResultFile &head);
 // continue is first kept beside it as «…-2», «…-3». When the file cannot be
 // replaced (another computer holds it open), the version goes to «…-2»
 // instead, which the teacher's table counts as the same pupil's longer copy.
-// Empty on success, else the Russian reason.
+// Empty on success, else the reason to show.
 QString writeGrowingResult(const QString &folder, const QString &name, const ResultFile &file, const QByteArray &bytes);
 
 // The copy that must not be overwritten, saved beside as «…-2», «…-3».

@@ -1,5 +1,6 @@
 #include "mark_rule.h"
 
+#include "classroom_texts.h"
 using namespace Qt::Literals::StringLiterals;
 
 namespace classroom {
@@ -15,8 +16,8 @@ int markFor(std::optional<int> checksToFirstRight)
 
 QString markRuleText()
 {
-    return u"Оценка: 5 — верный ответ с первой проверки, 4 — верный ответ не позже третьей проверки, "
-           u"3 — верный ответ позже, 2 — верного ответа нет."_s;
+    return ClassroomTexts::tr("Оценка: 5 — верный ответ с первой проверки, 4 — верный ответ не позже третьей проверки, "
+                              "3 — верный ответ позже, 2 — верного ответа нет.");
 }
 
 } // namespace classroom

@@ -29,10 +29,12 @@ NewTask makeNewTask(const NewTaskInput &input)
     ClassroomTask task;
     task.title = input.title.trimmed();
     if (task.title.isEmpty() || !isPlainField(task.title, kMaxTitleLength))
-        return refused(Field::Title, u"Название — одна строка от 1 до %1 знаков."_s.arg(kMaxTitleLength));
+        return refused(Field::Title,
+            ClassroomTexts::tr("Название — одна строка от 1 до %1 знаков.").arg(kMaxTitleLength));
     task.form = input.form.trimmed();
     if (!isPlainField(task.form, kMaxFormLength))
-        return refused(Field::Form, u"Класс — одна строка не длиннее %1 знаков."_s.arg(kMaxFormLength));
+        return refused(Field::Form,
+            ClassroomTexts::tr("Класс — одна строка не длиннее %1 знаков.").arg(kMaxFormLength));
     if (input.pupils) {
         const PupilListParse list = parsePupilList(*input.pupils);
         if (!list.ok())
@@ -41,7 +43,7 @@ NewTask makeNewTask(const NewTaskInput &input)
         task.variants = int(list.pupils.size());
     } else {
         if (input.variants < 1 || input.variants > kMaxVariants)
-            return refused(Field::Variants, u"Число вариантов — от 1 до %1."_s.arg(kMaxVariants));
+            return refused(Field::Variants, ClassroomTexts::tr("Число вариантов — от 1 до %1.").arg(kMaxVariants));
         task.variants = input.variants;
     }
     if (const auto wrong = bench::checkTaskCode(input.code); wrong != bench::TaskInputError::None)

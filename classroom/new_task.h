@@ -24,7 +24,7 @@ struct NewTask {
     enum class Field { None, Title, Form, Pupils, Variants, Code };
     std::optional<ClassroomTask> task;
     Field field = Field::None; // what is wrong
-    QString error;             // one Russian sentence
+    QString error;             // one sentence to show
 };
 
 // Checks every value as the task files' reader will; the list's messages

@@ -1,5 +1,6 @@
 #include "owed_results.h"
 
+#include "classroom_texts.h"
 #include "file_read.h"
 #include "save_file.h"
 
@@ -55,7 +56,7 @@ QString writeOwedResults(const QString &localFolder, const std::vector<OwedResul
     for (const OwedResult &one : owed)
         entries.append(QJsonObject{{u"folder"_s, one.folder}, {u"name"_s, one.name}});
     if (!QDir().mkpath(localFolder))
-        return u"папку «%1» нельзя создать"_s.arg(QDir::toNativeSeparators(localFolder));
+        return ClassroomTexts::tr("папку «%1» нельзя создать").arg(QDir::toNativeSeparators(localFolder));
     return saveFile(listPath(localFolder), QJsonDocument(QJsonObject{{u"owed"_s, entries}}).toJson());
 }
 

@@ -19,7 +19,7 @@ struct OwedResult {
 // The list kept in localFolder; empty when there is none or it is damaged
 // (a damaged list loses only the reminder: the local copies stay).
 std::vector<OwedResult> readOwedResults(const QString &localFolder);
-// Empty on success, else the Russian reason.
+// Empty on success, else the reason to show.
 QString writeOwedResults(const QString &localFolder, const std::vector<OwedResult> &owed);
 
 } // namespace classroom

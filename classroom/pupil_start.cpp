@@ -1,5 +1,6 @@
 #include "pupil_start.h"
 
+#include "classroom_texts.h"
 #include "task_texts.h"
 #include "text_fields.h"
 
@@ -24,8 +25,8 @@ PupilStart startFromTaskFile(const ClassroomTask &file, const QString &pupil, co
         const Pupil *listed = findPupil(file, pupil);
         if (!listed) {
             start.error = pupil.trimmed().isEmpty()
-                ? u"Выберите свою фамилию и имя из списка класса."_s
-                : u"«%1» нет в списке класса этого задания."_s.arg(pupil.trimmed());
+                ? ClassroomTexts::tr("Выберите свою фамилию и имя из списка класса.")
+                : ClassroomTexts::tr("«%1» нет в списке класса этого задания.").arg(pupil.trimmed());
             return start;
         }
         start.task = bench::parseTask(file.code, QString::number(listed->variant), listed->name).task;
@@ -33,7 +34,7 @@ PupilStart startFromTaskFile(const ClassroomTask &file, const QString &pupil, co
     }
     const auto number = bench::variantNumber(variant);
     if (!number || *number > file.variants) {
-        start.error = u"Вариант — целое число от 1 до %1."_s.arg(file.variants);
+        start.error = ClassroomTexts::tr("Вариант — целое число от 1 до %1.").arg(file.variants);
         return start;
     }
     const bench::TaskParse parse = bench::parseTask(file.code, variant, pupil);

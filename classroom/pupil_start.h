@@ -14,7 +14,7 @@ namespace classroom {
 // (within the task's variants) and, if they like, a name.
 struct PupilStart {
     std::optional<bench::Task> task;
-    QString error; // one Russian sentence
+    QString error; // one sentence to show
 };
 
 PupilStart startFromTaskFile(const ClassroomTask &file, const QString &pupil, const QString &variant);

@@ -1,5 +1,6 @@
 #include "result_cache.h"
 
+#include "classroom_texts.h"
 #include "system_reason.h"
 
 #include <QFile>
@@ -28,7 +29,7 @@ ResultFileRead readRegularResultFile(const QString &path)
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return ResultFileRead::refused(FileProblem::CannotRead, u"это не обычный файл"_s);
+        return ResultFileRead::refused(FileProblem::CannotRead, ClassroomTexts::tr("это не обычный файл"));
     }
     QFile file;
     errno = 0;

@@ -19,8 +19,8 @@ JudgedResult judgeResult(const ResultFile &result, const bench::LampLine &line)
         const bench::TaskJudgement j = bench::judgeTaskAnswer(check.answer,
             {check.grating, check.distance, check.order}, line.nm, format);
         // Beside a right verdict the screen names the line, beside a wrong one the hint.
-        const QString hint = j.right ? bench::lineName(line) : bench::hintText(j.hint);
-        if (check.verdict != bench::verdictText(j.right) || check.hint != hint)
+        const QString hint = j.right ? bench::storedLineName(line) : bench::storedHintText(j.hint);
+        if (check.verdict != bench::storedVerdictText(j.right) || check.hint != hint)
             judged.agrees = false;
         if (j.right && !judged.firstRight) {
             judged.firstRight = judged.checks;

@@ -35,7 +35,7 @@ public:
 
 signals:
     void sent(const QString &path);
-    // One try failed; the reason in Russian.
+    // One try failed; the reason to show.
     void failed(const QString &reason);
 
 private:

@@ -69,9 +69,10 @@ QString saveFile(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.isDir())
-        return cannotWriteMessage(path, u"папки «%1» нет"_s.arg(QDir::toNativeSeparators(folder.filePath())));
+        return cannotWriteMessage(path,
+            ClassroomTexts::tr("папки «%1» нет").arg(QDir::toNativeSeparators(folder.filePath())));
     if (QFileInfo(path).isDir())
-        return cannotWriteMessage(path, u"это папка"_s);
+        return cannotWriteMessage(path, ClassroomTexts::tr("это папка"));
     if (const auto reason = writeWholeFile(path, bytes))
         return cannotWriteMessage(path, *reason);
     return {};

@@ -10,13 +10,13 @@
 namespace classroom {
 
 // Writes the whole file or leaves the old one as it was; on failure, why,
-// in Russian. Every write, the flush, the sync to the disk and the commit are
+// in the interface language. Every write, the flush, the sync to the disk and the commit are
 // checked: a full disk or a vanished share is a reported failure, never a
 // shorter file.
 std::optional<QString> writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // The same with the folder checked first; empty on success, else the
-// Russian sentence to show.
+// sentence to show.
 QString saveFile(const QString &path, const QByteArray &bytes);
 
 // Several files of one run, all or none: when one cannot be written, the

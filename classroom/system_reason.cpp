@@ -1,5 +1,6 @@
 #include "system_reason.h"
 
+#include "classroom_texts.h"
 #include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,12 +14,13 @@ QString systemReason(Access access, int systemError, const QString &qtError)
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return u"нет места на диске"_s;
+        return ClassroomTexts::tr("нет места на диске");
     case EROFS:
-        return u"папка только для чтения"_s;
+        return ClassroomTexts::tr("папка только для чтения");
     case EACCES:
     case EPERM:
-        return access == Access::Write ? u"нет права записи"_s : u"нет прав на чтение"_s;
+        return access == Access::Write ? ClassroomTexts::tr("нет права записи")
+                                       : ClassroomTexts::tr("нет прав на чтение");
     case ETIMEDOUT:
 #ifdef EHOSTDOWN
     case EHOSTDOWN:
@@ -28,21 +30,24 @@ QString systemReason(Access access, int systemError, const QString &qtError)
     case ECONNABORTED:
     case ECONNRESET:
     case EIO:
-        return u"сервер не отвечает"_s;
+        return ClassroomTexts::tr("сервер не отвечает");
     case EBUSY:
     case EEXIST:
     case ETXTBSY:
-        return u"файл занят"_s;
+        return ClassroomTexts::tr("файл занят");
     case ENOENT:
-        return access == Access::Write ? u"папки больше нет"_s : u"такого файла нет"_s;
+        return access == Access::Write ? ClassroomTexts::tr("папки больше нет")
+                                       : ClassroomTexts::tr("такого файла нет");
     case EISDIR:
-        return u"это папка"_s;
+        return ClassroomTexts::tr("это папка");
     default:
         break;
     }
     // Qt's texts are English until its translation is loaded; the reason
-    // stays Russian and the detail goes in brackets.
-    const QString gist = access == Access::Write ? u"файл не удалось записать"_s : u"файл не удалось прочитать"_s;
+    // is ours and the detail goes in brackets.
+    const QString gist = access == Access::Write
+        ? ClassroomTexts::tr("файл не удалось записать")
+        : ClassroomTexts::tr("файл не удалось прочитать");
     return qtError.isEmpty() ? gist : u"%1 (%2)"_s.arg(gist, qtError);
 }
 

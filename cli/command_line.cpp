@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "qt_translation.h"
 #include "window_geometry.h"
 
 #include <QCommandLineParser>
@@ -133,6 +134,11 @@ constexpr std::array kOptions{
     OptionSpec{u"moodle-csv", u"ФАЙЛ", u"записать оценки в CSV для импорта оценок в Moodle", InClassReport,
         std::nullopt},
 
+    OptionSpec{u"language", u"ЯЗЫК",
+        u"язык программы на этот запуск: ru, en, uk или kk\n"
+        u"(без него — по LANGUAGE, LC_ALL, LC_MESSAGES, LANG;\n"
+        u"иначе русский)",
+        InWindow | InRender | InScreenshot | InAnswerKey | InNewTask | InTeacher | InClassReport, std::nullopt},
     OptionSpec{u"help", u"", u"показать эту справку", 0, Mode::Help},
     OptionSpec{u"version", u"", u"показать версию программы", 0, Mode::Version},
 };
@@ -272,6 +278,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (line.mode == Mode::Help || line.mode == Mode::Version)
         return line;
+    if (const auto language = line.options.value(u"language"_s); language && !interfaceLanguages().contains(*language))
+        return failed(u"неизвестный язык «%1»: --language принимает ru, en, uk или kk"_s.arg(*language));
 
     for (const OptionSpec &o : kOptions) {
         if (!line.options.has(o.name.toString()) || o.selects || (o.where & here))

@@ -3,6 +3,7 @@
 #include "answer_check.h"
 #include "bench_session.h"
 #include "decimal_text.h"
+#include "journal_texts.h"
 #include "source_texts.h"
 #include "task_texts.h"
 
@@ -46,8 +47,7 @@ SetLight Journal::setLightOf(const bench::BenchSession &session)
         // Grouped by the line (or edge) the cursor stood on, when it stood on one.
         if (const std::optional<int> nm = session.sourceJudgement().feature)
             return {bench::IntToStr(*nm), bench::featureName(session.source(), *nm), false};
-        const QString name = bench::sourceInfo(session.source()).name.toString();
-        return {u"—"_s, name, false};
+        return {u"—"_s, bench::sourceName(session.source()), false};
     }
     const QString wavelength = session.text(bench::TextField::Wavelength);
     return {wavelength, wavelength, false};
@@ -76,8 +76,8 @@ JournalRow rowOf(const bench::BenchSession &session, const SetLight &set, const 
         const bench::LightSourceInfo &info = bench::sourceInfo(session.source());
         const QString typed = session.text(TextField::Order);
         row.order = bench::typedOrder(typed).value_or(0);
-        row.source = SourceRecord{info.name.toString(), info.symbol.isEmpty() ? u"белый"_s : info.symbol.toString(),
-            session.cursorText(), typed};
+        row.source = SourceRecord{bench::sourceName(session.source()),
+            info.symbol.isEmpty() ? JournalTexts::tr("белый") : info.symbol.toString(), session.cursorText(), typed};
     }
     row.distance = session.text(TextField::Distance);
     row.answer = session.text(TextField::Answer);

@@ -1,6 +1,7 @@
 #include "journal_columns.h"
 
 #include "decimal_text.h"
+#include "journal_texts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -12,21 +13,21 @@ QString headerText(Column column)
     case Column::Number:
         return u"№"_s;
     case Column::Time:
-        return u"Время"_s;
+        return JournalTexts::tr("Время");
     case Column::SetWavelength:
-        return u"λ уст., нм"_s;
+        return JournalTexts::tr("λ уст., нм");
     case Column::Grating:
-        return u"d, 10⁻⁵ м"_s;
+        return JournalTexts::tr("d, 10⁻⁵ м");
     case Column::Order:
         return u"k"_s;
     case Column::Distance:
-        return u"y, см"_s;
+        return JournalTexts::tr("y, см");
     case Column::Computed:
-        return u"λ по d и y, нм"_s;
+        return JournalTexts::tr("λ по d и y, нм");
     case Column::Answer:
-        return u"Ответ, нм"_s;
+        return JournalTexts::tr("Ответ, нм");
     case Column::Verdict:
-        return u"Результат"_s;
+        return JournalTexts::tr("Результат");
     }
     return {};
 }
@@ -45,7 +46,7 @@ QString cellText(const JournalRow &row, int number, Column column, const bench::
         return row.time.toString(u"hh:mm:ss"_s);
     case Column::SetWavelength:
         if (row.source)
-            return row.source->symbol + u", "_s + row.set.wavelength;
+            return JournalTexts::tr("%1, %2").arg(row.source->symbol, row.set.wavelength);
         return row.set.concealed ? u"?"_s : row.set.wavelength;
     case Column::Grating:
         return row.grating;
@@ -60,7 +61,7 @@ QString cellText(const JournalRow &row, int number, Column column, const bench::
     case Column::Answer:
         return row.answer;
     case Column::Verdict:
-        return row.right ? u"Верно"_s : u"Неверно"_s;
+        return row.right ? JournalTexts::tr("Верно") : JournalTexts::tr("Неверно");
     }
     return {};
 }

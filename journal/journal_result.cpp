@@ -32,8 +32,9 @@ classroom::ResultCheck resultCheckOf(const JournalRow &row, const bench::BenchSe
         line.nm, session.format());
     // Whole seconds, as the file keeps them: a check read back compares equal.
     const QTime time(row.time.hour(), row.time.minute(), row.time.second());
-    return {QDateTime(date, time), row.grating, row.order, row.distance, row.answer, bench::verdictText(row.right),
-        row.right ? bench::lineName(line) : bench::hintText(judged.hint)};
+    return {QDateTime(date, time), row.grating, row.order, row.distance, row.answer,
+        bench::storedVerdictText(row.right),
+        row.right ? bench::storedLineName(line) : bench::storedHintText(judged.hint)};
 }
 
 std::optional<classroom::ResultFile> resultOfJournal(const Journal &journal, const bench::BenchSession &session,

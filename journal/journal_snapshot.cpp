@@ -1,6 +1,7 @@
 #include "journal_snapshot.h"
 
 #include "bench_state.h"
+#include "journal_texts.h"
 #include "number_text.h"
 #include "task_texts.h"
 
@@ -21,6 +22,11 @@ constexpr qsizetype kMaxText = 200;
 constexpr qsizetype kMaxPath = 4096;
 const QString kTimeFormat = u"HH:mm:ss.zzz"_s;
 
+QString damagedField(const QString &key)
+{
+    return JournalTexts::tr("поле «%1» повреждено").arg(key);
+}
+
 // The first thing wrong while reading, kept as the reader goes on.
 class Reader {
 public:
@@ -32,7 +38,7 @@ public:
         if (v.isUndefined() && !required)
             return {};
         if (!v.isString() || v.toString().size() > kMaxText)
-            fail(u"поле «%1» повреждено"_s.arg(key));
+            fail(damagedField(key));
         return v.toString();
     }
 
@@ -40,7 +46,7 @@ public:
     {
         const QJsonValue v = o.value(key);
         if (!v.isString() || v.toString().size() > kMaxPath)
-            fail(u"поле «%1» повреждено"_s.arg(key));
+            fail(damagedField(key));
         return v.toString();
     }
 
@@ -49,14 +55,14 @@ public:
         const QJsonValue v = o.value(key);
         const double d = v.toDouble(-1e300);
         if (!v.isDouble() || d != double(qint64(d)) || d < double(min) || d > double(max))
-            fail(u"поле «%1» повреждено"_s.arg(key));
+            fail(damagedField(key));
         return v.isDouble() ? qint64(v.toDouble()) : 0;
     }
 
     bool flag(const QJsonObject &o, const QString &key)
     {
         if (!o.value(key).isBool())
-            fail(u"поле «%1» повреждено"_s.arg(key));
+            fail(damagedField(key));
         return o.value(key).toBool();
     }
 
@@ -92,7 +98,7 @@ JournalRow readRow(Reader &r, const QJsonObject &o, const std::optional<TaskProg
     JournalRow row;
     row.time = QTime::fromString(r.text(o, u"time"_s), kTimeFormat);
     if (!row.time.isValid())
-        r.fail(u"поле «time» повреждено"_s);
+        r.fail(damagedField(u"time"_s));
     row.grating = r.text(o, u"grating"_s);
     row.order = std::int32_t(r.integer(o, u"order"_s, -bench::kMaxOrder, bench::kMaxOrder));
     row.distance = r.text(o, u"distance"_s);
@@ -104,10 +110,10 @@ JournalRow readRow(Reader &r, const QJsonObject &o, const std::optional<TaskProg
         const bool negative = text.startsWith(u'-');
         const auto value = bench::decimalDigits(QStringView(text).mid(negative ? 1 : 0));
         if (!value)
-            r.fail(u"поле «computed_tenths» повреждено"_s);
+            r.fail(damagedField(u"computed_tenths"_s));
         row.computedTenths = negative ? -value.value_or(0) : value.value_or(0);
     } else if (!tenths.isNull()) {
-        r.fail(u"поле «computed_tenths» повреждено"_s);
+        r.fail(damagedField(u"computed_tenths"_s));
     }
     if (task) {
         const bench::LampLine &line = task->task.lampLine();
@@ -147,16 +153,16 @@ QByteArray snapshotJson(const JournalSnapshot &snapshot)
 std::variant<JournalSnapshot, QString> readSnapshot(const QByteArray &bytes)
 {
     if (bytes.size() > kMaxSnapshotBytes)
-        return u"файл слишком большой"_s;
+        return JournalTexts::tr("файл слишком большой");
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError || !document.isObject())
-        return u"файл повреждён"_s;
+        return JournalTexts::tr("файл повреждён");
     const QJsonObject o = document.object();
     if (o.value(u"format"_s).toString() != kFormat)
-        return u"это не журнал gratinglab"_s;
+        return JournalTexts::tr("это не журнал gratinglab");
     if (!o.value(u"version"_s).isDouble() || o.value(u"version"_s).toDouble() != kVersion)
-        return u"журнал записан другой версией программы"_s;
+        return JournalTexts::tr("журнал записан другой версией программы");
 
     Reader r;
     JournalSnapshot snapshot;
@@ -172,10 +178,10 @@ std::variant<JournalSnapshot, QString> readSnapshot(const QByteArray &bytes)
     }
     const QJsonArray rows = o.value(u"rows"_s).toArray();
     if (!o.value(u"rows"_s).isArray() || std::size_t(rows.size()) > kMaxSnapshotRows)
-        r.fail(u"поле «rows» повреждено"_s);
+        r.fail(damagedField(u"rows"_s));
     for (const auto &row : rows) {
         if (!row.isObject() || !r.error.isEmpty()) {
-            r.fail(u"поле «rows» повреждено"_s);
+            r.fail(damagedField(u"rows"_s));
             break;
         }
         snapshot.rows.push_back(readRow(r, row.toObject(), snapshot.task));

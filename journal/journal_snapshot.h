@@ -34,7 +34,7 @@ constexpr std::size_t kMaxSnapshotRows = 10000;
 
 QByteArray snapshotJson(const JournalSnapshot &snapshot);
 
-// The snapshot, or a Russian sentence saying what is wrong with the bytes.
+// The snapshot, or a sentence saying what is wrong with the bytes.
 // In a task the rows' set wavelength comes from the task's line again, so a
 // file never has to hold it, and no wavelength worked out from d and y is
 // written or read.

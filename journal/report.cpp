@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "journal.h"
+#include "journal_texts.h"
 #include "summary.h"
 
 #include <QFont>
@@ -42,10 +43,10 @@ QString tableHtml(const JournalModel &model)
 QString headingHtml(const Journal &journal)
 {
     const PupilData &p = journal.pupil();
-    QString html = u"<p>Ученик: "_s + escaped(p.pupil) + u"<br>Класс: "_s + escaped(p.form) + u"<br>Дата: "_s
-        + journal.now().date().toString(u"dd.MM.yyyy"_s) + u"</p>"_s;
+    QString html = JournalTexts::tr("<p>Ученик: %1<br>Класс: %2<br>Дата: %3</p>")
+                       .arg(escaped(p.pupil), escaped(p.form), journal.now().date().toString(u"dd.MM.yyyy"_s));
     if (!p.taskCode.isEmpty() || !p.variant.isEmpty())
-        html += u"<p>Задание: код "_s + escaped(p.taskCode) + u", вариант "_s + escaped(p.variant) + u"</p>"_s;
+        html += JournalTexts::tr("<p>Задание: код %1, вариант %2</p>").arg(escaped(p.taskCode), escaped(p.variant));
     return html;
 }
 
@@ -53,7 +54,7 @@ QString headingHtml(const Journal &journal)
 
 QString reportTitle()
 {
-    return u"Отчёт о лабораторной работе «Измерение длины световой волны»"_s;
+    return JournalTexts::tr("Отчёт о лабораторной работе «Измерение длины световой волны»");
 }
 
 std::unique_ptr<QTextDocument> reportDocument(const Journal &journal)
@@ -61,15 +62,15 @@ std::unique_ptr<QTextDocument> reportDocument(const Journal &journal)
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(QFont(u"Arial"_s, 10));
     QString html = u"<h2 align=\"center\">"_s + escaped(reportTitle()) + u"</h2>"_s + headingHtml(journal)
-        + u"<p>Расчётная формула: λ = d·y/(k·F), где d — период решётки, y — расстояние от центра до "
-          u"максимума k-го порядка, F = 50 см — фокусное расстояние линзы.</p>"
-          u"<h3>Измерения</h3>"_s
-        + tableHtml(journal.model()) + u"<h3>Итоги</h3>"_s
+        + JournalTexts::tr("<p>Расчётная формула: λ = d·y/(k·F), где d — период решётки, y — расстояние от центра до "
+                           "максимума k-го порядка, F = 50 см — фокусное расстояние линзы.</p>")
+        + u"<h3>%1</h3>"_s.arg(JournalTexts::tr("Измерения")) + tableHtml(journal.model())
+        + u"<h3>%1</h3>"_s.arg(JournalTexts::tr("Итоги"))
         + summaryHtml(summarize(journal.model().rows()), journal.model().format()) + formulasHtml();
     if (!journal.lastBench().isNull()) {
         document->addResource(QTextDocument::ImageResource, QUrl(kBenchPicture), journal.lastBench());
-        html += u"<h3>Стенд при последней проверке</h3><p><img src=\""_s + kBenchPicture + u"\" width=\""_s
-            + QString::number(kBenchWidth) + u"\"></p>"_s;
+        html += u"<h3>%1</h3>"_s.arg(JournalTexts::tr("Стенд при последней проверке")) + u"<p><img src=\""_s
+            + kBenchPicture + u"\" width=\""_s + QString::number(kBenchWidth) + u"\"></p>"_s;
     }
     document->setHtml(html);
     return document;

@@ -3,6 +3,7 @@
 #include "csv_file.h"
 #include "journal.h"
 #include "journal_result.h"
+#include "journal_texts.h"
 #include "report.h"
 #include "save_file.h"
 
@@ -23,13 +24,14 @@ QString failure(const QString &path, const QString &writeReason)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
-    const QString reason = !folder.isDir() ? u"такой папки нет"_s
-        : file.isDir()                     ? u"под этим именем уже есть папка"_s
+    const QString reason = !folder.isDir() ? JournalTexts::tr("такой папки нет")
+        : file.isDir()                     ? JournalTexts::tr("под этим именем уже есть папка")
         : !folder.isWritable() || (file.exists() && !file.isWritable())
-        ? u"нет права записи"_s
+        ? JournalTexts::tr("нет права записи")
         : writeReason;
-    return u"Не удалось сохранить журнал в файл «"_s + QDir::toNativeSeparators(path) + u"»: "_s + reason
-        + u". Записи журнала сохранены в программе; выберите другое место."_s;
+    return JournalTexts::tr(
+        "Не удалось сохранить журнал в файл «%1»: %2. Записи журнала сохранены в программе; выберите другое место.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 void writePdf(const Journal &journal, QIODevice &device)
@@ -69,7 +71,8 @@ std::optional<QString> saveJournal(Journal &journal, const SaveTarget &target,
     if (target.type == FileType::Result) {
         result = taskResult ? taskResult : resultOfJournal(journal, journal.session(), journal.now().date());
         if (!result)
-            return u"Файл результата бывает только у контрольного задания: сохраните журнал как отчёт PDF или таблицу CSV."_s;
+            return JournalTexts::tr(
+                "Файл результата бывает только у контрольного задания: сохраните журнал как отчёт PDF или таблицу CSV.");
     }
     QByteArray bytes;
     if (target.type == FileType::Csv) {

@@ -1,6 +1,7 @@
 #include "summary.h"
 
 #include "decimal_text.h"
+#include "journal_texts.h"
 
 #include <QStringList>
 
@@ -118,9 +119,10 @@ std::vector<LineSummary> summarize(const std::vector<JournalRow> &rows)
 
 QString summaryHtml(const std::vector<LineSummary> &lines, const bench::NumberFormat &format)
 {
-    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr><th>λ уст., нм</th>"
-                   u"<th>Проверок</th><th>Среднее %1, нм</th><th>s, нм</th>"
-                   u"<th>Среднее верных ответов %1<sub>отв</sub>, нм</th><th>δ, %</th></tr>"_s.arg(kMean);
+    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"_s
+        + JournalTexts::tr("<tr><th>λ уст., нм</th><th>Проверок</th><th>Среднее %1, нм</th><th>s, нм</th>"
+                           "<th>Среднее верных ответов %1<sub>отв</sub>, нм</th><th>δ, %</th></tr>")
+              .arg(kMean);
     for (const LineSummary &line : lines) {
         const QStringList cells{line.setWavelength.toHtmlEscaped(), bench::IntToStr(line.checks),
             cell(line.meanTenths, 1, format), cell(line.deviationTenths, 1, format),
@@ -132,11 +134,13 @@ QString summaryHtml(const std::vector<LineSummary> &lines, const bench::NumberFo
 
 QString formulasHtml()
 {
-    return u"<p>λ = d·y / (k·F), F = 50 см; &nbsp; %1 = (λ<sub>1</sub> + λ<sub>2</sub> + … + λ<sub>n</sub>) / n; &nbsp; "
-           u"s = √( Σ (λ<sub>i</sub> − %1)² / (n − 1) ); &nbsp; "
-           u"δ = |%1<sub>отв</sub> − λ<sub>уст</sub>| / λ<sub>уст</sub> · 100 %</p>"
-           u"<p>%1 — среднее вычисленных длин волн, s — их выборочное стандартное отклонение (при n ≥ 2), "
-           u"%1<sub>отв</sub> — среднее верных ответов, λ<sub>уст</sub> — установленная длина волны.</p>"_s.arg(kMean);
+    return JournalTexts::tr(
+        "<p>λ = d·y / (k·F), F = 50 см; &nbsp; %1 = (λ<sub>1</sub> + λ<sub>2</sub> + … + λ<sub>n</sub>) / n; &nbsp; "
+        "s = √( Σ (λ<sub>i</sub> − %1)² / (n − 1) ); &nbsp; "
+        "δ = |%1<sub>отв</sub> − λ<sub>уст</sub>| / λ<sub>уст</sub> · 100 %</p>"
+        "<p>%1 — среднее вычисленных длин волн, s — их выборочное стандартное отклонение (при n ≥ 2), "
+        "%1<sub>отв</sub> — среднее верных ответов, λ<sub>уст</sub> — установленная длина волны.</p>")
+        .arg(kMean);
 }
 
 } // namespace journal

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-  qt6-qpa-plugins libqt6test6 qt6-translations-l10n
+  qt6-qpa-plugins libqt6test6 qt6-translations-l10n qt6-l10n-tools
   xvfb xauth xdotool x11-utils openbox
   dbus at-spi2-core python3-pyatspi
   fonts-liberation2 fonts-dejavu-core

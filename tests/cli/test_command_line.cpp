@@ -1,12 +1,20 @@
 // The command line's table: which mode a line selects, and the one Russian
-// line that names what is wrong with it.
+// line that names what is wrong with it. The language the program runs in,
+// and the translations it embeds.
+#include "answer_check.h"
 #include "command_line.h"
+#include "qt_translation.h"
 #include "render_mode.h"
 #include "task_start.h"
+#include "task_texts.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -58,7 +66,11 @@ INSTANTIATE_TEST_SUITE_P(Syntax, CommandLineRefuses,
         Refusal{"ResultsWithoutTheClassReport", {u"--answer-key=k"_s, u"--results=a"_s},
             u"параметр --results нельзя задать с --answer-key"_s},
         Refusal{"PupilInRenderMode", {u"--render=a.png"_s, u"--task=9Б"_s, u"--variant=1"_s, u"--pupil"_s, u"Иванов"_s},
-            u"параметр --pupil нельзя задать с --render"_s}),
+            u"параметр --pupil нельзя задать с --render"_s},
+        Refusal{"LanguageWithoutATranslation", {u"--render=a.png"_s, u"--language=fr"_s},
+            u"неизвестный язык «fr»: --language принимает ru, en, uk или kk"_s},
+        Refusal{"LanguageAsALocale", {u"--language"_s, u"en_US"_s},
+            u"неизвестный язык «en_US»: --language принимает ru, en, uk или kk"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CommandLine, ChoosesTheModeAndKeepsEveryValue)
@@ -119,5 +131,82 @@ TEST(CommandLine, GratingTextsTakeEitherDecimalMark)
         EXPECT_EQ(options->gratingSteps, 15) << text.toStdString();
     }
 }
+
+} // namespace
+
+namespace {
+
+struct LanguageCase {
+    const char *name;
+    QString option;
+    std::vector<std::pair<QString, QString>> env;
+    QString language;
+};
+
+class LanguageChoice : public ::testing::TestWithParam<LanguageCase> {};
+
+TEST_P(LanguageChoice, FollowsTheOptionThenTheEnvironment)
+{
+    QProcessEnvironment env;
+    for (const auto &[name, value] : GetParam().env)
+        env.insert(name, value);
+    EXPECT_EQ(chooseLanguage(GetParam().option, env), GetParam().language);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LanguageChoice,
+    ::testing::Values(LanguageCase{"NothingSet", {}, {}, u"ru"_s},
+        LanguageCase{"CUtf8", {}, {{u"LANG"_s, u"C.UTF-8"_s}}, u"ru"_s},
+        LanguageCase{"Posix", {}, {{u"LC_ALL"_s, u"POSIX"_s}}, u"ru"_s},
+        LanguageCase{"Russian", {}, {{u"LANG"_s, u"ru_RU.UTF-8"_s}}, u"ru"_s},
+        LanguageCase{"LangKazakh", {}, {{u"LANG"_s, u"kk_KZ.UTF-8"_s}}, u"kk"_s},
+        LanguageCase{"NoTranslationIsRussian", {}, {{u"LANG"_s, u"de_DE.UTF-8"_s}}, u"ru"_s},
+        LanguageCase{"LanguageListSkipsTheUntranslated", {},
+            {{u"LANGUAGE"_s, u"fr:de_AT:uk"_s}, {u"LANG"_s, u"en_GB.UTF-8"_s}}, u"uk"_s},
+        LanguageCase{"LanguageListRussianFirst", {}, {{u"LANGUAGE"_s, u"ru:en"_s}}, u"ru"_s},
+        LanguageCase{"LanguageBeforeLcAll", {}, {{u"LANGUAGE"_s, u"en"_s}, {u"LC_ALL"_s, u"uk_UA.UTF-8"_s}}, u"en"_s},
+        LanguageCase{"UntranslatedListFallsToTheLocale", {}, {{u"LANGUAGE"_s, u"fr"_s}, {u"LANG"_s, u"en_US"_s}},
+            u"en"_s},
+        LanguageCase{"LcAllOverLcMessagesAndLang", {},
+            {{u"LC_ALL"_s, u"kk_KZ"_s}, {u"LC_MESSAGES"_s, u"uk_UA"_s}, {u"LANG"_s, u"en_US"_s}}, u"kk"_s},
+        LanguageCase{"LcMessagesOverLang", {}, {{u"LC_MESSAGES"_s, u"uk_UA@euro"_s}, {u"LANG"_s, u"en_US"_s}}, u"uk"_s},
+        // LC_ALL=C is the C locale for everything: LANG under it is not read.
+        LanguageCase{"LcAllCHidesLang", {}, {{u"LC_ALL"_s, u"C.UTF-8"_s}, {u"LANG"_s, u"en_US.UTF-8"_s}}, u"ru"_s},
+        LanguageCase{"OptionOverEverything", u"en"_s, {{u"LANGUAGE"_s, u"uk"_s}, {u"LC_ALL"_s, u"kk_KZ"_s}}, u"en"_s},
+        LanguageCase{"RussianOptionUnderAnotherLocale", u"ru"_s, {{u"LANG"_s, u"en_US.UTF-8"_s}}, u"ru"_s}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+struct TranslatedCase {
+    const char *name;
+    const char *language;
+    QString verdict;
+};
+
+class ModelTexts : public ::testing::TestWithParam<TranslatedCase> {};
+
+// The embedded translation reaches the model's texts; a message the .ts has
+// not finished, and Russian itself, give the Russian source text; what the
+// result files keep is Russian in every language.
+TEST_P(ModelTexts, FollowTheChosenLanguageButNotInFiles)
+{
+    int argc = 1;
+    char name[] = "test_command_line";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    setInterfaceLanguage(QString::fromLatin1(GetParam().language));
+    installTranslations(app);
+    setInterfaceLanguage(u"ru"_s);
+    EXPECT_EQ(bench::verdictText(true), GetParam().verdict);
+    EXPECT_EQ(bench::storedVerdictText(true), u"Верно !"_s);
+    EXPECT_EQ(bench::unknownLampText(), u"Свет от лампы с неизвестной длиной волны"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ModelTexts,
+    ::testing::Values(TranslatedCase{"English", "en", u"Correct!"_s},
+        TranslatedCase{"UkrainianNotYetTranslated", "uk", u"Верно !"_s}, TranslatedCase{"Russian", "ru", u"Верно !"_s}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

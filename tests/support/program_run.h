@@ -1,7 +1,8 @@
 #pragma once
 
 // The real program (GRATINGLAB_BINARY) run as a user runs it: no display at
-// all, and a locale that writes a decimal comma (or the one given).
+// all, and a locale that writes a decimal comma (or the one given). The
+// language is the locale's: a LANGUAGE of the shell would override it.
 
 #include <QByteArray>
 #include <QProcess>
@@ -17,7 +18,7 @@ struct ProgramRun {
 inline ProgramRun runProgram(const QStringList &arguments, const QString &locale = QStringLiteral("ru_RU.UTF-8"))
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_NUMERIC"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LANGUAGE", "LC_NUMERIC"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("LC_ALL"), locale);
     QProcess process;
