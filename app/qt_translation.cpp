@@ -1,5 +1,7 @@
 #include "qt_translation.h"
 
+#include "interface_language.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -7,23 +9,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString &chosen()
-{
-    static QString code = u"ru"_s;
-    return code;
-}
-
-// "uk_UA.UTF-8", "kk_KZ", "en@quot" → "uk", "kk", "en"; "" when no
-// translation is there for it.
-QString translated(const QString &locale)
-{
-    qsizetype end = 0;
-    while (end < locale.size() && locale[end].isLower())
-        ++end;
-    const QString code = locale.left(end);
-    return interfaceLanguages().contains(code) ? code : QString();
-}
 
 bool installOne(QCoreApplication &app, const QString &name, const QString &folder)
 {
@@ -36,44 +21,9 @@ bool installOne(QCoreApplication &app, const QString &name, const QString &folde
 
 } // namespace
 
-QStringList interfaceLanguages()
-{
-    return {u"ru"_s, u"en"_s, u"uk"_s, u"kk"_s};
-}
-
-QString chooseLanguage(const QString &option, const QProcessEnvironment &env)
-{
-    if (!option.isEmpty())
-        return option;
-    for (const QString &entry : env.value(u"LANGUAGE"_s).split(u':', Qt::SkipEmptyParts)) {
-        if (QString code = translated(entry); !code.isEmpty())
-            return code;
-    }
-    // As the C library does: the first of these that is set is the locale of
-    // messages, and the ones after it are not looked at.
-    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s}) {
-        const QString locale = env.value(name);
-        if (locale.isEmpty())
-            continue;
-        const QString code = translated(locale);
-        return code.isEmpty() ? u"ru"_s : code;
-    }
-    return u"ru"_s;
-}
-
-void setInterfaceLanguage(const QString &code)
-{
-    chosen() = code;
-}
-
-QString interfaceLanguage()
-{
-    return chosen();
-}
-
 void installTranslations(QCoreApplication &app)
 {
-    const QString code = chosen();
+    const QString code = interfaceLanguage();
     installOne(app, u"qtbase_"_s + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (code != u"ru")
         installOne(app, u"gratinglab_"_s + code, u":/translations"_s);

@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "qt_translation.h"
+#include "interface_language.h"
 #include "window_geometry.h"
 
 #include <QCommandLineParser>

@@ -158,7 +158,7 @@ if(GL_SANITIZE)
 endif()
 
 # The command line's option table, modes and messages
-gl_add_test(test_command_line SOURCES cli/test_command_line.cpp LIBS gl_cli)
+gl_add_test(test_command_line SOURCES cli/test_command_line.cpp LIBS gl_app)
 
 # The main window and its screens, inside the program's own application
 # object so that its error box is the one under test.
