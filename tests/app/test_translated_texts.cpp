@@ -6,6 +6,7 @@
 #include "keyboard_help.h"
 #include "screenshot_mode.h"
 
+#include <QCoreApplication>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
