@@ -1,4 +1,5 @@
 #include "answer_key_mode.h"
+#include "app_texts.h"
 #include "application.h"
 #include "class_report_mode.h"
 #include "classroom_texts.h"
@@ -35,7 +36,7 @@ namespace {
 
 int noDisplay()
 {
-    printMessage(u"нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"_s);
+    printMessage(AppText::tr("нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"));
     return 1;
 }
 
@@ -150,6 +151,7 @@ int main(int argc, char **argv)
     }
     TForm1 Form1(bench::NumberFormat::fromLocale(QLocale::system()));
     JournalRecovery recovery(Form1, journal::RecoveryStore::defaultDirectory());
+    // The folder's name is not translated: the teacher's window looks for it by name.
     ResultKeeper results(Form1, QDir(journal::RecoveryStore::defaultDirectory()).filePath(u"Результаты"_s));
     QObject::connect(&Form1, &TForm1::taskChosen, &results, &ResultKeeper::startTask);
     // A journal brought back after a crash brings its own task.
@@ -165,9 +167,10 @@ int main(int argc, char **argv)
     // a few seconds, then the pupil learns where the result stays.
     if (!results.sendPending(3000)) {
         QMessageBox box(QMessageBox::Warning, TForm1::boxTitle(),
-            u"Последние проверки не дошли до папки класса: она не отвечает. Они сохранены на этом компьютере, в "
-            u"папке «%1», и уйдут учителю при следующем запуске программы, или отдайте файл оттуда учителю."_s.arg(
-                QDir::toNativeSeparators(results.localFolder())),
+            AppText::tr(
+                "Последние проверки не дошли до папки класса: она не отвечает. Они сохранены на этом компьютере, в "
+                "папке «%1», и уйдут учителю при следующем запуске программы, или отдайте файл оттуда учителю.")
+                .arg(QDir::toNativeSeparators(results.localFolder())),
             QMessageBox::Ok);
         box.exec();
     }

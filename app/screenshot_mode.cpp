@@ -1,5 +1,6 @@
 #include "screenshot_mode.h"
 
+#include "app_texts.h"
 #include "classroom_texts.h"
 #include "folder_work.h"
 #include "mainUnit.h"
@@ -24,7 +25,7 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
         options.imagePath = line.options.value(u"screenshot"_s).value_or(QString());
         if (!line.file || line.options.has(u"task"_s) || line.options.has(u"pupil"_s)
             || line.options.has(u"variant"_s)) {
-            *error = u"--screen teacher принимает только файл учителя (.gratinglab-teacher)"_s;
+            *error = AppText::tr("--screen teacher принимает только файл учителя (.gratinglab-teacher)");
             return std::nullopt;
         }
         const auto read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
@@ -35,7 +36,7 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
         options.teacherTask = read.task;
         options.teacherFile = *line.file;
         if (options.imagePath.isEmpty()) {
-            *error = u"параметру --screenshot нужно имя файла"_s;
+            *error = AppText::tr("параметру --screenshot нужно имя файла");
             return std::nullopt;
         }
         return options;
@@ -44,20 +45,20 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
     if (!error->isEmpty())
         return std::nullopt;
     if (options.task.wanted && !options.task.task) {
-        *error = u"--screenshot принимает --task КОД вместе с --variant N"_s;
+        *error = AppText::tr("--screenshot принимает --task КОД вместе с --variant N");
         return std::nullopt;
     }
     options.light = readSourceStart(line, error);
     if (!error->isEmpty())
         return std::nullopt;
     if (options.task.task && options.light.source != bench::LightSource::Mono) {
-        *error = u"--source %1 нельзя задать с --task: в задании свет даёт лампа задания"_s.arg(
-            bench::sourceInfo(options.light.source).key);
+        *error = AppText::tr("--source %1 нельзя задать с --task: в задании свет даёт лампа задания")
+                     .arg(bench::sourceInfo(options.light.source).key);
         return std::nullopt;
     }
     options.imagePath = line.options.value(u"screenshot"_s).value_or(QString());
     if (options.imagePath.isEmpty()) {
-        *error = u"параметру --screenshot нужно имя файла"_s;
+        *error = AppText::tr("параметру --screenshot нужно имя файла");
         return std::nullopt;
     }
     static const std::array<std::pair<QStringView, ScreenshotOptions::Screen>, 4> screens{{
@@ -70,7 +71,8 @@ std::optional<ScreenshotOptions> readScreenshotOptions(const CommandLine &line, 
         const auto *const it = std::find_if(screens.begin(), screens.end(),
             [&](const auto &s) { return s.first == *screen; });
         if (it == screens.end()) {
-            *error = u"--screen: нужно title, procedure, experiment, journal или teacher, а не «%1»"_s.arg(*screen);
+            *error = AppText::tr("--screen: нужно title, procedure, experiment, journal или teacher, а не «%1»")
+                         .arg(*screen);
             return std::nullopt;
         }
         options.screen = it->second;
@@ -130,7 +132,7 @@ int writePng(const QString &path, const QImage &image)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        return refuse(cannotWrite(path, u"картинку не удалось закодировать"_s));
+        return refuse(cannotWrite(path, AppText::tr("картинку не удалось закодировать")));
     if (const auto reason = classroom::writeWholeFile(path, png))
         return saveFailed(cannotWrite(path, *reason));
     return 0;

@@ -2,6 +2,7 @@
 
 #include "answer_key_pdf.h"
 #include "classroom_texts.h"
+#include "cli_texts.h"
 #include "key_rows.h"
 #include "moodle_xml.h"
 #include "save_file.h"
@@ -27,8 +28,10 @@ int runAnswerKeyMode(const AnswerKeyOptions &options)
         QString message = classroom::fileMessage(options.teacherFile, classroom::TaskFileKind::Teacher, read.error);
         if (read.error.problem != classroom::FileProblem::TaskFile
             && read.error.problem != classroom::FileProblem::KeyMissing)
-            message += u" Ключ ответов выдаётся только по файлу учителя (.gratinglab-teacher), который записывают "
-                       u"окно учителя и --new-task."_s;
+            message = CliText::tr(
+                "%1 Ключ ответов выдаётся только по файлу учителя (.gratinglab-teacher), который записывают "
+                "окно учителя и --new-task.")
+                          .arg(message);
         return refuse(u"--answer-key: "_s + message);
     }
     const auto rows = classroom::keyRows(read.task);

@@ -5,6 +5,7 @@
 #include "class_results_csv.h"
 #include "class_results_texts.h"
 #include "classroom_texts.h"
+#include "cli_texts.h"
 #include "save_file.h"
 #include "task_files.h"
 
@@ -50,7 +51,7 @@ std::optional<ClassReportOptions> readClassReportOptions(const CommandLine &line
     options.places = line.options.values(u"results"_s);
     for (const QString &place : options.places) {
         if (place.isEmpty()) {
-            *error = u"параметру --results нужна папка или файл"_s;
+            *error = CliText::tr("параметру --results нужна папка или файл");
             return std::nullopt;
         }
     }
@@ -116,7 +117,8 @@ int runClassReportMode(const ClassReportOptions &options)
         return m.why == classroom::Misfit::Missing || m.why == classroom::Misfit::PlaceUnreadable;
     });
     if (!leftOut.isEmpty())
-        printMessage(u"в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет оценки): "_s
-            + leftOut.join(u", "_s));
+        printMessage(
+            CliText::tr("в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет оценки): %1")
+                .arg(leftOut.join(u", "_s)));
     return placeLost ? 1 : 0;
 }

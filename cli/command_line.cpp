@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "cli_texts.h"
 #include "interface_language.h"
 #include "window_geometry.h"
 
@@ -33,8 +34,8 @@ constexpr unsigned kTakeAFile = InWindow | InTeacher | InScreenshot;
 
 struct OptionSpec {
     QStringView name;
-    QStringView valueName; // empty: the option takes no value
-    QStringView help;      // lines after the first are indented under it
+    const char *valueName; // empty: the option takes no value; translated at use
+    const char *help;      // lines after the first are indented under it; translated at use
     unsigned where;        // where it may be given; the mode it selects is always allowed
     std::optional<Mode> selects;
     bool repeats = false; // may be given more than once
@@ -43,105 +44,142 @@ struct OptionSpec {
 // The one table of options. Groups are separated in --help by the mode
 // they select or belong to, in this order.
 constexpr std::array kOptions{
-    OptionSpec{u"task", u"КОД",
-        u"открыть окно как контрольное задание: лампа с неизвестной\n"
-        u"длиной волны по коду учителя (от 1 до 32 знаков); без КОДА\n"
-        u"или без --variant их спрашивает окно «Контрольное задание»",
+    OptionSpec{u"task", QT_TRANSLATE_NOOP("CliText", "КОД"),
+        QT_TRANSLATE_NOOP("CliText",
+            "открыть окно как контрольное задание: лампа с неизвестной\n"
+            "длиной волны по коду учителя (от 1 до 32 знаков); без КОДА\n"
+            "или без --variant их спрашивает окно «Контрольное задание»"),
         InWindow | InRender | InScreenshot, std::nullopt},
-    OptionSpec{u"variant", u"N", u"вариант ученика, от 1 до 99", InWindow | InRender | InScreenshot, std::nullopt},
-    OptionSpec{u"pupil", u"ИМЯ",
-        u"имя ученика, до 60 знаков (необязательно); с файлом\n"
-        u"задания, где есть список класса, — имя из этого списка",
+    OptionSpec{u"variant", "N", QT_TRANSLATE_NOOP("CliText", "вариант ученика, от 1 до 99"),
+        InWindow | InRender | InScreenshot, std::nullopt},
+    OptionSpec{u"pupil", QT_TRANSLATE_NOOP("CliText", "ИМЯ"),
+        QT_TRANSLATE_NOOP("CliText",
+            "имя ученика, до 60 знаков (необязательно); с файлом\n"
+            "задания, где есть список класса, — имя из этого списка"),
         InWindow | InScreenshot, std::nullopt},
 
-    OptionSpec{u"render", u"ФАЙЛ.png", u"записать картину стенда 945 × 445 в PNG, не открывая окна", InRender,
+    OptionSpec{u"render", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ.png"),
+        QT_TRANSLATE_NOOP("CliText", "записать картину стенда 945 × 445 в PNG, не открывая окна"), InRender,
         Mode::Render},
-    OptionSpec{u"wavelength", u"НМ", u"длина волны на шкале, от 380 до 760 нм", InRender, std::nullopt},
-    OptionSpec{u"wavelength-text", u"ТЕКСТ",
-        u"текст, набранный в поле длины волны (рисуется,\n"
-        u"когда выбран порядок)",
+    OptionSpec{u"wavelength", QT_TRANSLATE_NOOP("CliText", "НМ"),
+        QT_TRANSLATE_NOOP("CliText", "длина волны на шкале, от 380 до 760 нм"), InRender, std::nullopt},
+    OptionSpec{u"wavelength-text", QT_TRANSLATE_NOOP("CliText", "ТЕКСТ"),
+        QT_TRANSLATE_NOOP("CliText",
+            "текст, набранный в поле длины волны (рисуется,\n"
+            "когда выбран порядок)"),
         InRender, std::nullopt},
-    OptionSpec{u"grating", u"D",
-        u"постоянная решетки от 1,0 до 3,0 с шагом 0,1\n"
-        u"(десятичный знак «,» или «.»)",
+    OptionSpec{u"grating", "D",
+        QT_TRANSLATE_NOOP("CliText",
+            "постоянная решетки от 1,0 до 3,0 с шагом 0,1\n"
+            "(десятичный знак «,» или «.»)"),
         InRender, std::nullopt},
-    OptionSpec{u"order", u"K",
-        u"выбранный порядок, от -8 до 8 (по умолчанию 1); с лампой\n"
-        u"или белым светом — порядок, набранный в поле k",
+    OptionSpec{u"order", "K",
+        QT_TRANSLATE_NOOP("CliText",
+            "выбранный порядок, от -8 до 8 (по умолчанию 1); с лампой\n"
+            "или белым светом — порядок, набранный в поле k"),
         InRender, std::nullopt},
-    OptionSpec{u"source", u"ИСТОЧНИК",
-        u"источник света: mono — одна длина волны (по умолчанию),\n"
-        u"white — белый свет, или лампа: hg — ртутная,\n"
-        u"na — натриевая, h — водородная, he — гелиевая,\n"
-        u"ne — неоновая, cd — кадмиевая",
+    OptionSpec{u"source", QT_TRANSLATE_NOOP("CliText", "ИСТОЧНИК"),
+        QT_TRANSLATE_NOOP("CliText",
+            "источник света: mono — одна длина волны (по умолчанию),\n"
+            "white — белый свет, или лампа: hg — ртутная,\n"
+            "na — натриевая, h — водородная, he — гелиевая,\n"
+            "ne — неоновая, cd — кадмиевая"),
         InRender | InScreenshot, std::nullopt},
-    OptionSpec{u"cursor", u"Y",
-        u"визир на Y см от оси (от -5 до 5, «,» или «.»),\n"
-        u"на ближайшей строке пикселей; с mono он иначе скрыт",
+    OptionSpec{u"cursor", "Y",
+        QT_TRANSLATE_NOOP("CliText",
+            "визир на Y см от оси (от -5 до 5, «,» или «.»),\n"
+            "на ближайшей строке пикселей; с mono он иначе скрыт"),
         InRender | InScreenshot, std::nullopt},
-    OptionSpec{u"state", u"ФАЙЛ", u"записать и показания в JSON («-» — стандартный вывод)", InRender, std::nullopt},
+    OptionSpec{u"state", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText", "записать и показания в JSON («-» — стандартный вывод)"), InRender, std::nullopt},
 
-    OptionSpec{u"screenshot", u"ФАЙЛ.png",
-        u"записать всё окно %1 с открытым экраном,\n"
-        u"нарисованное вне экрана",
+    OptionSpec{u"screenshot", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ.png"),
+        QT_TRANSLATE_NOOP("CliText",
+            "записать всё окно %1 с открытым экраном,\n"
+            "нарисованное вне экрана"),
         InScreenshot, Mode::Screenshot},
-    OptionSpec{u"screen", u"ЭКРАН",
-        u"title, procedure, experiment, journal или teacher — окно\n"
-        u"учителя с заданием из ФАЙЛА учителя (по умолчанию title)",
+    OptionSpec{u"screen", QT_TRANSLATE_NOOP("CliText", "ЭКРАН"),
+        QT_TRANSLATE_NOOP("CliText",
+            "title, procedure, experiment, journal или teacher — окно\n"
+            "учителя с заданием из ФАЙЛА учителя (по умолчанию title)"),
         InScreenshot, std::nullopt},
 
-    OptionSpec{u"teacher", u"",
-        u"открыть окно учителя: новое задание, ключ ответов, печать,\n"
-        u"PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это задание",
+    OptionSpec{u"teacher", "",
+        QT_TRANSLATE_NOOP("CliText",
+            "открыть окно учителя: новое задание, ключ ответов, печать,\n"
+            "PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это задание"),
         InTeacher, Mode::Teacher},
 
-    OptionSpec{u"new-task", u"ФАЙЛ",
-        u"без окна записать новое задание: ФАЙЛ учителя\n"
-        u"(.gratinglab-teacher) и файл задания для учеников в папке\n"
-        u"класса; случайный код для доски — на стандартный вывод",
+    OptionSpec{u"new-task", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText",
+            "без окна записать новое задание: ФАЙЛ учителя\n"
+            "(.gratinglab-teacher) и файл задания для учеников в папке\n"
+            "класса; случайный код для доски — на стандартный вывод"),
         InNewTask, Mode::NewTask},
-    OptionSpec{u"class-folder", u"ПАПКА", u"папка класса для файла задания (.gratinglab-task)", InNewTask,
-        std::nullopt},
-    OptionSpec{u"pupils", u"СПИСОК",
-        u"список учеников, UTF-8: по одному в строке, после табуляции\n"
-        u"или «;» можно адрес или номер; не больше 99",
+    OptionSpec{u"class-folder", QT_TRANSLATE_NOOP("CliText", "ПАПКА"),
+        QT_TRANSLATE_NOOP("CliText", "папка класса для файла задания (.gratinglab-task)"), InNewTask, std::nullopt},
+    OptionSpec{u"pupils", QT_TRANSLATE_NOOP("CliText", "СПИСОК"),
+        QT_TRANSLATE_NOOP("CliText",
+            "список учеников, UTF-8: по одному в строке, после табуляции\n"
+            "или «;» можно адрес или номер; не больше 99"),
         InNewTask, std::nullopt},
-    OptionSpec{u"variants", u"N", u"вместо списка: число вариантов, от 1 до 99", InNewTask, std::nullopt},
-    OptionSpec{u"title", u"ТЕКСТ", u"название (по умолчанию «Измерение длины световой волны»)", InNewTask,
+    OptionSpec{u"variants", "N", QT_TRANSLATE_NOOP("CliText", "вместо списка: число вариантов, от 1 до 99"), InNewTask,
         std::nullopt},
-    OptionSpec{u"class", u"КЛАСС", u"класс, например 9Б", InNewTask, std::nullopt},
+    OptionSpec{u"title", QT_TRANSLATE_NOOP("CliText", "ТЕКСТ"),
+        QT_TRANSLATE_NOOP("CliText", "название (по умолчанию «Измерение длины световой волны»)"), InNewTask,
+        std::nullopt},
+    OptionSpec{u"class", QT_TRANSLATE_NOOP("CliText", "КЛАСС"), QT_TRANSLATE_NOOP("CliText", "класс, например 9Б"),
+        InNewTask, std::nullopt},
 
-    OptionSpec{u"answer-key", u"ФАЙЛ",
-        u"напечатать ключ ответов по ФАЙЛУ учителя: по строке на\n"
-        u"вариант (вариант, ученик, длина волны в нм, элемент, символ\n"
-        u"через табуляцию)",
+    OptionSpec{u"answer-key", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText",
+            "напечатать ключ ответов по ФАЙЛУ учителя: по строке на\n"
+            "вариант (вариант, ученик, длина волны в нм, элемент, символ\n"
+            "через табуляцию)"),
         InAnswerKey, Mode::AnswerKey},
-    OptionSpec{u"pdf", u"ФАЙЛ", u"записать ключ или отчёт о классе и в PDF (A4)", InAnswerKey | InClassReport,
+    OptionSpec{u"pdf", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText", "записать ключ или отчёт о классе и в PDF (A4)"), InAnswerKey | InClassReport,
         std::nullopt},
-    OptionSpec{u"moodle-xml", u"ФАЙЛ", u"записать ключ как тест для Moodle (Moodle XML)", InAnswerKey, std::nullopt},
+    OptionSpec{u"moodle-xml", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText", "записать ключ как тест для Moodle (Moodle XML)"), InAnswerKey, std::nullopt},
 
-    OptionSpec{u"class-report", u"ФАЙЛ",
-        u"результаты класса по ФАЙЛУ учителя: по строке на ученика\n"
-        u"(ученик, вариант, длина волны в нм, проверок, решено 1/0,\n"
-        u"проверок до верного ответа, оценка через табуляцию); файлы,\n"
-        u"которые не учтены, — в поток ошибок с причиной",
+    OptionSpec{u"class-report", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText",
+            "результаты класса по ФАЙЛУ учителя: по строке на ученика\n"
+            "(ученик, вариант, длина волны в нм, проверок, решено 1/0,\n"
+            "проверок до верного ответа, оценка через табуляцию); файлы,\n"
+            "которые не учтены, — в поток ошибок с причиной"),
         InClassReport, Mode::ClassReport},
-    OptionSpec{u"results", u"ПАПКА|ФАЙЛ",
-        u"папка класса (с её подпапкой «Результаты») или файл\n"
-        u"результата ученика; можно повторять",
+    OptionSpec{u"results", QT_TRANSLATE_NOOP("CliText", "ПАПКА|ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText",
+            "папка класса (с её подпапкой «Результаты») или файл\n"
+            "результата ученика; можно повторять"),
         InClassReport, std::nullopt, true},
-    OptionSpec{u"csv", u"ФАЙЛ", u"записать таблицу и в CSV для Excel или LibreOffice", InClassReport, std::nullopt},
-    OptionSpec{u"moodle-csv", u"ФАЙЛ", u"записать оценки в CSV для импорта оценок в Moodle", InClassReport,
+    OptionSpec{u"csv", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText", "записать таблицу и в CSV для Excel или LibreOffice"), InClassReport,
         std::nullopt},
+    OptionSpec{u"moodle-csv", QT_TRANSLATE_NOOP("CliText", "ФАЙЛ"),
+        QT_TRANSLATE_NOOP("CliText", "записать оценки в CSV для импорта оценок в Moodle"), InClassReport, std::nullopt},
 
-    OptionSpec{u"language", u"ЯЗЫК",
-        u"язык программы на этот запуск: ru, en, uk или kk\n"
-        u"(без него — по LANGUAGE, LC_ALL, LC_MESSAGES, LANG;\n"
-        u"иначе русский)",
+    OptionSpec{u"language", QT_TRANSLATE_NOOP("CliText", "ЯЗЫК"),
+        QT_TRANSLATE_NOOP("CliText",
+            "язык программы на этот запуск: ru, en, uk или kk\n"
+            "(без него — по LANGUAGE, LC_ALL, LC_MESSAGES, LANG;\n"
+            "иначе русский)"),
         InWindow | InRender | InScreenshot | InAnswerKey | InNewTask | InTeacher | InClassReport, std::nullopt},
-    OptionSpec{u"help", u"", u"показать эту справку", 0, Mode::Help},
-    OptionSpec{u"version", u"", u"показать версию программы", 0, Mode::Version},
+    OptionSpec{u"help", "", QT_TRANSLATE_NOOP("CliText", "показать эту справку"), 0, Mode::Help},
+    OptionSpec{u"version", "", QT_TRANSLATE_NOOP("CliText", "показать версию программы"), 0, Mode::Version},
 };
+
+bool takesValue(const OptionSpec &o)
+{
+    return *o.valueName != '\0';
+}
+
+QString optionText(const char *text)
+{
+    return QCoreApplication::translate("CliText", text);
+}
 
 const OptionSpec *findOption(QStringView name)
 {
@@ -183,13 +221,13 @@ QString syntaxError(const QStringList &arguments, const QString &fallback)
         if (!arg.startsWith(u"--") || !arg.contains(u'='))
             continue;
         const OptionSpec *o = findOption(QStringView(arg).mid(2).left(arg.indexOf(u'=') - 2));
-        if (o && o->valueName.isEmpty())
-            return u"параметр %1 не принимает значения"_s.arg(dashed(o->name));
+        if (o && !takesValue(*o))
+            return CliText::tr("параметр %1 не принимает значения").arg(dashed(o->name));
     }
     if (!arguments.isEmpty()) {
         const OptionSpec *o = findOption(QStringView(arguments.last()).mid(2));
-        if (arguments.last().startsWith(u"--") && o && !o->valueName.isEmpty())
-            return u"параметру %1 нужно значение (см. --help)"_s.arg(dashed(o->name));
+        if (arguments.last().startsWith(u"--") && o && takesValue(*o))
+            return CliText::tr("параметру %1 нужно значение (см. --help)").arg(dashed(o->name));
     }
     return fallback;
 }
@@ -201,7 +239,7 @@ QString selectorsOf(unsigned where)
         if (o.selects && (where & (1u << unsigned(*o.selects))))
             names.append(dashed(o.name));
     }
-    return names.join(u" или "_s);
+    return names.join(CliText::tr(" или "));
 }
 
 // The part of --help an option is listed in.
@@ -239,8 +277,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     for (const OptionSpec &o : kOptions) {
         QCommandLineOption option(o.name.toString());
-        if (!o.valueName.isEmpty())
-            option.setValueName(o.valueName.toString());
+        if (takesValue(o))
+            option.setValueName(optionText(o.valueName));
         parser.addOption(option);
     }
     const QStringList marked = withBareTaskMarked(arguments, &line.taskWithoutCode);
@@ -248,7 +286,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString &name = unknown.first();
-            return failed(u"неизвестный параметр %1%2 (см. --help)"_s.arg(name.size() > 1 ? u"--"_s : u"-"_s, name));
+            return failed(
+                CliText::tr("неизвестный параметр %1%2 (см. --help)").arg(name.size() > 1 ? u"--"_s : u"-"_s, name));
         }
         return failed(syntaxError(marked, parser.errorText()));
     }
@@ -260,40 +299,41 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (line.options.has(name)) {
             if (o->repeats)
                 continue;
-            return failed(u"параметр %1 задан дважды"_s.arg(dashed(name)));
+            return failed(CliText::tr("параметр %1 задан дважды").arg(dashed(name)));
         }
-        line.options.insert(name, o->valueName.isEmpty() ? QStringList{QString()} : parser.values(name));
+        line.options.insert(name, !takesValue(*o) ? QStringList{QString()} : parser.values(name));
         if (!o->selects || selector == o)
             continue;
         if (selector)
-            return failed(u"%1 и %2 нельзя задать вместе"_s.arg(dashed(selector->name), dashed(o->name)));
+            return failed(CliText::tr("%1 и %2 нельзя задать вместе").arg(dashed(selector->name), dashed(o->name)));
         selector = o;
     }
     line.mode = selector ? *selector->selects : Mode::Window;
     const unsigned here = 1u << unsigned(line.mode);
     if (!positional.isEmpty()) {
         if (positional.size() > 1 || !(here & kTakeAFile))
-            return failed(u"лишний аргумент «%1» (см. --help)"_s.arg(positional.last()));
+            return failed(CliText::tr("лишний аргумент «%1» (см. --help)").arg(positional.last()));
         line.file = positional.first();
     }
     if (line.mode == Mode::Help || line.mode == Mode::Version)
         return line;
     if (const auto language = line.options.value(u"language"_s); language && !interfaceLanguages().contains(*language))
-        return failed(u"неизвестный язык «%1»: --language принимает ru, en, uk или kk"_s.arg(*language));
+        return failed(CliText::tr("неизвестный язык «%1»: --language принимает ru, en, uk или kk").arg(*language));
 
     for (const OptionSpec &o : kOptions) {
         if (!line.options.has(o.name.toString()) || o.selects || (o.where & here))
             continue;
         if (selector)
-            return failed(u"параметр %1 нельзя задать с %2"_s.arg(dashed(o.name), dashed(selector->name)));
-        return failed(u"параметр %1 задаётся только с %2 (см. --help)"_s.arg(dashed(o.name), selectorsOf(o.where)));
+            return failed(CliText::tr("параметр %1 нельзя задать с %2").arg(dashed(o.name), dashed(selector->name)));
+        return failed(
+            CliText::tr("параметр %1 задаётся только с %2 (см. --help)").arg(dashed(o.name), selectorsOf(o.where)));
     }
     return line;
 }
 
 QString usageText()
 {
-    QString text = uR"(Использование:
+    QString text = CliText::tr(R"(Использование:
   gratinglab [--task [КОД] [--variant N] [--pupil ИМЯ]]
   gratinglab ФАЙЛ.gratinglab-task [--pupil ИМЯ | --variant N]
   gratinglab --render ФАЙЛ.png [--wavelength НМ] [--wavelength-text ТЕКСТ]
@@ -327,7 +367,7 @@ QString usageText()
 в поле порядка k.
 
 Параметры:
-)"_s;
+)");
     std::optional<Mode> group;
     for (const OptionSpec &o : kOptions) {
         const Mode section = sectionOf(o);
@@ -335,11 +375,12 @@ QString usageText()
             text += u'\n';
         group = section;
         QString head = u"  "_s + dashed(o.name);
-        if (!o.valueName.isEmpty())
-            head += u' ' + o.valueName.toString();
+        if (takesValue(o))
+            head += u' ' + optionText(o.valueName);
         // The one help text with a number from elsewhere: the window's size.
-        const QString help = o.help.contains(u"%1") ? o.help.toString().arg(windowSizeText()) : o.help.toString();
-        const QStringList lines = help.split(u'\n');
+        const QString help = optionText(o.help);
+        const QString shown = help.contains(u"%1") ? help.arg(windowSizeText()) : help;
+        const QStringList lines = shown.split(u'\n');
         constexpr int kColumn = 26;
         text += head.size() < kColumn ? head.leftJustified(kColumn) + lines.first()
                                       : head + u'\n' + QString(kColumn, u' ') + lines.first();
@@ -347,14 +388,14 @@ QString usageText()
         for (qsizetype i = 1; i < lines.size(); ++i)
             text += QString(kColumn, u' ') + lines[i] + u'\n';
     }
-    text += uR"(
+    text += CliText::tr(R"(
 Каждый параметр со значением пишется и как --параметр=значение.
 
 Код выхода: 0 — готово; 1 — ТЕКСТ не целое число (картина и показания всё
 равно записаны, насколько нарисованы); 2 — неверные параметры, файл, который
 нельзя прочитать, или файл, который нельзя записать (тогда не записано ничего).
 С --class-report файлы результатов, которые не учтены, кода выхода не меняют.
-)"_s;
+)");
     return text;
 }
 
@@ -379,7 +420,7 @@ bool readFileNames(const GivenOptions &options,
     for (const auto &[name, target] : targets) {
         if (const auto path = options.value(name)) {
             if (path->isEmpty()) {
-                *error = u"параметру --%1 нужно имя файла"_s.arg(name);
+                *error = CliText::tr("параметру --%1 нужно имя файла").arg(name);
                 return false;
             }
             *target = *path;
@@ -402,7 +443,7 @@ int saveFailed(const QString &line)
 
 QString cannotWrite(const QString &path, const QString &why)
 {
-    return u"не удаётся записать «%1»: %2"_s.arg(path, why);
+    return CliText::tr("не удаётся записать «%1»: %2").arg(path, why);
 }
 
 void printOut(const QString &text)

@@ -1,6 +1,7 @@
 #include "new_task_mode.h"
 
 #include "classroom_texts.h"
+#include "cli_texts.h"
 #include "file_read.h"
 #include "new_task.h"
 #include "save_file.h"
@@ -26,14 +27,14 @@ bool readList(const QString &path, QString *text, QString *error)
     const auto bytes = classroom::readLimited(path, kMaxListBytes, &fileError);
     if (!bytes) {
         *error = fileError.problem == classroom::FileProblem::TooLarge
-            ? u"--pupils «%1»: файл слишком большой для списка класса"_s.arg(path)
-            : u"--pupils: не удалось прочитать файл «%1»: %2"_s.arg(path, fileError.detail);
+            ? CliText::tr("--pupils «%1»: файл слишком большой для списка класса").arg(path)
+            : CliText::tr("--pupils: не удалось прочитать файл «%1»: %2").arg(path, fileError.detail);
         return false;
     }
     QStringDecoder decode(QStringDecoder::Utf8);
     *text = decode(*bytes);
     if (decode.hasError()) {
-        *error = u"--pupils «%1»: список должен быть в кодировке UTF-8"_s.arg(path);
+        *error = CliText::tr("--pupils «%1»: список должен быть в кодировке UTF-8").arg(path);
         return false;
     }
     return true;
@@ -50,19 +51,19 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
     const auto list = line.options.value(u"pupils"_s);
     const auto variants = line.options.value(u"variants"_s);
     if (options.teacherFile.isEmpty()) {
-        *error = u"параметру --new-task нужно имя файла учителя"_s;
+        *error = CliText::tr("параметру --new-task нужно имя файла учителя");
         return std::nullopt;
     }
     if (!folder) {
-        *error = u"--new-task: нужна --class-folder ПАПКА — папка класса для файла задания"_s;
+        *error = CliText::tr("--new-task: нужна --class-folder ПАПКА — папка класса для файла задания");
         return std::nullopt;
     }
     if (!QFileInfo(*folder).isDir()) {
-        *error = u"--class-folder: папки «%1» нет"_s.arg(*folder);
+        *error = CliText::tr("--class-folder: папки «%1» нет").arg(*folder);
         return std::nullopt;
     }
     if (list.has_value() == variants.has_value()) {
-        *error = u"--new-task: нужен либо --pupils СПИСОК, либо --variants N"_s;
+        *error = CliText::tr("--new-task: нужен либо --pupils СПИСОК, либо --variants N");
         return std::nullopt;
     }
     classroom::NewTaskInput input;
@@ -74,7 +75,7 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
     } else {
         const auto n = bench::variantNumber(*variants);
         if (!n) {
-            *error = u"--variants: нужно целое число от 1 до 99, а не «%1»"_s.arg(*variants);
+            *error = CliText::tr("--variants: нужно целое число от 1 до 99, а не «%1»").arg(*variants);
             return std::nullopt;
         }
         input.variants = *n;
@@ -100,11 +101,11 @@ std::optional<NewTaskOptions> readNewTaskOptions(const CommandLine &line, classr
     // task never takes its place, nor the pupils' file of another task.
     for (const QString &path : {options.teacherFile, options.taskFile}) {
         if (const QFileInfo folder(QFileInfo(path).absolutePath()); !folder.isDir()) {
-            *error = u"папки «%1» нет"_s.arg(QDir::toNativeSeparators(folder.filePath()));
+            *error = CliText::tr("папки «%1» нет").arg(QDir::toNativeSeparators(folder.filePath()));
             return std::nullopt;
         }
         if (QFileInfo::exists(path)) {
-            *error = u"файл «%1» уже есть; новое задание его не заменяет — выберите другое имя"_s.arg(path);
+            *error = CliText::tr("файл «%1» уже есть; новое задание его не заменяет — выберите другое имя").arg(path);
             return std::nullopt;
         }
     }

@@ -1,5 +1,6 @@
 #include "render_mode.h"
 
+#include "cli_texts.h"
 #include "extended.h"
 #include "picture_catalogue.h"
 #include "quantities.h"
@@ -91,34 +92,34 @@ std::optional<RenderOptions> readRenderOptions(const CommandLine &line, QString 
     if (!error->isEmpty())
         return std::nullopt;
     if (task.wanted && (!task.task || task.pupil))
-        return fail(u"--render принимает --task КОД вместе с --variant N, без --pupil"_s);
+        return fail(CliText::tr("--render принимает --task КОД вместе с --variant N, без --pupil"));
     options.task = task.task;
 
     options.imagePath = given.value(u"render"_s).value_or(QString());
     if (options.imagePath.isEmpty())
-        return fail(u"параметру --render нужно имя файла"_s);
+        return fail(CliText::tr("параметру --render нужно имя файла"));
     if (const auto state = given.value(u"state"_s)) {
         if (state->isEmpty())
-            return fail(u"параметру --state нужно имя файла"_s);
+            return fail(CliText::tr("параметру --state нужно имя файла"));
         options.statePath = *state;
     }
     if (const auto value = given.value(u"wavelength"_s)) {
         const auto nm = integerValue(*value);
         if (!nm || *nm < bench::kMinWavelength || *nm > bench::kMaxWavelength)
-            return fail(u"--wavelength: нужно целое число от 380 до 760, а не «%1»"_s.arg(*value));
+            return fail(CliText::tr("--wavelength: нужно целое число от 380 до 760, а не «%1»").arg(*value));
         options.wavelength = *nm;
     }
     options.wavelengthText = given.value(u"wavelength-text"_s);
     if (const auto value = given.value(u"grating"_s)) {
         const auto steps = bench::gratingStepsTo(*value);
         if (!steps)
-            return fail(u"--grating: нужно одно из 1,0; 1,1; … 3,0, а не «%1»"_s.arg(*value));
+            return fail(CliText::tr("--grating: нужно одно из 1,0; 1,1; … 3,0, а не «%1»").arg(*value));
         options.gratingSteps = *steps;
     }
     if (const auto value = given.value(u"order"_s)) {
         const auto k = integerValue(*value);
         if (!k || *k < -bench::kMaxOrder || *k > bench::kMaxOrder)
-            return fail(u"--order: нужно целое число от -8 до 8, а не «%1»"_s.arg(*value));
+            return fail(CliText::tr("--order: нужно целое число от -8 до 8, а не «%1»").arg(*value));
         options.order = *k;
         options.orderGiven = true;
     }
@@ -127,14 +128,15 @@ std::optional<RenderOptions> readRenderOptions(const CommandLine &line, QString 
         return std::nullopt;
     if (options.light.source != bench::LightSource::Mono) {
         if (options.wavelength || options.wavelengthText)
-            return fail(u"--wavelength и --wavelength-text нельзя задать с --source %1: длины волн даёт источник"_s.arg(
-                bench::sourceInfo(options.light.source).key));
+            return fail(
+                CliText::tr("--wavelength и --wavelength-text нельзя задать с --source %1: длины волн даёт источник")
+                    .arg(bench::sourceInfo(options.light.source).key));
         if (options.task)
-            return fail(u"--source %1 нельзя задать с --task: в задании свет даёт лампа задания"_s.arg(
-                bench::sourceInfo(options.light.source).key));
+            return fail(CliText::tr("--source %1 нельзя задать с --task: в задании свет даёт лампа задания")
+                            .arg(bench::sourceInfo(options.light.source).key));
     }
     if (options.task && (options.wavelength || options.wavelengthText))
-        return fail(u"--wavelength и --wavelength-text нельзя задать с --task: длину волны задаёт лампа"_s);
+        return fail(CliText::tr("--wavelength и --wavelength-text нельзя задать с --task: длину волны задаёт лампа"));
     return options;
 }
 

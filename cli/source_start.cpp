@@ -1,5 +1,6 @@
 #include "source_start.h"
 
+#include "cli_texts.h"
 #include "measuring_cursor.h"
 
 #include <cmath>
@@ -12,7 +13,7 @@ SourceStart readSourceStart(const CommandLine &line, QString *error)
     if (const auto key = line.options.value(u"source"_s)) {
         const auto source = bench::sourceOfKey(*key);
         if (!source) {
-            *error = u"--source: нужно одно из %1, а не «%2»"_s.arg(bench::sourceKeys(), *key);
+            *error = CliText::tr("--source: нужно одно из %1, а не «%2»").arg(bench::sourceKeys(), *key);
             return start;
         }
         start.source = *source;
@@ -30,7 +31,7 @@ SourceStart readSourceStart(const CommandLine &line, QString *error)
         } catch (const bench::EConvertError &) {
         }
         if (!rows) {
-            *error = u"--cursor: нужно расстояние от оси в см, от -5 до 5, а не «%1»"_s.arg(*value);
+            *error = CliText::tr("--cursor: нужно расстояние от оси в см, от -5 до 5, а не «%1»").arg(*value);
             return start;
         }
         start.cursor = rows;

@@ -1,6 +1,7 @@
 #include "task_start.h"
 
 #include "classroom_texts.h"
+#include "cli_texts.h"
 #include "pupil_start.h"
 #include "task_files.h"
 #include "task_texts.h"
@@ -36,7 +37,7 @@ TaskStart readTaskFileStart(const CommandLine &line, QString *error)
     TaskStart start;
     start.wanted = true;
     if (line.options.has(u"task"_s)) {
-        *error = u"файл задания и --task нельзя задать вместе: код уже в файле"_s;
+        *error = CliText::tr("файл задания и --task нельзя задать вместе: код уже в файле");
         return {};
     }
     const classroom::TaskFileRead read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Pupils);
@@ -50,7 +51,7 @@ TaskStart readTaskFileStart(const CommandLine &line, QString *error)
     start.pupil = line.options.value(u"pupil"_s);
     start.variant = line.options.value(u"variant"_s);
     if (read.task.hasList() && start.variant) {
-        *error = u"в этом задании вариант следует из списка класса: задайте --pupil ИМЯ, а не --variant"_s;
+        *error = CliText::tr("в этом задании вариант следует из списка класса: задайте --pupil ИМЯ, а не --variant");
         return {};
     }
     if (read.task.hasList() ? !start.pupil : !start.variant)
@@ -84,7 +85,7 @@ TaskStart readTaskStart(const CommandLine &line, QString *error)
         start.*(o.value) = *value;
     }
     if (!start.wanted && (start.variant || start.pupil)) {
-        *error = u"--variant и --pupil задаются только вместе с --task КОД (см. --help)"_s;
+        *error = CliText::tr("--variant и --pupil задаются только вместе с --task КОД (см. --help)");
         return {};
     }
     if (start.code && start.variant)

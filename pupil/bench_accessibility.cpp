@@ -4,6 +4,7 @@
 #include "cursor_control.h"
 #include "experiment_screen.h"
 #include "image_control.h"
+#include "pupil_texts.h"
 #include "spin_button.h"
 #include "ui_experiment_screen.h"
 
@@ -86,7 +87,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value && tellsWavelength())
-            return QString::number(currentValue().toInt()) + u" нм"_s;
+            return PupilText::tr("%1 нм").arg(currentValue().toInt());
         return QAccessibleWidget::text(t);
     }
 

@@ -1,6 +1,7 @@
 #include "bench_announcer.h"
 
 #include "experiment_screen.h"
+#include "pupil_texts.h"
 #include "ui_experiment_screen.h"
 
 #include <QAccessible>
@@ -59,7 +60,9 @@ void BenchAnnouncer::nameLabels()
     rename(f.Label7, bench::wavelengthLabelReading(s, told_));
     rename(f.Label8, bench::distanceLabelReading(s));
     // The button's name says what its next press does, as its caption does.
-    rename(f.Button6, s.checkButton() == bench::CheckButton::Check ? u"Проверить ответ"_s : u"Сбросить проверку"_s);
+    rename(f.Button6,
+        s.checkButton() == bench::CheckButton::Check ? PupilText::tr("Проверить ответ")
+                                                     : PupilText::tr("Сбросить проверку"));
 }
 
 void BenchAnnouncer::announce()

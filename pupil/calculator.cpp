@@ -1,5 +1,7 @@
 #include "calculator.h"
 
+#include "pupil_texts.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -48,15 +50,15 @@ QString start(QWidget *owner)
     const auto result = ShellExecuteW(window, nullptr, L"calc.exe", nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) > 32)
         return {};
-    return u"Калькулятор Windows (calc.exe) не запустился."_s;
+    return PupilText::tr("Калькулятор Windows (calc.exe) не запустился.");
 #else
     Q_UNUSED(owner);
     const QString program = find();
     if (program.isEmpty())
-        return u"Калькулятор не установлен: на этом компьютере нет ни одной из программ %1."_s.arg(
-            candidates().join(u", "_s));
+        return PupilText::tr("Калькулятор не установлен: на этом компьютере нет ни одной из программ %1.")
+            .arg(candidates().join(u", "_s));
     if (!QProcess::startDetached(program, {}))
-        return u"Калькулятор «%1» не запустился."_s.arg(QDir::toNativeSeparators(program));
+        return PupilText::tr("Калькулятор «%1» не запустился.").arg(QDir::toNativeSeparators(program));
     return {};
 #endif
 }

@@ -6,6 +6,7 @@
 #include "bench_session.h"
 #include "cursor_control.h"
 #include "measuring_cursor.h"
+#include "pupil_texts.h"
 #include "source_texts.h"
 
 #include <QAccessibleWidget>
@@ -27,10 +28,10 @@ public:
         case QAccessible::Name:
             return bench::cursorName();
         case QAccessible::Value:
-            return s ? s->cursorText() + u" см"_s : QString();
+            return s ? PupilText::tr("%1 см").arg(s->cursorText()) : QString();
         case QAccessible::Description:
             if (s && !s->cursorShown())
-                return u"Визир скрыт; стрелка вверх или вниз показывает его"_s;
+                return PupilText::tr("Визир скрыт; стрелка вверх или вниз показывает его");
             return s ? bench::cursorReading(s->cursorText()) : QString();
         default:
             return QAccessibleWidget::text(t);

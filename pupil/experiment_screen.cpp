@@ -6,6 +6,7 @@
 #include "bench_keyboard.h"
 #include "form_fonts.h"
 #include "image_control.h"
+#include "pupil_texts.h"
 #include "source_look.h"
 #include "task_look.h"
 #include "ui_experiment_screen.h"
@@ -19,7 +20,7 @@ namespace {
 // The answer button's caption says what its next press does.
 QString captionOf(bench::CheckButton button)
 {
-    return button == bench::CheckButton::Check ? u"Проверить"_s : u"Сброс"_s;
+    return button == bench::CheckButton::Check ? PupilText::tr("Проверить") : PupilText::tr("Сброс");
 }
 
 struct VerdictLook {

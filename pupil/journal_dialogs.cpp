@@ -1,5 +1,6 @@
 #include "journal_dialogs.h"
 
+#include "pupil_texts.h"
 #include "report.h"
 
 #include <QFileDialog>
@@ -11,13 +12,13 @@ using namespace Qt::Literals::StringLiterals;
 
 std::optional<journal::SaveTarget> QtJournalDialogs::chooseSaveFile(QWidget *parent)
 {
-    const QString pdf = u"Отчёт PDF (*.pdf)"_s;
-    const QString csv = u"Таблица CSV (*.csv)"_s;
-    const QString result = u"Файл результата для учителя (*.gratinglab-result)"_s;
-    QFileDialog dialog(parent, u"Сохранить журнал"_s);
+    const QString pdf = PupilText::tr("Отчёт PDF (*.pdf)");
+    const QString csv = PupilText::tr("Таблица CSV (*.csv)");
+    const QString result = PupilText::tr("Файл результата для учителя (*.gratinglab-result)");
+    QFileDialog dialog(parent, PupilText::tr("Сохранить журнал"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({pdf, csv, result});
-    dialog.selectFile(u"журнал"_s);
+    dialog.selectFile(PupilText::tr("журнал"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog.selectedNameFilter();
@@ -33,7 +34,7 @@ bool QtJournalDialogs::print(QWidget *parent, const journal::Journal &journal)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(journal::reportTitle());
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(u"Печать отчёта"_s);
+    dialog.setWindowTitle(PupilText::tr("Печать отчёта"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     journal::printReport(journal, printer);

@@ -3,6 +3,7 @@
 #include "journal.h"
 #include "journal_snapshot.h"
 #include "mainUnit.h"
+#include "pupil_texts.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,10 +48,10 @@ void JournalRecovery::finish()
 
 bool JournalRecovery::askWithBox(QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Question, TForm1::boxTitle(), u"Восстановить журнал прошлого занятия?"_s,
+    QMessageBox box(QMessageBox::Question, TForm1::boxTitle(), PupilText::tr("Восстановить журнал прошлого занятия?"),
         QMessageBox::NoButton, parent);
-    QPushButton *restore = box.addButton(u"Восстановить"_s, QMessageBox::AcceptRole);
-    box.addButton(u"Удалить"_s, QMessageBox::DestructiveRole);
+    QPushButton *restore = box.addButton(PupilText::tr("Восстановить"), QMessageBox::AcceptRole);
+    box.addButton(PupilText::tr("Удалить"), QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);
     box.exec();
     return box.clickedButton() == restore;

@@ -5,6 +5,7 @@
 #include "journal.h"
 #include "journal_dialogs.h"
 #include "mainUnit.h"
+#include "pupil_texts.h"
 #include "summary.h"
 #include "ui_journal_screen.h"
 
@@ -52,8 +53,8 @@ JournalScreen::JournalScreen(journal::Journal &journal, QWidget *parent)
     f.Tbl_zhurnal->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The table's corner button is a control a screen reader lands on too.
     for (QAbstractButton *corner : f.Tbl_zhurnal->findChildren<QAbstractButton *>()) {
-        corner->setAccessibleName(u"Выделить всё"_s);
-        corner->setAccessibleDescription(u"Выделить все записи журнала"_s);
+        corner->setAccessibleName(PupilText::tr("Выделить всё"));
+        corner->setAccessibleDescription(PupilText::tr("Выделить все записи журнала"));
     }
     f.Lbl_formuly->setText(journal::formulasHtml());
 
@@ -87,7 +88,8 @@ void JournalScreen::showPupil()
     if (ui_->Ed_klass->text() != p.form)
         ui_->Ed_klass->setText(p.form);
     const bool task = !p.taskCode.isEmpty() || !p.variant.isEmpty();
-    ui_->Lbl_zadanie->setText(task ? u"Задание: код "_s + p.taskCode + u", вариант "_s + p.variant : QString());
+    ui_->Lbl_zadanie->setText(
+        task ? PupilText::tr("Задание: код %1, вариант %2").arg(p.taskCode, p.variant) : QString());
 }
 
 void JournalScreen::pupilEdited()
@@ -101,8 +103,9 @@ void JournalScreen::pupilEdited()
 void JournalScreen::showSummary()
 {
     const auto &rows = journal_.model().rows();
-    ui_->Lbl_itogi->setText(rows.empty() ? u"Записей пока нет: каждая проверка ответа на стенде добавит строку."_s
-                                         : journal::summaryHtml(journal::summarize(rows), journal_.model().format()));
+    ui_->Lbl_itogi->setText(rows.empty()
+            ? PupilText::tr("Записей пока нет: каждая проверка ответа на стенде добавит строку.")
+            : journal::summaryHtml(journal::summarize(rows), journal_.model().format()));
 }
 
 bool JournalScreen::save()
@@ -127,8 +130,8 @@ void JournalScreen::clearAsked()
 {
     if (journal_.model().rows().empty())
         return;
-    const auto answer = ask(window(), u"Очистить журнал? Все записи будут удалены."_s,
-        {{QMessageBox::Yes, u"Очистить"_s}, {QMessageBox::Cancel, u"Отмена"_s}});
+    const auto answer = ask(window(), PupilText::tr("Очистить журнал? Все записи будут удалены."),
+        {{QMessageBox::Yes, PupilText::tr("Очистить")}, {QMessageBox::Cancel, PupilText::tr("Отмена")}});
     if (answer == QMessageBox::Yes)
         journal_.clear();
 }
@@ -143,9 +146,10 @@ bool JournalScreen::mayClose()
 {
     if (!journal_.model().hasUnsavedRows())
         return true;
-    const auto answer = ask(window(), closeQuestion_.isEmpty() ? u"Сохранить журнал измерений?"_s : closeQuestion_,
-        {{QMessageBox::Save, u"Сохранить"_s}, {QMessageBox::Discard, u"Не сохранять"_s},
-            {QMessageBox::Cancel, u"Отмена"_s}});
+    const auto answer = ask(window(),
+        closeQuestion_.isEmpty() ? PupilText::tr("Сохранить журнал измерений?") : closeQuestion_,
+        {{QMessageBox::Save, PupilText::tr("Сохранить")}, {QMessageBox::Discard, PupilText::tr("Не сохранять")},
+            {QMessageBox::Cancel, PupilText::tr("Отмена")}});
     if (answer == QMessageBox::Save)
         return save();
     return answer == QMessageBox::Discard;

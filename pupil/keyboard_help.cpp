@@ -1,5 +1,7 @@
 #include "keyboard_help.h"
 
+#include "pupil_texts.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,23 +14,25 @@ using namespace Qt::Literals::StringLiterals;
 const std::vector<KeyHelp> &keyboardHelp()
 {
     static const std::vector<KeyHelp> help{
-        {u"Tab, Shift+Tab"_s, u"перейти к следующему или предыдущему элементу окна"_s},
-        {u"Пробел"_s, u"нажать выбранную кнопку"_s},
-        {u"Ctrl+↑, Ctrl+↓"_s, u"увеличить или уменьшить постоянную решетки d на 0,1 (на экране эксперимента)"_s},
-        {u"→, ←"_s, u"на спектральной полосе: длина волны на 1 нм больше или меньше"_s},
-        {u"PageUp, PageDown"_s, u"на спектральной полосе: длина волны на 10 нм больше или меньше"_s},
-        {u"Home, End"_s, u"на спектральной полосе: длина волны 380 нм или 760 нм"_s},
-        {u"↑, ↓"_s, u"на картине стенда: выбрать соседний максимум выше или ниже оси"_s},
-        {u"Home"_s, u"на картине стенда: выбрать центральный максимум"_s},
+        {u"Tab, Shift+Tab"_s, PupilText::tr("перейти к следующему или предыдущему элементу окна")},
+        {PupilText::tr("Пробел"), PupilText::tr("нажать выбранную кнопку")},
+        {u"Ctrl+↑, Ctrl+↓"_s,
+            PupilText::tr("увеличить или уменьшить постоянную решетки d на 0,1 (на экране эксперимента)")},
+        {u"→, ←"_s, PupilText::tr("на спектральной полосе: длина волны на 1 нм больше или меньше")},
+        {u"PageUp, PageDown"_s, PupilText::tr("на спектральной полосе: длина волны на 10 нм больше или меньше")},
+        {u"Home, End"_s, PupilText::tr("на спектральной полосе: длина волны 380 нм или 760 нм")},
+        {u"↑, ↓"_s, PupilText::tr("на картине стенда: выбрать соседний максимум выше или ниже оси")},
+        {u"Home"_s, PupilText::tr("на картине стенда: выбрать центральный максимум")},
         {u"↑, ↓, PageUp, PageDown"_s,
-            u"на визире (справа, у шкалы): визир на 1 пиксель или на 1 см выше или ниже; при монохроматическом "
-            u"свете первое нажатие показывает визир"_s},
-        {u"Home, Esc"_s, u"на визире: визир на ось; скрыть визир при монохроматическом свете"_s},
-        {u"↑, ↓"_s, u"в поле «Источник света»: выбрать другой источник"_s},
-        {u"Enter"_s, u"в поле ответа: проверить ответ, как кнопка «Проверить»"_s},
-        {u"Ctrl+S, Ctrl+P"_s, u"в журнале: сохранить журнал (CSV или PDF), напечатать отчёт"_s},
-        {u"Ctrl+O"_s, u"открыть файл контрольного задания, как «Открыть задание…» на заставке"_s},
-        {u"F1"_s, u"открыть эту справку; Esc закрывает её"_s},
+            PupilText::tr(
+                "на визире (справа, у шкалы): визир на 1 пиксель или на 1 см выше или ниже; при монохроматическом "
+                "свете первое нажатие показывает визир")},
+        {u"Home, Esc"_s, PupilText::tr("на визире: визир на ось; скрыть визир при монохроматическом свете")},
+        {u"↑, ↓"_s, PupilText::tr("в поле «Источник света»: выбрать другой источник")},
+        {u"Enter"_s, PupilText::tr("в поле ответа: проверить ответ, как кнопка «Проверить»")},
+        {u"Ctrl+S, Ctrl+P"_s, PupilText::tr("в журнале: сохранить журнал (CSV или PDF), напечатать отчёт")},
+        {u"Ctrl+O"_s, PupilText::tr("открыть файл контрольного задания, как «Открыть задание…» на заставке")},
+        {u"F1"_s, PupilText::tr("открыть эту справку; Esc закрывает её")},
     };
     return help;
 }
@@ -53,7 +57,7 @@ KeyboardHelpDialog::KeyboardHelpDialog(QWidget *parent) : QDialog(parent)
     keys->setColumnStretch(1, 1);
     layout->addLayout(keys);
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *close = buttons->addButton(u"Закрыть"_s, QDialogButtonBox::RejectRole);
+    QPushButton *close = buttons->addButton(PupilText::tr("Закрыть"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -62,7 +66,7 @@ KeyboardHelpDialog::KeyboardHelpDialog(QWidget *parent) : QDialog(parent)
 
 QString KeyboardHelpDialog::title()
 {
-    return u"Управление с клавиатуры"_s;
+    return PupilText::tr("Управление с клавиатуры");
 }
 
 void installKeyboardHelp(QWidget &window)

@@ -10,6 +10,7 @@
 #include "patient_read.h"
 #include "picture_catalogue.h"
 #include "procedure_screen.h"
+#include "pupil_texts.h"
 #include "task_dialog.h"
 #include "task_start.h"
 #include "task_texts.h"
@@ -101,12 +102,12 @@ TForm1::~TForm1() = default;
 
 QString TForm1::caption()
 {
-    return QStringLiteral(u"  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)");
+    return PupilText::tr("  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)");
 }
 
 QString TForm1::boxTitle()
 {
-    return QStringLiteral(u"Измерение длины световой волны");
+    return PupilText::tr("Измерение длины световой волны");
 }
 
 void TForm1::startTask(const bench::Task &task, const QString &taskFile)
@@ -139,7 +140,8 @@ void TForm1::openTaskAsked()
     // The result file of a task running now would take the next task's
     // checks: one task to one run of the program.
     if (session_->task()) {
-        tell(u"Задание уже открыто. Чтобы открыть другое, закройте программу и откройте файл задания снова."_s);
+        tell(PupilText::tr(
+            "Задание уже открыто. Чтобы открыть другое, закройте программу и откройте файл задания снова."));
         return;
     }
     if (const QString path = chooseTaskFile(this); !path.isEmpty())

@@ -1,6 +1,7 @@
 #include "patient_read.h"
 
 #include "mainUnit.h"
+#include "pupil_texts.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -39,11 +40,11 @@ bool runPatiently(std::function<void()> work, const QString &folder, int patienc
         if (done->load())
             return true;
         QMessageBox box(QMessageBox::Warning, TForm1::boxTitle(),
-            u"Папка класса не отвечает: «%1». Возможно, сервер выключен или сеть недоступна."_s.arg(
-                QDir::toNativeSeparators(folder)),
+            PupilText::tr("Папка класса не отвечает: «%1». Возможно, сервер выключен или сеть недоступна.")
+                .arg(QDir::toNativeSeparators(folder)),
             QMessageBox::NoButton);
-        QPushButton *again = box.addButton(u"Повторить"_s, QMessageBox::AcceptRole);
-        box.addButton(u"Отмена"_s, QMessageBox::RejectRole);
+        QPushButton *again = box.addButton(PupilText::tr("Повторить"), QMessageBox::AcceptRole);
+        box.addButton(PupilText::tr("Отмена"), QMessageBox::RejectRole);
         box.setDefaultButton(again);
         box.exec();
         if (done->load())

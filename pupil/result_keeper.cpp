@@ -7,6 +7,7 @@
 #include "journal_result.h"
 #include "journal_screen.h"
 #include "mainUnit.h"
+#include "pupil_texts.h"
 #include "result_judging.h"
 #include "save_file.h"
 #include "task_look.h"
@@ -60,8 +61,9 @@ ResultKeeper::ResultKeeper(TForm1 &form, QString localResults)
     connect(&sender_, &classroom::ResultSender::failed, this, [this](const QString &reason) {
         if (!std::exchange(told_, true)) {
             markOwed(localResults_, target_, true);
-            const QString note = u"В папку класса результаты пока не записываются; все проверки сохранены на этом "
-                                 u"компьютере, и программа передаёт их, как только папка ответит."_s;
+            const QString note = PupilText::tr(
+                "В папку класса результаты пока не записываются; все проверки сохранены на этом "
+                "компьютере, и программа передаёт их, как только папка ответит.");
             showNotes(note, reason);
             emit classFolderFailed(note, reason);
         }
@@ -74,6 +76,7 @@ ResultKeeper::ResultKeeper(TForm1 &form, QString localResults)
 
 QString ResultKeeper::resultsBeside(const QString &taskFile)
 {
+    // Not translated: the teacher's window, in any language, reads this folder by name.
     return QFileInfo(taskFile).absoluteDir().filePath(u"Результаты"_s);
 }
 
@@ -216,7 +219,8 @@ void ResultKeeper::showNotes(const QString &note, const QString &reason)
 {
     form_.journalScreen().showNote(note, reason);
     if (TaskLook *look = form_.experiment().taskLook())
-        look->showShareNote(note.isEmpty() ? QString() : u"Папка класса не отвечает; проверки сохранены здесь"_s);
+        look->showShareNote(
+            note.isEmpty() ? QString() : PupilText::tr("Папка класса не отвечает; проверки сохранены здесь"));
 }
 
 void ResultKeeper::updateQuestion()
@@ -224,14 +228,18 @@ void ResultKeeper::updateQuestion()
     if (taskResult_.checks.empty())
         return;
     const QString here = QDir::toNativeSeparators(localResults_);
-    QString question = u"Все проверки уже сохранены для учителя на этом компьютере, в папке «%1». "
-                       u"Сохранить журнал измерений?"_s.arg(here);
+    QString question = PupilText::tr("Все проверки уже сохранены для учителя на этом компьютере, в папке «%1». "
+                                     "Сохранить журнал измерений?")
+                           .arg(here);
     if (!form_.taskFile().isEmpty()) {
         const QString folder = QDir::toNativeSeparators(resultsBeside(form_.taskFile()));
         question = !sender_.pending() && !lastClassFile_.isEmpty()
-            ? u"Все проверки уже переданы учителю: они в папке «%1». Сохранить журнал измерений?"_s.arg(folder)
-            : u"Последние проверки ещё не дошли до папки класса «%1»: все они сохранены на этом компьютере, в "
-              u"папке «%2». Сохранить журнал измерений?"_s.arg(folder, here);
+            ? PupilText::tr("Все проверки уже переданы учителю: они в папке «%1». Сохранить журнал измерений?")
+                  .arg(folder)
+            : PupilText::tr(
+                "Последние проверки ещё не дошли до папки класса «%1»: все они сохранены на этом компьютере, в "
+                "папке «%2». Сохранить журнал измерений?")
+                  .arg(folder, here);
     }
     form_.journalScreen().setTaskResult(taskResult_, question);
 }

@@ -5,6 +5,7 @@
 #include "focus_frame.h"
 #include "image_control.h"
 #include "label_control.h"
+#include "pupil_texts.h"
 #include "read_only_field.h"
 #include "shape_control.h"
 #include "source_texts.h"
@@ -93,7 +94,8 @@ void SourceLook::show()
     if (f.Lbl_source_hint->text() != hint) {
         f.Lbl_source_hint->setText(hint);
         // A screen reader is told the hint as the verdict's neighbour.
-        f.Lbl_source_hint->setAccessibleDescription(hint.isEmpty() ? u"Подсказка после проверки ответа"_s : hint);
+        f.Lbl_source_hint->setAccessibleDescription(
+            hint.isEmpty() ? PupilText::tr("Подсказка после проверки ответа") : hint);
     }
 
     // With a lamp or white light the distance field is the read-out.

@@ -4,6 +4,7 @@
 #include "bench_accessibility.h"
 
 #include "experiment_screen.h"
+#include "pupil_texts.h"
 #include "spin_button.h"
 
 #include <QAccessibleWidget>
@@ -45,9 +46,10 @@ public:
         const bool up = part_ == SpinPart::Up;
         switch (t) {
         case QAccessible::Name:
-            return up ? u"Увеличить постоянную решетки"_s : u"Уменьшить постоянную решетки"_s;
+            return up ? PupilText::tr("Увеличить постоянную решетки") : PupilText::tr("Уменьшить постоянную решетки");
         case QAccessible::Description:
-            return up ? u"Постоянная решетки на 0,1 больше, до 3"_s : u"Постоянная решетки на 0,1 меньше, до 1"_s;
+            return up ? PupilText::tr("Постоянная решетки на 0,1 больше, до 3")
+                      : PupilText::tr("Постоянная решетки на 0,1 меньше, до 1");
         default:
             return {};
         }

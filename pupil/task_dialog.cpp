@@ -3,6 +3,7 @@
 #include "classroom_texts.h"
 #include "patient_read.h"
 #include "pupil_start.h"
+#include "pupil_texts.h"
 #include "read_only_field.h"
 #include "task_files.h"
 #include "task_texts.h"
@@ -18,8 +19,8 @@ using namespace Qt::Literals::StringLiterals;
 
 QString askForTaskFile(QWidget *parent)
 {
-    return QFileDialog::getOpenFileName(parent, u"Открыть файл задания"_s, QString(),
-        u"Файлы задания (*.gratinglab-task);;Все файлы (*)"_s);
+    return QFileDialog::getOpenFileName(parent, PupilText::tr("Открыть файл задания"), QString(),
+        PupilText::tr("Файлы задания (*.gratinglab-task);;Все файлы (*)"));
 }
 
 TaskDialog::TaskDialog(QWidget *parent)
@@ -74,7 +75,7 @@ void TaskDialog::showTaskFile(const classroom::ClassroomTask &file)
     Ui::TaskDialog &f = *ui_;
     file_ = file;
     f.Lbl_file->setText(
-        file.form.isEmpty() ? u"«%1»"_s.arg(file.title) : u"«%1», класс %2"_s.arg(file.title, file.form));
+        file.form.isEmpty() ? u"«%1»"_s.arg(file.title) : PupilText::tr("«%1», класс %2").arg(file.title, file.form));
     f.Ed_code->setText(file.code);
     setReadOnlyField(f.Ed_code, true);
     f.Ed_variant->clear();
@@ -83,7 +84,7 @@ void TaskDialog::showTaskFile(const classroom::ClassroomTask &file)
     f.Cb_pupil->setVisible(file.hasList());
     f.Cb_pupil->clear();
     if (file.hasList()) {
-        f.Cb_pupil->addItem(u"— выберите себя в списке —"_s);
+        f.Cb_pupil->addItem(PupilText::tr("— выберите себя в списке —"));
         for (const classroom::Pupil &pupil : file.pupils)
             f.Cb_pupil->addItem(pupil.name);
         f.Cb_pupil->setFocus();

@@ -2,6 +2,7 @@
 
 #include "form_fonts.h"
 #include "image_control.h"
+#include "pupil_texts.h"
 #include "read_only_field.h"
 #include "shape_control.h"
 #include "task_texts.h"
@@ -14,7 +15,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr QStringView kHintDescription = u"Подсказка после проверки ответа";
+const char *const kHintDescription = QT_TRANSLATE_NOOP("PupilText", "Подсказка после проверки ответа");
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &place, int pixelSize, bool italic)
 {
@@ -53,15 +54,15 @@ TaskLook::TaskLook(Ui::ExperimentScreen &form) : f_(form)
     lamp_ = makeLabel(f_.GroupBox4, u"Lbl_lamp"_s, {300, 16, 420, 26}, 15, true);
     lamp_->setAlignment(Qt::AlignCenter);
     lamp_->setText(bench::unknownLampText());
-    lamp_->setAccessibleName(u"Источник света"_s);
+    lamp_->setAccessibleName(PupilText::tr("Источник света"));
     lamp_->setAccessibleDescription(bench::unknownLampText());
     // Right of the widest verdict, "Неверно !", up to the group box's frame.
     hint_ = makeLabel(f_.GroupBox4, u"Lbl_hint"_s, {850, 52, 122, 48}, 12, false);
-    hint_->setAccessibleName(u"Подсказка"_s);
-    hint_->setAccessibleDescription(kHintDescription.toString());
+    hint_->setAccessibleName(PupilText::tr("Подсказка"));
+    hint_->setAccessibleDescription(QCoreApplication::translate("PupilText", kHintDescription));
 
     setReadOnlyField(f_.Ed_mkm, true);
-    f_.Ed_mkm->setAccessibleDescription(u"Длина волны лампы неизвестна: её нужно измерить"_s);
+    f_.Ed_mkm->setAccessibleDescription(PupilText::tr("Длина волны лампы неизвестна: её нужно измерить"));
     // y is the cursor's read-out; k the pupil types.
     setReadOnlyField(f_.Ed_ym, true);
 }
@@ -88,6 +89,7 @@ void TaskLook::show(const bench::BenchSession &session)
     if (hint_->text() != hint) {
         hint_->setText(hint);
         // A screen reader is told the hint as the verdict's neighbour, as with a lamp.
-        hint_->setAccessibleDescription(hint.isEmpty() ? kHintDescription.toString() : hint);
+        hint_->setAccessibleDescription(
+            hint.isEmpty() ? QCoreApplication::translate("PupilText", kHintDescription) : hint);
     }
 }

@@ -1,5 +1,7 @@
 #include "answer_key_pdf.h"
 
+#include "teacher_texts.h"
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
@@ -31,9 +33,20 @@ struct Layout {
     std::vector<double> starts; // as parts of a column's width
 };
 
-const Layout kWithoutNames{{u"Вариант"_s, u"λ, нм"_s, u"Элемент"_s, u"Символ"_s}, {0.0, 0.25, 0.44, 0.78}};
-const Layout kWithNames{{u"Вариант"_s, u"Ученик"_s, u"λ, нм"_s, u"Элемент"_s, u"Символ"_s},
-    {0.0, 0.11, 0.62, 0.73, 0.9}};
+// Functions, not constants: the headings follow the language chosen at start.
+Layout layoutWithoutNames()
+{
+    return {
+        {TeacherText::tr("Вариант"), TeacherText::tr("λ, нм"), TeacherText::tr("Элемент"), TeacherText::tr("Символ")},
+        {0.0, 0.25, 0.44, 0.78}};
+}
+
+Layout layoutWithNames()
+{
+    return {{TeacherText::tr("Вариант"), TeacherText::tr("Ученик"), TeacherText::tr("λ, нм"),
+                TeacherText::tr("Элемент"), TeacherText::tr("Символ")},
+        {0.0, 0.11, 0.62, 0.73, 0.9}};
+}
 
 std::vector<QString> cells(const classroom::KeyRow &row, bool withNames)
 {
@@ -59,12 +72,14 @@ void drawHeader(QPainter &painter, QFont font, const classroom::ClassroomTask &t
     font.setPixelSize(15);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(kMargin, kTitleBaseline, u"Ключ ответов: %1"_s.arg(task.title));
+    painter.drawText(kMargin, kTitleBaseline, TeacherText::tr("Ключ ответов: %1").arg(task.title));
     font.setPixelSize(11);
     font.setBold(false);
     painter.setFont(font);
-    QString line = task.form.isEmpty() ? QString() : u"Класс %1    "_s.arg(task.form);
-    line += u"Код задания %1    Дата %2"_s.arg(task.code, task.created.toString(u"dd.MM.yyyy"_s));
+    const QString date = task.created.toString(u"dd.MM.yyyy"_s);
+    const QString line = task.form.isEmpty()
+        ? TeacherText::tr("Код задания %1    Дата %2").arg(task.code, date)
+        : TeacherText::tr("Класс %1    Код задания %2    Дата %3").arg(task.form, task.code, date);
     painter.drawText(kMargin, kHeaderBaseline, line);
 }
 
@@ -99,7 +114,7 @@ QByteArray answerKeyPdf(const classroom::ClassroomTask &task, const std::vector<
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(72);
-    writer.setTitle(u"Ключ ответов: %1, код %2"_s.arg(task.title, task.code));
+    writer.setTitle(TeacherText::tr("Ключ ответов: %1, код %2").arg(task.title, task.code));
     writer.setCreator(u"gratinglab"_s);
     paintAnswerKey(writer, task, rows);
     return bytes;
@@ -118,14 +133,14 @@ void paintAnswerKey(QPagedPaintDevice &device, const classroom::ClassroomTask &t
         drawHeader(painter, font, task);
         const int columns = std::max<int>(1, int((rows.size() + kRowsPerColumn - 1) / kRowsPerColumn));
         const int width = std::min(kMaxColumnWidth, (kPageWidth - 2 * kMargin) / columns);
-        drawTable(painter, font, kWithoutNames, rows, 0, rows.size(), columns, width, kRowsPerColumn);
+        drawTable(painter, font, layoutWithoutNames(), rows, 0, rows.size(), columns, width, kRowsPerColumn);
     } else {
         for (size_t first = 0; first < rows.size(); first += kRowsPerPage) {
             if (first > 0)
                 device.newPage();
             drawHeader(painter, font, task);
-            drawTable(painter, font, kWithNames, rows, first, std::min<size_t>(kRowsPerPage, rows.size() - first), 1,
-                kPageWidth - 2 * kMargin, kRowsPerPage);
+            drawTable(painter, font, layoutWithNames(), rows, first,
+                std::min<size_t>(kRowsPerPage, rows.size() - first), 1, kPageWidth - 2 * kMargin, kRowsPerPage);
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "board_projector.h"
 
+#include "teacher_texts.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -31,7 +33,7 @@ void setProjectorFont(QLabel *label, int pixels, bool bold)
 BoardProjector::BoardProjector(const QString &code, const QString &title, const QString &form, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(u"Код для доски"_s);
+    setWindowTitle(TeacherText::tr("Код для доски"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Dark on white: what a washed-out projector still shows sharply.
     QPalette palette = this->palette();
@@ -43,10 +45,10 @@ BoardProjector::BoardProjector(const QString &code, const QString &title, const 
     title_ = projectorLabel(title, this);
     code_ = projectorLabel(code, this);
     code_->setWordWrap(false);
-    code_->setAccessibleName(u"Код для доски"_s);
-    form_ = projectorLabel(form.isEmpty() ? QString() : u"Класс %1"_s.arg(form), this);
+    code_->setAccessibleName(TeacherText::tr("Код для доски"));
+    form_ = projectorLabel(form.isEmpty() ? QString() : TeacherText::tr("Класс %1").arg(form), this);
     form_->setVisible(!form.isEmpty());
-    hint_ = projectorLabel(u"Esc — закрыть"_s, this);
+    hint_ = projectorLabel(TeacherText::tr("Esc — закрыть"), this);
     QPalette grey = hint_->palette();
     grey.setColor(QPalette::WindowText, QColor(150, 150, 150));
     hint_->setPalette(grey);

@@ -2,6 +2,7 @@
 
 #include "class_results_texts.h"
 #include "mark_rule.h"
+#include "teacher_texts.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -75,7 +76,7 @@ QString misfitsHtml(const classroom::ClassResults &results)
 {
     if (results.misfits.empty())
         return {};
-    QString html = u"<h3>Файлы, которые не учтены</h3><ul>"_s;
+    QString html = TeacherText::tr("<h3>Файлы, которые не учтены</h3><ul>");
     for (const classroom::MisfitFile &m : results.misfits) {
         html += u"<li>"_s + QFileInfo(m.path).fileName().toHtmlEscaped() + u" — "_s + m.reason.toHtmlEscaped()
             + u"<br><small>"_s + QDir::toNativeSeparators(QFileInfo(m.path).path()).toHtmlEscaped()
@@ -91,13 +92,14 @@ std::unique_ptr<QTextDocument> classReportDocument(const classroom::ClassroomTas
 {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(QFont(u"Arial"_s, 9));
-    QString heading = task.form.isEmpty() ? QString() : u"Класс: "_s + task.form.toHtmlEscaped() + u"<br>"_s;
-    heading += u"Код задания: "_s + task.code.toHtmlEscaped() + u"<br>Дата: "_s + date.toString(u"dd.MM.yyyy"_s);
+    QString heading = task.form.isEmpty() ? QString() : TeacherText::tr("Класс: %1<br>").arg(task.form.toHtmlEscaped());
+    heading += TeacherText::tr("Код задания: %1<br>Дата: %2")
+                   .arg(task.code.toHtmlEscaped(), date.toString(u"dd.MM.yyyy"_s));
     const auto solved = std::count_if(results.rows.begin(), results.rows.end(),
         [](const classroom::PupilRow &r) { return r.solved(); });
-    QString html = u"<h2 align=\"center\">Результаты класса: "_s + task.title.toHtmlEscaped() + u"</h2><p>"_s + heading
-        + u"</p>"_s + tableHtml(results, withMarks)
-        + u"<p>Решили верно: %1 из %2.</p>"_s.arg(solved).arg(results.rows.size());
+    QString html = TeacherText::tr("<h2 align=\"center\">Результаты класса: %1</h2>").arg(task.title.toHtmlEscaped())
+        + u"<p>"_s + heading + u"</p>"_s + tableHtml(results, withMarks)
+        + TeacherText::tr("<p>Решили верно: %1 из %2.</p>").arg(solved).arg(results.rows.size());
     if (withMarks)
         html += u"<p>"_s + classroom::markRuleText().toHtmlEscaped() + u"</p>"_s;
     document->setHtml(html + misfitsHtml(results));
@@ -113,7 +115,7 @@ QByteArray classReportPdf(const classroom::ClassroomTask &task, const classroom:
     QPdfWriter writer(&buffer);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
-    writer.setTitle(u"Результаты класса: %1, код %2"_s.arg(task.title, task.code));
+    writer.setTitle(TeacherText::tr("Результаты класса: %1, код %2").arg(task.title, task.code));
     writer.setCreator(u"gratinglab"_s);
     printClassReport(task, results, withMarks, date, writer);
     return bytes;

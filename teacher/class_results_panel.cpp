@@ -5,6 +5,7 @@
 #include "class_results_texts.h"
 #include "mark_rule.h"
 #include "save_file.h"
+#include "teacher_texts.h"
 #include "ui_class_results_panel.h"
 
 #include <QDateTime>
@@ -42,13 +43,14 @@ ClassResultsPanel::ClassResultsPanel(TeacherDialogs &dialogs, bench::Clock &cloc
     connect(&watch_, &classroom::ClassResultsWatch::changed, this, &ClassResultsPanel::showResults);
     connect(f.Chk_marks, &QCheckBox::toggled, this, &ClassResultsPanel::showMarks);
     connect(f.Btn_addFolder, &QPushButton::clicked, this, [this] {
-        if (const QString folder = dialogs_.chooseFolder(this, u"Папка с результатами учеников"_s); !folder.isEmpty())
+        if (const QString folder = dialogs_.chooseFolder(this, TeacherText::tr("Папка с результатами учеников"));
+            !folder.isEmpty())
             addPlaces({folder});
     });
     connect(f.Btn_classFolder, &QPushButton::clicked, this, &ClassResultsPanel::chooseClassFolder);
     connect(f.Btn_addFiles, &QPushButton::clicked, this, [this] {
-        addPlaces(dialogs_.chooseOpenFiles(this, u"Файлы результатов учеников"_s,
-            u"Файлы результатов (*.gratinglab-result)"_s));
+        addPlaces(dialogs_.chooseOpenFiles(this, TeacherText::tr("Файлы результатов учеников"),
+            TeacherText::tr("Файлы результатов (*.gratinglab-result)")));
     });
     connect(f.Btn_csv, &QPushButton::clicked, this, &ClassResultsPanel::saveCsv);
     connect(f.Btn_moodle, &QPushButton::clicked, this, &ClassResultsPanel::exportMoodle);
@@ -86,7 +88,7 @@ bool ClassResultsPanel::classFolderLost() const
 
 void ClassResultsPanel::chooseClassFolder()
 {
-    const QString folder = dialogs_.chooseFolder(this, u"Где теперь папка класса?"_s);
+    const QString folder = dialogs_.chooseFolder(this, TeacherText::tr("Где теперь папка класса?"));
     if (folder.isEmpty() || !task_)
         return;
     QStringList places = watch_.places();
@@ -126,17 +128,19 @@ void ClassResultsPanel::showPlaces()
     const bool classFolderLost = this->classFolderLost();
     ui_->Btn_classFolder->setVisible(classFolderLost);
     ui_->Lbl_places->setText(!task_
-            ? u"Откройте файл учителя или сохраните задание — здесь появятся результаты класса."_s
-            : shown.isEmpty() ? u"Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), "
-                                u"флешку или файлы из почты."_s
+            ? TeacherText::tr("Откройте файл учителя или сохраните задание — здесь появятся результаты класса.")
+            : shown.isEmpty()
+            ? TeacherText::tr("Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), "
+                              "флешку или файлы из почты.")
             : classFolderLost && watch_.oldRows().empty()
-            ? u"Папка класса «%1» не найдена или не открывается: %2. Если её перенесли или переименовали, "
-              u"нажмите «Указать папку класса…»."_s.arg(QFileInfo(task_->classFolder).fileName(),
-                  QDir::toNativeSeparators(task_->classFolder))
-            : lost
-            ? u"Папка класса недоступна с %1: показаны результаты, прочитанные до этого (серым). Читается: %2"_s.arg(
-                QLocale().toString(lost->time(), u"HH:mm"_s), shown.join(u"; "_s))
-            : u"Читается: %1"_s.arg(shown.join(u"; "_s)));
+            ? TeacherText::tr(
+                "Папка класса «%1» не найдена или не открывается: %2. Если её перенесли или переименовали, "
+                "нажмите «Указать папку класса…».")
+                  .arg(QFileInfo(task_->classFolder).fileName(), QDir::toNativeSeparators(task_->classFolder))
+            : lost ? TeacherText::tr(
+                  "Папка класса недоступна с %1: показаны результаты, прочитанные до этого (серым). Читается: %2")
+                         .arg(QLocale().toString(lost->time(), u"HH:mm"_s), shown.join(u"; "_s))
+                   : TeacherText::tr("Читается: %1").arg(shown.join(u"; "_s)));
     QPalette palette = ui_->Lbl_places->palette();
     palette.setColor(QPalette::WindowText, lost ? QColor(200, 0, 0) : this->palette().color(QPalette::WindowText));
     ui_->Lbl_places->setPalette(palette);
@@ -167,7 +171,8 @@ void ClassResultsPanel::showResults()
                     : row.status == classroom::PupilStatus::NoResult || old
                     ? QColor(128, 128, 128)
                     : table.palette().color(QPalette::Text));
-            item->setToolTip(old ? u"Прочитано до того, как папка класса стала недоступна."_s : QString());
+            item->setToolTip(
+                old ? TeacherText::tr("Прочитано до того, как папка класса стала недоступна.") : QString());
         }
     }
     f.Lst_misfits->clear();
@@ -204,8 +209,9 @@ void ClassResultsPanel::saveCsv()
 {
     if (!task_)
         return;
-    const QString path = chooseTarget(u"Сохранить результаты класса в CSV"_s, u"Результаты "_s + fileName_, u".csv"_s,
-        u"CSV для Excel и LibreOffice (*.csv)"_s);
+    const QString path = chooseTarget(TeacherText::tr("Сохранить результаты класса в CSV"),
+        TeacherText::tr("Результаты %1").arg(fileName_), u".csv"_s,
+        TeacherText::tr("CSV для Excel и LibreOffice (*.csv)"));
     if (!path.isEmpty())
         say(classroom::saveFile(path, classroom::classResultsCsv(watch_.results(), ui_->Chk_marks->isChecked())));
 }
@@ -214,15 +220,15 @@ void ClassResultsPanel::exportMoodle()
 {
     if (!task_)
         return;
-    const QString path = chooseTarget(u"Экспорт оценок в Moodle (импорт оценок из CSV-файла)"_s,
-        u"Оценки Moodle "_s + fileName_, u".csv"_s, u"CSV (*.csv)"_s);
+    const QString path = chooseTarget(TeacherText::tr("Экспорт оценок в Moodle (импорт оценок из CSV-файла)"),
+        TeacherText::tr("Оценки Moodle %1").arg(fileName_), u".csv"_s, u"CSV (*.csv)"_s);
     if (path.isEmpty())
         return;
     const classroom::MoodleGrades grades = classroom::moodleGradesCsv(*task_, watch_.results());
     QString message = classroom::saveFile(path, grades.bytes);
     if (message.isEmpty() && !grades.leftOut.isEmpty())
-        message = u"В файл не вошли (нет адреса или номера в файле учителя либо нет оценки): "_s
-            + grades.leftOut.join(u", "_s) + u'.';
+        message = TeacherText::tr("В файл не вошли (нет адреса или номера в файле учителя либо нет оценки): %1.")
+                      .arg(grades.leftOut.join(u", "_s));
     say(message);
 }
 
@@ -230,8 +236,8 @@ void ClassResultsPanel::savePdf()
 {
     if (!task_)
         return;
-    const QString path = chooseTarget(u"Сохранить отчёт о классе в PDF"_s, u"Результаты "_s + fileName_, u".pdf"_s,
-        u"PDF (*.pdf)"_s);
+    const QString path = chooseTarget(TeacherText::tr("Сохранить отчёт о классе в PDF"),
+        TeacherText::tr("Результаты %1").arg(fileName_), u".pdf"_s, u"PDF (*.pdf)"_s);
     if (!path.isEmpty())
         say(classroom::saveFile(path, classReportPdf(*task_, watch_.results(), ui_->Chk_marks->isChecked(), today())));
 }

@@ -11,6 +11,7 @@
 #include "save_file.h"
 #include "task_code.h"
 #include "task_files.h"
+#include "teacher_texts.h"
 #include "ui_teacher_window.h"
 
 #include <QDir>
@@ -26,9 +27,21 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kTeacherFilter = u"Файлы учителя (*.gratinglab-teacher)"_s;
-const QString kTaskFilter = u"Файлы задания (*.gratinglab-task)"_s;
-const QString kWindowTitle = u"Учителю — Измерение длины световой волны"_s;
+// Functions, not constants: the texts follow the language chosen at start.
+QString teacherFilter()
+{
+    return TeacherText::tr("Файлы учителя (*.gratinglab-teacher)");
+}
+
+QString taskFilter()
+{
+    return TeacherText::tr("Файлы задания (*.gratinglab-task)");
+}
+
+QString teacherWindowTitle()
+{
+    return TeacherText::tr("Учителю — Измерение длины световой волны");
+}
 
 // A name typed without its suffix gets it: the desktop knows the files by it.
 QString withSuffix(const QString &path, const char16_t *suffix)
@@ -85,7 +98,8 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &r
     f.Btn_open->setShortcut(QKeySequence::Open);
     connect(results_, &ClassResultsPanel::classFolderMoved, this, &TeacherWindow::moveClassFolder);
     connect(f.Btn_open, &QPushButton::clicked, this, [this] {
-        if (const QString path = dialogs_.chooseOpenFile(this, u"Открыть файл учителя"_s, kTeacherFilter);
+        if (const QString path = dialogs_.chooseOpenFile(this, TeacherText::tr("Открыть файл учителя"),
+                teacherFilter());
             !path.isEmpty())
             openTeacherFile(path);
     });
@@ -99,7 +113,8 @@ TeacherWindow::TeacherWindow(TeacherDialogs &dialogs, classroom::RandomSource &r
         b->setEnabled(false);
     f.Tbl_key->hide();
     f.Btn_newTask->hide();
-    f.Lbl_task->setText(u"Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."_s);
+    f.Lbl_task->setText(
+        TeacherText::tr("Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."));
     showBoardCode();
     if (const QScreen *s = screen())
         fitScreen(s->availableGeometry());
@@ -147,13 +162,15 @@ void TeacherWindow::showTask(const classroom::ClassroomTask &task, const QString
     Ui::TeacherWindow &f = *ui_;
     task_ = task;
     teacherFile_ = teacherFile;
-    setWindowTitle(u"%1 — %2"_s.arg(QFileInfo(teacherFile).completeBaseName(), kWindowTitle));
-    QString info = u"«%1»"_s.arg(task.title);
-    if (!task.form.isEmpty())
-        info += u", класс "_s + task.form;
-    info += u", %1 от %2. Файл учителя: %3"_s.arg(
-        task.hasList() ? u"учеников: %1"_s.arg(task.variants) : u"вариантов: %1"_s.arg(task.variants),
-        task.created.toString(u"dd.MM.yyyy"_s), QDir::toNativeSeparators(teacherFile));
+    setWindowTitle(u"%1 — %2"_s.arg(QFileInfo(teacherFile).completeBaseName(), teacherWindowTitle()));
+    const QString count = task.hasList()
+        ? TeacherText::tr("учеников: %1").arg(task.variants)
+        : TeacherText::tr("вариантов: %1").arg(task.variants);
+    const QString date = task.created.toString(u"dd.MM.yyyy"_s);
+    const QString file = QDir::toNativeSeparators(teacherFile);
+    const QString info = task.form.isEmpty()
+        ? TeacherText::tr("«%1», %2 от %3. Файл учителя: %4").arg(task.title, count, date, file)
+        : TeacherText::tr("«%1», класс %2, %3 от %4. Файл учителя: %5").arg(task.title, task.form, count, date, file);
     f.Lbl_task->setText(info);
     results_->setTask(task, suggestedName(task), places);
     for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle, f.Btn_showKey, f.Btn_project})
@@ -173,7 +190,7 @@ void TeacherWindow::showKey(bool shown)
 {
     Ui::TeacherWindow &f = *ui_;
     shown = shown && task_;
-    f.Btn_showKey->setText(shown ? u"Скрыть ключ"_s : u"Показать ключ"_s);
+    f.Btn_showKey->setText(shown ? TeacherText::tr("Скрыть ключ") : TeacherText::tr("Показать ключ"));
     // Hidden means gone, not only unseen: no screen reader reads it either.
     const auto rows = shown ? classroom::keyRows(*task_) : std::vector<classroom::KeyRow>();
     f.Tbl_key->setRowCount(int(rows.size()));
@@ -211,13 +228,14 @@ void TeacherWindow::startNewTask()
     Ui::TeacherWindow &f = *ui_;
     task_.reset();
     teacherFile_.clear();
-    setWindowTitle(kWindowTitle);
+    setWindowTitle(teacherWindowTitle());
     for (QPushButton *b : {f.Btn_saveTask, f.Btn_print, f.Btn_pdf, f.Btn_moodle, f.Btn_showKey, f.Btn_project})
         b->setEnabled(false);
     f.Btn_showKey->setChecked(false);
     showKey(false);
     delete projector_;
-    f.Lbl_task->setText(u"Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."_s);
+    f.Lbl_task->setText(
+        TeacherText::tr("Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя."));
     f.Lbl_next->clear();
     say({});
     f.Btn_newTask->hide();
@@ -252,14 +270,15 @@ void TeacherWindow::saveNewTask()
     }
     classroom::ClassroomTask &task = *made.task;
     QString teacherFile = dialogs_.chooseSaveFile(this,
-        u"Сохранить файл учителя — храните его там, где ученики его не прочтут"_s, suggestedName(task), kTeacherFilter);
+        TeacherText::tr("Сохранить файл учителя — храните его там, где ученики его не прочтут"), suggestedName(task),
+        teacherFilter());
     if (teacherFile.isEmpty()) {
-        say(u"Задание не сохранено: файл учителя не выбран, ничего не записано."_s);
+        say(TeacherText::tr("Задание не сохранено: файл учителя не выбран, ничего не записано."));
         return;
     }
     teacherFile = withSuffix(teacherFile, classroom::kTeacherSuffix);
-    QString taskFile = dialogs_.chooseSaveFile(this, u"Сохранить файл задания в папку класса"_s,
-        QFileInfo(classroom::pupilsFilePath(teacherFile, QString())).fileName(), kTaskFilter);
+    QString taskFile = dialogs_.chooseSaveFile(this, TeacherText::tr("Сохранить файл задания в папку класса"),
+        QFileInfo(classroom::pupilsFilePath(teacherFile, QString())).fileName(), taskFilter());
     std::vector<std::pair<QString, QByteArray>> files;
     if (!taskFile.isEmpty()) {
         taskFile = withSuffix(taskFile, classroom::kTaskSuffix);
@@ -271,7 +290,7 @@ void TeacherWindow::saveNewTask()
     saveInBackground(std::move(files), [this, task, teacherFile, taskFile](const QString &error) {
         Ui::TeacherWindow &f = *ui_;
         if (!error.isEmpty()) {
-            say(error + u" Задание не сохранено."_s);
+            say(TeacherText::tr("%1 Задание не сохранено.").arg(error));
             return;
         }
         // The places read so far stay: the next task of a class goes to its folder.
@@ -283,8 +302,10 @@ void TeacherWindow::saveNewTask()
         f.Ed_code->setText(classroom::proposeBoardCode(random_));
         if (taskFile.isEmpty()) {
             f.Lbl_next->clear();
-            say(u"Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; "
-                u"запишите его кнопкой «Файл задания…»."_s.arg(QDir::toNativeSeparators(teacherFile)));
+            say(TeacherText::tr(
+                "Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; "
+                "запишите его кнопкой «Файл задания…».")
+                    .arg(QDir::toNativeSeparators(teacherFile)));
         } else {
             say({});
             sayNext(taskFile);
@@ -306,7 +327,7 @@ void TeacherWindow::saveInBackground(std::vector<std::pair<QString, QByteArray>>
             enabled.emplace_back(b);
             b->setEnabled(false);
         }
-    say(u"Файлы записываются…"_s);
+    say(TeacherText::tr("Файлы записываются…"));
     auto error = std::make_shared<QString>();
     classroom::folderWork().run([files = std::move(files), error] { *error = classroom::saveFiles(files); }, this,
         [enabled, error, then = std::move(then)] {
@@ -319,10 +340,11 @@ void TeacherWindow::saveInBackground(std::vector<std::pair<QString, QByteArray>>
 
 void TeacherWindow::sayNext(const QString &taskFile)
 {
-    ui_->Lbl_next->setText(u"Что дальше: файл задания — %1. Ученики открывают его двойным щелчком в папке класса "
-                           u"или запускают «Измерение длины световой волны» с рабочего стола и нажимают "
-                           u"«Открыть задание…». Их результаты появятся на вкладке «Результаты»."_s.arg(
-                               QDir::toNativeSeparators(taskFile)));
+    ui_->Lbl_next->setText(TeacherText::tr(
+        "Что дальше: файл задания — %1. Ученики открывают его двойным щелчком в папке класса "
+        "или запускают «Измерение длины световой волны» с рабочего стола и нажимают "
+        "«Открыть задание…». Их результаты появятся на вкладке «Результаты».")
+                               .arg(QDir::toNativeSeparators(taskFile)));
 }
 
 void TeacherWindow::saveTaskFile()
@@ -332,9 +354,10 @@ void TeacherWindow::saveTaskFile()
     const QString suggested = !task_->taskFile.isEmpty()
         ? task_->taskFile
         : QFileInfo(classroom::pupilsFilePath(teacherFile_, QString())).fileName();
-    QString path = dialogs_.chooseSaveFile(this, u"Сохранить файл задания в папку класса"_s, suggested, kTaskFilter);
+    QString path = dialogs_.chooseSaveFile(this, TeacherText::tr("Сохранить файл задания в папку класса"), suggested,
+        taskFilter());
     if (path.isEmpty()) {
-        say(u"Файл задания не записан: папка класса не выбрана."_s);
+        say(TeacherText::tr("Файл задания не записан: папка класса не выбрана."));
         return;
     }
     path = withSuffix(path, classroom::kTaskSuffix);
@@ -345,7 +368,7 @@ void TeacherWindow::saveTaskFile()
                          {teacherFile_, classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher)}},
         [this, task, path](const QString &error) {
         if (!error.isEmpty()) {
-            say(error + u" Файл задания не записан."_s);
+            say(TeacherText::tr("%1 Файл задания не записан.").arg(error));
             return;
         }
         task_ = task;
@@ -365,12 +388,13 @@ void TeacherWindow::moveClassFolder(const QString &folder)
     if (const QString error = classroom::saveFile(teacherFile_,
             classroom::taskFileBytes(task, classroom::TaskFileKind::Teacher));
         !error.isEmpty()) {
-        say(error + u" Новая папка класса читается, но в файл учителя не записана."_s);
+        say(TeacherText::tr("%1 Новая папка класса читается, но в файл учителя не записана.").arg(error));
         return;
     }
     task_ = task;
     say({});
-    ui_->Lbl_next->setText(u"Папка класса записана в файл учителя: %1."_s.arg(QDir::toNativeSeparators(folder)));
+    ui_->Lbl_next->setText(
+        TeacherText::tr("Папка класса записана в файл учителя: %1.").arg(QDir::toNativeSeparators(folder)));
 }
 
 void TeacherWindow::printKey()
@@ -384,22 +408,22 @@ void TeacherWindow::printKey()
 void TeacherWindow::saveKeyPdf()
 {
     if (task_)
-        saveKeyAs(u"Сохранить ключ ответов в PDF"_s, u"Ключ "_s, u"PDF (*.pdf)"_s, u".pdf",
-            [this] { return answerKeyPdf(*task_, classroom::keyRows(*task_)); });
+        saveKeyAs(TeacherText::tr("Сохранить ключ ответов в PDF"), TeacherText::tr("Ключ %1"), u"PDF (*.pdf)"_s,
+            u".pdf", [this] { return answerKeyPdf(*task_, classroom::keyRows(*task_)); });
 }
 
 void TeacherWindow::exportMoodle()
 {
     if (task_)
-        saveKeyAs(u"Экспорт в Moodle (Moodle XML)"_s, u"Moodle "_s, u"Moodle XML (*.xml)"_s, u".xml",
+        saveKeyAs(TeacherText::tr("Экспорт в Moodle (Moodle XML)"), u"Moodle %1"_s, u"Moodle XML (*.xml)"_s, u".xml",
             [this] { return classroom::moodleQuizXml(*task_); });
 }
 
-void TeacherWindow::saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter,
+void TeacherWindow::saveKeyAs(const QString &caption, const QString &name, const QString &filter,
     const char16_t *suffix, const std::function<QByteArray()> &bytes)
 {
     const QString chosen = dialogs_.chooseSaveFile(this, caption,
-        namePrefix + suggestedName(*task_) + QString::fromUtf16(suffix), filter);
+        name.arg(suggestedName(*task_)) + QString::fromUtf16(suffix), filter);
     if (!chosen.isEmpty())
         say(classroom::saveFile(withSuffix(chosen, suffix), bytes()));
 }

@@ -72,8 +72,9 @@ private:
     void moveClassFolder(const QString &folder);
     void showBoardCode();
     void say(const QString &message);
-    // The key written to a file the teacher names, the suffix added if missing.
-    void saveKeyAs(const QString &caption, const QString &namePrefix, const QString &filter, const char16_t *suffix,
+    // The key written to a file the teacher names (name: the suggested one, %1
+    // the task's), the suffix added if missing.
+    void saveKeyAs(const QString &caption, const QString &name, const QString &filter, const char16_t *suffix,
         const std::function<QByteArray()> &bytes);
 
     std::unique_ptr<Ui::TeacherWindow> ui_;

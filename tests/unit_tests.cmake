@@ -171,9 +171,9 @@ endforeach()
 gl_test_executable(test_teacher_window SOURCES app/window_fixture.h teacher/test_teacher_window.cpp
                    LIBS gl_app_test_main)
 target_include_directories(test_teacher_window PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/classroom)
-# Qt's own texts in Russian ride along with the main window's tests, the
-# forms' geometry against the bench's numbers with the screens'.
-target_sources(test_main_window PRIVATE app/test_qt_russian.cpp)
+# Qt's own texts in Russian and ours through the translator ride along with the
+# main window's tests, the forms' geometry against the bench's numbers with the screens'.
+target_sources(test_main_window PRIVATE app/test_qt_russian.cpp app/test_translated_texts.cpp)
 target_sources(test_screens PRIVATE pupil/test_form_geometry.cpp)
 # The journal's recovery copy rides along with the journal screen's tests.
 target_sources(test_journal_screen PRIVATE pupil/test_journal_recovery.cpp pupil/test_result_keeper.cpp)
