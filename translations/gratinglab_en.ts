@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru_RU">
 <context>
+    <name>AppText</name>
+    <message>
+        <source>нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Последние проверки не дошли до папки класса: она не отвечает. Они сохранены на этом компьютере, в папке «%1», и уйдут учителю при следующем запуске программы, или отдайте файл оттуда учителю.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--screen teacher принимает только файл учителя (.gratinglab-teacher)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру --screenshot нужно имя файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--screenshot принимает --task КОД вместе с --variant N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--source %1 нельзя задать с --task: в задании свет даёт лампа задания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--screen: нужно title, procedure, experiment, journal или teacher, а не «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>картинку не удалось закодировать</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BenchTexts</name>
     <message>
         <source>Верно !</source>
@@ -695,6 +730,410 @@
     </message>
 </context>
 <context>
+    <name>CliText</name>
+    <message>
+        <source>%1 Ключ ответов выдаётся только по файлу учителя (.gratinglab-teacher), который записывают окно учителя и --new-task.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру --results нужна папка или файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет оценки): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>КОД</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>открыть окно как контрольное задание: лампа с неизвестной
+длиной волны по коду учителя (от 1 до 32 знаков); без КОДА
+или без --variant их спрашивает окно «Контрольное задание»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вариант ученика, от 1 до 99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ИМЯ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>имя ученика, до 60 знаков (необязательно); с файлом
+задания, где есть список класса, — имя из этого списка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФАЙЛ.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать картину стенда 945 × 445 в PNG, не открывая окна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>НМ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>длина волны на шкале, от 380 до 760 нм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ТЕКСТ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>текст, набранный в поле длины волны (рисуется,
+когда выбран порядок)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>постоянная решетки от 1,0 до 3,0 с шагом 0,1
+(десятичный знак «,» или «.»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>выбранный порядок, от -8 до 8 (по умолчанию 1); с лампой
+или белым светом — порядок, набранный в поле k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ИСТОЧНИК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>источник света: mono — одна длина волны (по умолчанию),
+white — белый свет, или лампа: hg — ртутная,
+na — натриевая, h — водородная, he — гелиевая,
+ne — неоновая, cd — кадмиевая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>визир на Y см от оси (от -5 до 5, «,» или «.»),
+на ближайшей строке пикселей; с mono он иначе скрыт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФАЙЛ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать и показания в JSON («-» — стандартный вывод)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать всё окно %1 с открытым экраном,
+нарисованное вне экрана</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЭКРАН</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title, procedure, experiment, journal или teacher — окно
+учителя с заданием из ФАЙЛА учителя (по умолчанию title)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>открыть окно учителя: новое задание, ключ ответов, печать,
+PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это задание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>без окна записать новое задание: ФАЙЛ учителя
+(.gratinglab-teacher) и файл задания для учеников в папке
+класса; случайный код для доски — на стандартный вывод</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПАПКА</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>папка класса для файла задания (.gratinglab-task)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>СПИСОК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>список учеников, UTF-8: по одному в строке, после табуляции
+или «;» можно адрес или номер; не больше 99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вместо списка: число вариантов, от 1 до 99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>название (по умолчанию «Измерение длины световой волны»)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>КЛАСС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>класс, например 9Б</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>напечатать ключ ответов по ФАЙЛУ учителя: по строке на
+вариант (вариант, ученик, длина волны в нм, элемент, символ
+через табуляцию)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать ключ или отчёт о классе и в PDF (A4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать ключ как тест для Moodle (Moodle XML)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>результаты класса по ФАЙЛУ учителя: по строке на ученика
+(ученик, вариант, длина волны в нм, проверок, решено 1/0,
+проверок до верного ответа, оценка через табуляцию); файлы,
+которые не учтены, — в поток ошибок с причиной</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПАПКА|ФАЙЛ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>папка класса (с её подпапкой «Результаты») или файл
+результата ученика; можно повторять</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать таблицу и в CSV для Excel или LibreOffice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>записать оценки в CSV для импорта оценок в Moodle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЯЗЫК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>язык программы на этот запуск: ru, en, uk или kk
+(без него — по LANGUAGE, LC_ALL, LC_MESSAGES, LANG;
+иначе русский)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>показать эту справку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>показать версию программы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметр %1 не принимает значения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру %1 нужно значение (см. --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> или </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1%2 (см. --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметр %1 задан дважды</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 и %2 нельзя задать вместе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>лишний аргумент «%1» (см. --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестный язык «%1»: --language принимает ru, en, uk или kk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметр %1 нельзя задать с %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметр %1 задаётся только с %2 (см. --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Использование:
+  gratinglab [--task [КОД] [--variant N] [--pupil ИМЯ]]
+  gratinglab ФАЙЛ.gratinglab-task [--pupil ИМЯ | --variant N]
+  gratinglab --render ФАЙЛ.png [--wavelength НМ] [--wavelength-text ТЕКСТ]
+             [--grating D] [--order K] [--state ФАЙЛ]
+  gratinglab --render ФАЙЛ.png --task КОД --variant N [--grating D]
+             [--order K] [--state ФАЙЛ]
+  gratinglab --render ФАЙЛ.png --source white|hg|na|h|he|ne|cd [--grating D]
+             [--cursor Y] [--order K] [--state ФАЙЛ]
+  gratinglab --screenshot ФАЙЛ.png [--screen title|procedure|experiment|journal]
+             [--task КОД --variant N [--pupil ИМЯ]] [--source ИСТОЧНИК] [--cursor Y]
+  gratinglab --screenshot ФАЙЛ.png --screen teacher ФАЙЛ.gratinglab-teacher
+  gratinglab --teacher [ФАЙЛ.gratinglab-teacher]
+  gratinglab --new-task ФАЙЛ.gratinglab-teacher --class-folder ПАПКА
+             (--pupils СПИСОК | --variants N) [--title ТЕКСТ] [--class КЛАСС]
+  gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]
+  gratinglab --class-report ФАЙЛ.gratinglab-teacher [--results ПАПКА|ФАЙЛ]...
+             [--csv ФАЙЛ] [--moodle-csv ФАЙЛ] [--pdf ФАЙЛ]
+  gratinglab --help | --version
+
+Без параметров программа открывает своё окно. С файлом задания из папки
+класса (.gratinglab-task) окно сразу начинает контрольное задание: ученик
+выбирает себя в списке класса (или вводит вариант, если списка нет).
+
+--render рисует картину стенда без окна, какой её показал бы экран
+«Эксперимент» после таких шагов: запуск; ползунок передвинут на НМ;
+постоянная решетки увеличена от 1,0 до D; в поле длины волны набран ТЕКСТ;
+выбран максимум порядка K. С --task КОД --variant N ползунок стоит на линии
+лампы этого варианта, а --wavelength и --wavelength-text не задаются.
+С --source white или лампой стенд освещают все её линии (или весь спектр):
+длину волны не задают, максимумы не выбирают, визир стоит на Y, а K набран
+в поле порядка k.
+
+Параметры:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Каждый параметр со значением пишется и как --параметр=значение.
+
+Код выхода: 0 — готово; 1 — ТЕКСТ не целое число (картина и показания всё
+равно записаны, насколько нарисованы); 2 — неверные параметры, файл, который
+нельзя прочитать, или файл, который нельзя записать (тогда не записано ничего).
+С --class-report файлы результатов, которые не учтены, кода выхода не меняют.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру --%1 нужно имя файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не удаётся записать «%1»: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pupils «%1»: файл слишком большой для списка класса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pupils: не удалось прочитать файл «%1»: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pupils «%1»: список должен быть в кодировке UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру --new-task нужно имя файла учителя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--new-task: нужна --class-folder ПАПКА — папка класса для файла задания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--class-folder: папки «%1» нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--new-task: нужен либо --pupils СПИСОК, либо --variants N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--variants: нужно целое число от 1 до 99, а не «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>папки «%1» нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл «%1» уже есть; новое задание его не заменяет — выберите другое имя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--render принимает --task КОД вместе с --variant N, без --pupil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру --render нужно имя файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>параметру --state нужно имя файла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wavelength: нужно целое число от 380 до 760, а не «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--grating: нужно одно из 1,0; 1,1; … 3,0, а не «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--order: нужно целое число от -8 до 8, а не «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wavelength и --wavelength-text нельзя задать с --source %1: длины волн даёт источник</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--source %1 нельзя задать с --task: в задании свет даёт лампа задания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wavelength и --wavelength-text нельзя задать с --task: длину волны задаёт лампа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--source: нужно одно из %1, а не «%2»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--cursor: нужно расстояние от оси в см, от -5 до 5, а не «%1»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл задания и --task нельзя задать вместе: код уже в файле</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в этом задании вариант следует из списка класса: задайте --pupil ИМЯ, а не --variant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--variant и --pupil задаются только вместе с --task КОД (см. --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExperimentScreen</name>
     <message>
         <source>QGroupBox { border: 1px solid palette(mid); border-radius: 3px; }</source>
@@ -1316,6 +1755,285 @@
     </message>
 </context>
 <context>
+    <name>PupilText</name>
+    <message>
+        <source>%1 нм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверить ответ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сбросить проверку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор Windows (calc.exe) не запустился.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор не установлен: на этом компьютере нет ни одной из программ %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Калькулятор «%1» не запустился.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 см</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Визир скрыт; стрелка вверх или вниз показывает его</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сброс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отчёт PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл результата для учителя (*.gratinglab-result)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить журнал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>журнал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать отчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восстановить журнал прошлого занятия?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восстановить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выделить всё</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выделить все записи журнала</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задание: код %1, вариант %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записей пока нет: каждая проверка ответа на стенде добавит строку.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить журнал? Все записи будут удалены.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить журнал измерений?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>перейти к следующему или предыдущему элементу окна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пробел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нажать выбранную кнопку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>увеличить или уменьшить постоянную решетки d на 0,1 (на экране эксперимента)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на спектральной полосе: длина волны на 1 нм больше или меньше</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на спектральной полосе: длина волны на 10 нм больше или меньше</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на спектральной полосе: длина волны 380 нм или 760 нм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на картине стенда: выбрать соседний максимум выше или ниже оси</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на картине стенда: выбрать центральный максимум</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на визире (справа, у шкалы): визир на 1 пиксель или на 1 см выше или ниже; при монохроматическом свете первое нажатие показывает визир</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>на визире: визир на ось; скрыть визир при монохроматическом свете</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в поле «Источник света»: выбрать другой источник</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в поле ответа: проверить ответ, как кнопка «Проверить»</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в журнале: сохранить журнал (CSV или PDF), напечатать отчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>открыть файл контрольного задания, как «Открыть задание…» на заставке</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>открыть эту справку; Esc закрывает её</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Управление с клавиатуры</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Измерение длины световой волны</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задание уже открыто. Чтобы открыть другое, закройте программу и откройте файл задания снова.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка класса не отвечает: «%1». Возможно, сервер выключен или сеть недоступна.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В папку класса результаты пока не записываются; все проверки сохранены на этом компьютере, и программа передаёт их, как только папка ответит.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка класса не отвечает; проверки сохранены здесь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Все проверки уже сохранены для учителя на этом компьютере, в папке «%1». Сохранить журнал измерений?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Все проверки уже переданы учителю: они в папке «%1». Сохранить журнал измерений?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Последние проверки ещё не дошли до папки класса «%1»: все они сохранены на этом компьютере, в папке «%2». Сохранить журнал измерений?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка после проверки ответа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Увеличить постоянную решетки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Уменьшить постоянную решетки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постоянная решетки на 0,1 больше, до 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постоянная решетки на 0,1 меньше, до 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть файл задания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файлы задания (*.gratinglab-task);;Все файлы (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1», класс %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— выберите себя в списке —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Источник света</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Длина волны лампы неизвестна: её нужно измерить</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Заставка</source>
@@ -1430,6 +2148,249 @@
     </message>
     <message>
         <source>Открыть обычную лабораторную работу</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TeacherText</name>
+    <message>
+        <source>Вариант</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>λ, нм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Элемент</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Символ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ученик</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ключ ответов: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Код задания %1    Дата %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Класс %1    Код задания %2    Дата %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ключ ответов: %1, код %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Код для доски</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Класс %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esc — закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Файлы, которые не учтены&lt;/h3&gt;&lt;ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Класс: %1&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Код задания: %1&lt;br&gt;Дата: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h2 align=&quot;center&quot;&gt;Результаты класса: %1&lt;/h2&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Решили верно: %1 из %2.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Результаты класса: %1, код %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка с результатами учеников</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файлы результатов учеников</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файлы результатов (*.gratinglab-result)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Где теперь папка класса?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Откройте файл учителя или сохраните задание — здесь появятся результаты класса.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), флешку или файлы из почты.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка класса «%1» не найдена или не открывается: %2. Если её перенесли или переименовали, нажмите «Указать папку класса…».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка класса недоступна с %1: показаны результаты, прочитанные до этого (серым). Читается: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Читается: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прочитано до того, как папка класса стала недоступна.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить результаты класса в CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Результаты %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV для Excel и LibreOffice (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Экспорт оценок в Moodle (импорт оценок из CSV-файла)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Оценки Moodle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В файл не вошли (нет адреса или номера в файле учителя либо нет оценки): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт о классе в PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файлы учителя (*.gratinglab-teacher)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файлы задания (*.gratinglab-task)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Учителю — Измерение длины световой волны</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть файл учителя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>учеников: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вариантов: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1», %2 от %3. Файл учителя: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>«%1», класс %2, %3 от %4. Файл учителя: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скрыть ключ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показать ключ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить файл учителя — храните его там, где ученики его не прочтут</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задание не сохранено: файл учителя не выбран, ничего не записано.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить файл задания в папку класса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Задание не сохранено.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; запишите его кнопкой «Файл задания…».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файлы записываются…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Что дальше: файл задания — %1. Ученики открывают его двойным щелчком в папке класса или запускают «Измерение длины световой волны» с рабочего стола и нажимают «Открыть задание…». Их результаты появятся на вкладке «Результаты».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл задания не записан: папка класса не выбрана.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Файл задания не записан.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Новая папка класса читается, но в файл учителя не записана.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка класса записана в файл учителя: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить ключ ответов в PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ключ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Экспорт в Moodle (Moodle XML)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
