@@ -14,6 +14,9 @@ jobs=$(nproc)
 # also for the files compiled with a precompiled header.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+# The suites check the Russian interface: a developer's LANGUAGE or LANG must
+# not switch the programs they start to another language.
+export LANGUAGE=ru
 
 # Each suite is the configure, build and test preset of its folder's name
 # (CMakePresets.json): build/test is optimised, with the benchmarks built so
