@@ -5,35 +5,35 @@
     <name>AppText</name>
     <message>
         <source>нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)</source>
-        <translation type="unfinished"></translation>
+        <translation>дисплей жоқ (DISPLAY және WAYLAND_DISPLAY берілмеген)</translation>
     </message>
     <message>
         <source>Последние проверки не дошли до папки класса: она не отвечает. Они сохранены на этом компьютере, в папке «%1», и уйдут учителю при следующем запуске программы, или отдайте файл оттуда учителю.</source>
-        <translation type="unfinished"></translation>
+        <translation>Соңғы тексерулер сынып папкасына жетпеді: ол жауап бермейді. Олар осы компьютерде, «%1» папкасында сақталды және бағдарлама келесі рет іске қосылғанда мұғалімге жіберіледі, немесе файлды сол жерден мұғалімге беріңіз.</translation>
     </message>
     <message>
         <source>--screen teacher принимает только файл учителя (.gratinglab-teacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen teacher тек мұғалім файлын қабылдайды (.gratinglab-teacher)</translation>
     </message>
     <message>
         <source>параметру --screenshot нужно имя файла</source>
-        <translation type="unfinished"></translation>
+        <translation>--screenshot параметріне файл аты керек</translation>
     </message>
     <message>
         <source>--screenshot принимает --task КОД вместе с --variant N</source>
-        <translation type="unfinished"></translation>
+        <translation>--screenshot --task КОД параметрін тек --variant N параметрімен бірге қабылдайды</translation>
     </message>
     <message>
         <source>--source %1 нельзя задать с --task: в задании свет даёт лампа задания</source>
-        <translation type="unfinished"></translation>
+        <translation>--source %1 параметрін --task параметрімен бірге беруге болмайды: тапсырмада жарықты тапсырма шамы береді</translation>
     </message>
     <message>
         <source>--screen: нужно title, procedure, experiment, journal или teacher, а не «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen: title, procedure, experiment, journal немесе teacher керек, «%1» емес</translation>
     </message>
     <message>
         <source>картинку не удалось закодировать</source>
-        <translation type="unfinished"></translation>
+        <translation>суретті кодтау мүмкін болмады</translation>
     </message>
 </context>
 <context>
@@ -271,67 +271,67 @@
     <name>ClassResultsPanel</name>
     <message>
         <source>Указать папку класса…</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып папкасын көрсету…</translation>
     </message>
     <message>
         <source>Где теперь папка класса этого задания; записывается в файл учителя</source>
-        <translation type="unfinished"></translation>
+        <translation>Осы тапсырманың сынып папкасы қазір қайда; мұғалім файлына жазылады</translation>
     </message>
     <message>
         <source>Добавить папку…</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка қосу…</translation>
     </message>
     <message>
         <source>Читать результаты из папки класса и её подпапки «Результаты», с флешки или из загрузок</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтижелерді сынып папкасынан және оның «Нәтижелер» ішкі папкасынан, флешкадан немесе жүктеулерден оқу</translation>
     </message>
     <message>
         <source>Добавить файлы…</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлдар қосу…</translation>
     </message>
     <message>
         <source>Читать отдельные файлы результатов учеников</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушылардың жеке нәтиже файлдарын оқу</translation>
     </message>
     <message>
         <source>Результаты класса</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып нәтижелері</translation>
     </message>
     <message>
         <source>Показывать оценки</source>
-        <translation type="unfinished"></translation>
+        <translation>Бағаларды көрсету</translation>
     </message>
     <message>
         <source>Файлы, которые не учтены</source>
-        <translation type="unfinished"></translation>
+        <translation>Есепке алынбаған файлдар</translation>
     </message>
     <message>
         <source>Сообщение</source>
-        <translation type="unfinished"></translation>
+        <translation>Хабарлама</translation>
     </message>
     <message>
         <source>Сохранить CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV сақтау…</translation>
     </message>
     <message>
         <source>Таблица для Excel или LibreOffice Calc</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel немесе LibreOffice Calc үшін кесте</translation>
     </message>
     <message>
         <source>Экспорт оценок в Moodle…</source>
-        <translation type="unfinished"></translation>
+        <translation>Бағаларды Moodle-ге экспорттау…</translation>
     </message>
     <message>
         <source>CSV-файл для импорта оценок в Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>Бағаларды Moodle-ге импорттауға арналған CSV файл</translation>
     </message>
     <message>
         <source>Сохранить PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF сақтау…</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Басып шығару…</translation>
     </message>
 </context>
 <context>
@@ -1516,71 +1516,71 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>JournalScreen</name>
     <message>
         <source>Ученик:</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушы:</translation>
     </message>
     <message>
         <source>Ученик</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушы</translation>
     </message>
     <message>
         <source>Фамилия и имя ученика для отчёта</source>
-        <translation type="unfinished"></translation>
+        <translation>Есепке арналған оқушының тегі мен аты</translation>
     </message>
     <message>
         <source>Класс:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып:</translation>
     </message>
     <message>
         <source>Класс</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып</translation>
     </message>
     <message>
         <source>Класс ученика для отчёта</source>
-        <translation type="unfinished"></translation>
+        <translation>Есепке арналған оқушының сыныбы</translation>
     </message>
     <message>
         <source>Журнал измерений</source>
-        <translation type="unfinished"></translation>
+        <translation>Өлшеулер журналы</translation>
     </message>
     <message>
         <source>Каждая проверка ответа: время, установки стенда, вычисленная длина волны, ответ и результат</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауаптың әр тексерілуі: уақыт, қондырғы күйі, есептелген толқын ұзындығы, жауап және нәтиже</translation>
     </message>
     <message>
         <source>Очистить</source>
-        <translation type="unfinished"></translation>
+        <translation>Тазалау</translation>
     </message>
     <message>
         <source>Удалить все записи журнала</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналдың барлық жазбаларын өшіру</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Сақтау</translation>
     </message>
     <message>
         <source>Сохранить журнал в файл CSV или отчёт PDF (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналды CSV файлына немесе PDF есепке сақтау (Ctrl+S)</translation>
     </message>
     <message>
         <source>Сохранить…</source>
-        <translation type="unfinished"></translation>
+        <translation>Сақтау…</translation>
     </message>
     <message>
         <source>Печать</source>
-        <translation type="unfinished"></translation>
+        <translation>Басып шығару</translation>
     </message>
     <message>
         <source>Напечатать отчёт (Ctrl+P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Есепті басып шығару (Ctrl+P)</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Басып шығару…</translation>
     </message>
     <message>
         <source>Заметка</source>
-        <translation type="unfinished"></translation>
+        <translation>Ескертпе</translation>
     </message>
 </context>
 <context>
@@ -2037,118 +2037,118 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>TForm1</name>
     <message>
         <source>Заставка</source>
-        <translation type="unfinished"></translation>
+        <translation>Титул</translation>
     </message>
     <message>
         <source>Показать титульный экран</source>
-        <translation type="unfinished"></translation>
+        <translation>Титул бетін көрсету</translation>
     </message>
     <message>
         <source>Ход работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Жұмыс барысы</translation>
     </message>
     <message>
         <source>Показать описание и порядок выполнения работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Жұмыстың сипаттамасы мен орындалу ретін көрсету</translation>
     </message>
     <message>
         <source>Эксперимент</source>
-        <translation type="unfinished"></translation>
+        <translation>Тәжірибе</translation>
     </message>
     <message>
         <source>Показать виртуальный стенд</source>
-        <translation type="unfinished"></translation>
+        <translation>Виртуал қондырғыны көрсету</translation>
     </message>
     <message>
         <source>Калькулятор</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор</translation>
     </message>
     <message>
         <source>Запустить калькулятор</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькуляторды іске қосу</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Жабу</translation>
     </message>
     <message>
         <source>Закрыть программу</source>
-        <translation type="unfinished"></translation>
+        <translation>Бағдарламаны жабу</translation>
     </message>
     <message>
         <source>Журнал</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал</translation>
     </message>
     <message>
         <source>Показать журнал измерений и отчёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Өлшеулер журналы мен есепті көрсету</translation>
     </message>
 </context>
 <context>
     <name>TaskDialog</name>
     <message>
         <source>Контрольное задание</source>
-        <translation type="unfinished"></translation>
+        <translation>Бақылау тапсырмасы</translation>
     </message>
     <message>
         <source>Код задания даёт учитель — на доске или в файле задания.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма кодын мұғалім береді — тақтада немесе тапсырма файлында.</translation>
     </message>
     <message>
         <source>Открыть файл задания…</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлын ашу…</translation>
     </message>
     <message>
         <source>Открыть файл задания (.gratinglab-task) из папки класса</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлын (.gratinglab-task) сынып папкасынан ашу</translation>
     </message>
     <message>
         <source>Код задания</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма коды</translation>
     </message>
     <message>
         <source>Код, который дал учитель, до 32 знаков</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім берген код, 32 таңбаға дейін</translation>
     </message>
     <message>
         <source>Вариант</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқа</translation>
     </message>
     <message>
         <source>Номер варианта от 1 до 99</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқа нөмірі 1-ден 99-ға дейін</translation>
     </message>
     <message>
         <source>Фамилия, имя</source>
-        <translation type="unfinished"></translation>
+        <translation>Тегі, аты</translation>
     </message>
     <message>
         <source>Можно не заполнять; не больше 60 знаков</source>
-        <translation type="unfinished"></translation>
+        <translation>Толтырмауға болады; 60 таңбадан аспайды</translation>
     </message>
     <message>
         <source>Выберите себя в списке класса; вариант следует из списка</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып тізімінен өзіңізді таңдаңыз; нұсқа тізімнен алынады</translation>
     </message>
     <message>
         <source>Сообщение</source>
-        <translation type="unfinished"></translation>
+        <translation>Хабарлама</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation type="unfinished"></translation>
+        <translation>Бастау</translation>
     </message>
     <message>
         <source>Начать контрольное задание</source>
-        <translation type="unfinished"></translation>
+        <translation>Бақылау тапсырмасын бастау</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Болдырмау</translation>
     </message>
     <message>
         <source>Открыть обычную лабораторную работу</source>
-        <translation type="unfinished"></translation>
+        <translation>Кәдімгі зертханалық жұмысты ашу</translation>
     </message>
 </context>
 <context>
@@ -2398,195 +2398,195 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>TeacherWindow</name>
     <message>
         <source>Учителю — Измерение длины световой волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалімге — Жарық толқынының ұзындығын өлшеу</translation>
     </message>
     <message>
         <source>Задание и ключ</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма және кілт</translation>
     </message>
     <message>
         <source>Новое задание</source>
-        <translation type="unfinished"></translation>
+        <translation>Жаңа тапсырма</translation>
     </message>
     <message>
         <source>Название</source>
-        <translation type="unfinished"></translation>
+        <translation>Атауы</translation>
     </message>
     <message>
         <source>Название задания</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма атауы</translation>
     </message>
     <message>
         <source>Класс</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып</translation>
     </message>
     <message>
         <source>например, 9Б</source>
-        <translation type="unfinished"></translation>
+        <translation>мысалы, 9Б</translation>
     </message>
     <message>
         <source>Список класса, по ученику в строке</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып тізімі, әр жолда бір оқушы</translation>
     </message>
     <message>
         <source>Адрес или номер ученика — в той же строке после «;». Из таблицы (LibreOffice Calc, Excel) можно скопировать и вставить два столбца: фамилию с именем и адрес.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушының мекенжайы не нөмірі — сол жолда «;» белгісінен кейін. Кестеден (LibreOffice Calc, Excel) екі бағанды көшіріп қоюға болады: тегі мен аты және мекенжайы.</translation>
     </message>
     <message>
         <source>Список класса</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып тізімі</translation>
     </message>
     <message>
         <source>Иванов Пётр; ivanov@school.ru
 Петрова Анна</source>
-        <translation type="unfinished"></translation>
+        <translation>Иванов Пётр; ivanov@school.ru</translation>
     </message>
     <message>
         <source>Без имён, вариантов:</source>
-        <translation type="unfinished"></translation>
+        <translation>Атсыз, нұсқалар:</translation>
     </message>
     <message>
         <source>Число вариантов</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқалар саны</translation>
     </message>
     <message>
         <source>Код для доски</source>
-        <translation type="unfinished"></translation>
+        <translation>Тақтаға код</translation>
     </message>
     <message>
         <source>Случайный код из цифр; «Другой код» выбирает новый</source>
-        <translation type="unfinished"></translation>
+        <translation>Цифрлардан тұратын кездейсоқ код; «Басқа код» жаңасын таңдайды</translation>
     </message>
     <message>
         <source>Другой код</source>
-        <translation type="unfinished"></translation>
+        <translation>Басқа код</translation>
     </message>
     <message>
         <source>Сохранить задание…</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырманы сақтау…</translation>
     </message>
     <message>
         <source>Записать файл учителя, затем файл задания для папки класса</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім файлын, содан кейін сынып папкасына тапсырма файлын жазу</translation>
     </message>
     <message>
         <source>Задание и ключ ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма және жауап кілті</translation>
     </message>
     <message>
         <source>Показать код классу</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодты сыныпқа көрсету</translation>
     </message>
     <message>
         <source>Код, название и класс во весь экран, для проектора; Esc закрывает</source>
-        <translation type="unfinished"></translation>
+        <translation>Код, атауы және сынып толық экранда, проектор үшін; Esc жабады</translation>
     </message>
     <message>
         <source>Что дальше</source>
-        <translation type="unfinished"></translation>
+        <translation>Әрі қарай не істеу</translation>
     </message>
     <message>
         <source>Показать ключ</source>
-        <translation type="unfinished"></translation>
+        <translation>Кілтті көрсету</translation>
     </message>
     <message>
         <source>Ключ ответов и длины волн в «Результатах»; не показывайте его на проекторе</source>
-        <translation type="unfinished"></translation>
+        <translation>«Нәтижелер» бөлімінде жауап кілті мен толқын ұзындықтары; оны проекторда көрсетпеңіз</translation>
     </message>
     <message>
         <source>Ключ ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап кілті</translation>
     </message>
     <message>
         <source>Вариант</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқа</translation>
     </message>
     <message>
         <source>Ученик</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушы</translation>
     </message>
     <message>
         <source>λ, нм</source>
-        <translation type="unfinished"></translation>
+        <translation>λ, нм</translation>
     </message>
     <message>
         <source>Элемент</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент</translation>
     </message>
     <message>
         <source>Символ</source>
-        <translation type="unfinished"></translation>
+        <translation>Таңба</translation>
     </message>
     <message>
         <source>Открыть файл учителя…</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім файлын ашу…</translation>
     </message>
     <message>
         <source>Новое задание…</source>
-        <translation type="unfinished"></translation>
+        <translation>Жаңа тапсырма…</translation>
     </message>
     <message>
         <source>Закрыть это задание и заполнить новое</source>
-        <translation type="unfinished"></translation>
+        <translation>Осы тапсырманы жауып, жаңасын толтыру</translation>
     </message>
     <message>
         <source>Файл задания…</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлы…</translation>
     </message>
     <message>
         <source>Записать файл задания для папки класса ещё раз</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлын сынып папкасына қайта жазу</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Басып шығару…</translation>
     </message>
     <message>
         <source>Сохранить PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF сақтау…</translation>
     </message>
     <message>
         <source>Экспорт в Moodle…</source>
-        <translation type="unfinished"></translation>
+        <translation>Moodle-ге экспорт…</translation>
     </message>
     <message>
         <source>Сообщение</source>
-        <translation type="unfinished"></translation>
+        <translation>Хабарлама</translation>
     </message>
     <message>
         <source>Результаты</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтижелер</translation>
     </message>
 </context>
 <context>
     <name>TitleScreen</name>
     <message>
         <source>Лабораторная работа</source>
-        <translation type="unfinished"></translation>
+        <translation>Зертханалық жұмыс</translation>
     </message>
     <message>
         <source>QGroupBox { border: 1px solid palette(mid); border-radius: 3px; }</source>
-        <translation type="unfinished"></translation>
+        <translation>QGroupBox { border: 1px solid palette(mid); border-radius: 3px; }</translation>
     </message>
     <message>
         <source>pic_title</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_title</translation>
     </message>
     <message>
         <source>pic_photo</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_photo</translation>
     </message>
     <message>
         <source>Открыть задание</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырманы ашу</translation>
     </message>
     <message>
         <source>Открыть файл контрольного задания из папки класса (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Бақылау тапсырмасының файлын сынып папкасынан ашу (Ctrl+O)</translation>
     </message>
     <message>
         <source>Открыть задание…</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырманы ашу…</translation>
     </message>
 </context>
 </TS>
