@@ -40,231 +40,231 @@
     <name>BenchTexts</name>
     <message>
         <source>Верно !</source>
-        <translation type="unfinished"></translation>
+        <translation>Дұрыс !</translation>
     </message>
     <message>
         <source>Неверно !</source>
-        <translation type="unfinished"></translation>
+        <translation>Қате !</translation>
     </message>
     <message>
         <source>выбран центральный максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>орталық максимум таңдалды</translation>
     </message>
     <message>
         <source>выбран максимум %1-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>ось астындағы %1-ретті максимум таңдалды</translation>
     </message>
     <message>
         <source>выбран максимум %1-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>ось үстіндегі %1-ретті максимум таңдалды</translation>
     </message>
     <message>
         <source>d = %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>d = %1; %2</translation>
     </message>
     <message>
         <source>%1, k = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, k = %2</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Длина волны %1 нм, d = %2; %3, y = %4 см</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығы %1 нм, d = %2; %3, y = %4 см</translation>
     </message>
     <message>
         <source>d = %1; %2, y = %3 см</source>
-        <translation type="unfinished"></translation>
+        <translation>d = %1; %2, y = %3 см</translation>
     </message>
     <message>
         <source>d = %1 · 10⁻⁵ м</source>
-        <translation type="unfinished"></translation>
+        <translation>d = %1 · 10⁻⁵ м</translation>
     </message>
     <message>
         <source>λ: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>λ: %1</translation>
     </message>
     <message>
         <source>λ = %1 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>λ = %1 нм</translation>
     </message>
     <message>
         <source>y = %1 см, k = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>y = %1 см, k = %2</translation>
     </message>
     <message>
         <source>y, см</source>
-        <translation type="unfinished"></translation>
+        <translation>y, см</translation>
     </message>
     <message>
         <source>F = 50см</source>
-        <translation type="unfinished"></translation>
+        <translation>F = 50см</translation>
     </message>
     <message>
         <source>фиолетовая граница спектра</source>
-        <translation type="unfinished"></translation>
+        <translation>спектрдің күлгін шекарасы</translation>
     </message>
     <message>
         <source>красная граница спектра</source>
-        <translation type="unfinished"></translation>
+        <translation>спектрдің қызыл шекарасы</translation>
     </message>
     <message>
         <source>визир не на линии</source>
-        <translation type="unfinished"></translation>
+        <translation>визир сызықта емес</translation>
     </message>
     <message>
         <source>ошибка в вычислении</source>
-        <translation type="unfinished"></translation>
+        <translation>есептеуде қате бар</translation>
     </message>
     <message>
         <source>введите порядок k от 1 до 8</source>
-        <translation type="unfinished"></translation>
+        <translation>k ретін 1-ден 8-ге дейін енгізіңіз</translation>
     </message>
     <message>
         <source>Монохроматический</source>
-        <translation type="unfinished"></translation>
+        <translation>Монохроматты</translation>
     </message>
     <message>
         <source>Лампа: ртутная</source>
-        <translation type="unfinished"></translation>
+        <translation>Шам: сынапты</translation>
     </message>
     <message>
         <source>Лампа: натриевая</source>
-        <translation type="unfinished"></translation>
+        <translation>Шам: натрийлі</translation>
     </message>
     <message>
         <source>Лампа: водородная</source>
-        <translation type="unfinished"></translation>
+        <translation>Шам: сутекті</translation>
     </message>
     <message>
         <source>Лампа: гелиевая</source>
-        <translation type="unfinished"></translation>
+        <translation>Шам: гелийлі</translation>
     </message>
     <message>
         <source>Лампа: неоновая</source>
-        <translation type="unfinished"></translation>
+        <translation>Шам: неонды</translation>
     </message>
     <message>
         <source>Лампа: кадмиевая</source>
-        <translation type="unfinished"></translation>
+        <translation>Шам: кадмийлі</translation>
     </message>
     <message>
         <source>Белый свет</source>
-        <translation type="unfinished"></translation>
+        <translation>Ақ жарық</translation>
     </message>
     <message>
         <source>Ртутная лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынап шамы</translation>
     </message>
     <message>
         <source>Натриевая лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>Натрий шамы</translation>
     </message>
     <message>
         <source>Водородная лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>Сутек шамы</translation>
     </message>
     <message>
         <source>Гелиевая лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>Гелий шамы</translation>
     </message>
     <message>
         <source>Неоновая лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>Неон шамы</translation>
     </message>
     <message>
         <source>Кадмиевая лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>Кадмий шамы</translation>
     </message>
     <message>
         <source>Визир</source>
-        <translation type="unfinished"></translation>
+        <translation>Визир</translation>
     </message>
     <message>
         <source>визир y = %1 см</source>
-        <translation type="unfinished"></translation>
+        <translation>визир y = %1 см</translation>
     </message>
     <message>
         <source>Источник света</source>
-        <translation type="unfinished"></translation>
+        <translation>Жарық көзі</translation>
     </message>
     <message>
         <source>ртуть</source>
-        <translation type="unfinished"></translation>
+        <translation>сынап</translation>
     </message>
     <message>
         <source>натрий</source>
-        <translation type="unfinished"></translation>
+        <translation>натрий</translation>
     </message>
     <message>
         <source>водород</source>
-        <translation type="unfinished"></translation>
+        <translation>сутек</translation>
     </message>
     <message>
         <source>гелий</source>
-        <translation type="unfinished"></translation>
+        <translation>гелий</translation>
     </message>
     <message>
         <source>неон</source>
-        <translation type="unfinished"></translation>
+        <translation>неон</translation>
     </message>
     <message>
         <source>кадмий</source>
-        <translation type="unfinished"></translation>
+        <translation>кадмий</translation>
     </message>
     <message>
         <source>литий</source>
-        <translation type="unfinished"></translation>
+        <translation>литий</translation>
     </message>
     <message>
         <source>таллий</source>
-        <translation type="unfinished"></translation>
+        <translation>таллий</translation>
     </message>
     <message>
         <source>%1, %2 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 нм</translation>
     </message>
     <message>
         <source>проверьте k</source>
-        <translation type="unfinished"></translation>
+        <translation>k мәнін тексеріңіз</translation>
     </message>
     <message>
         <source>Почти: проверьте округление.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сәл қалды: дөңгелектеуді тексеріңіз.</translation>
     </message>
     <message>
         <source>Введите код задания, который дал учитель.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім берген тапсырма кодын енгізіңіз.</translation>
     </message>
     <message>
         <source>Код задания слишком длинный: не больше %1 знаков.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма коды тым ұзын: %1 таңбадан аспауы керек.</translation>
     </message>
     <message>
         <source>В коде задания есть недопустимые служебные символы.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма кодында рұқсат етілмеген қызметтік таңбалар бар.</translation>
     </message>
     <message>
         <source>Вариант — целое число от 1 до %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқа — 1-ден %1-ге дейінгі бүтін сан.</translation>
     </message>
     <message>
         <source>Фамилия и имя слишком длинные: не больше %1 знаков.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тегі мен аты тым ұзын: %1 таңбадан аспауы керек.</translation>
     </message>
     <message>
         <source>В фамилии и имени есть недопустимые служебные символы.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тегі мен атында рұқсат етілмеген қызметтік таңбалар бар.</translation>
     </message>
     <message>
         <source> — контрольное задание, вариант %1</source>
-        <translation type="unfinished"></translation>
+        <translation> — бақылау тапсырмасы, %1-нұсқа</translation>
     </message>
     <message>
         <source>Свет от лампы с неизвестной длиной волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығы белгісіз шамның жарығы</translation>
     </message>
 </context>
 <context>
@@ -1137,379 +1137,379 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>ExperimentScreen</name>
     <message>
         <source>QGroupBox { border: 1px solid palette(mid); border-radius: 3px; }</source>
-        <translation type="unfinished"></translation>
+        <translation>QGroupBox { border: 1px solid palette(mid); border-radius: 3px; }</translation>
     </message>
     <message>
         <source>Оптический стенд</source>
-        <translation type="unfinished"></translation>
+        <translation>Оптикалық қондырғы</translation>
     </message>
     <message>
         <source>Решетка, линза и экран с дифракционными максимумами</source>
-        <translation type="unfinished"></translation>
+        <translation>Дифракциялық максимумдары бар тор, линза және экран</translation>
     </message>
     <message>
         <source>pic_lens</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_lens</translation>
     </message>
     <message>
         <source>pic_left_pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_left_pressed</translation>
     </message>
     <message>
         <source>pic_right_pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_right_pressed</translation>
     </message>
     <message>
         <source>pic_left_released</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_left_released</translation>
     </message>
     <message>
         <source>pic_right_released</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_right_released</translation>
     </message>
     <message>
         <source>Центральный максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Орталық максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать центральный максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Орталық максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 1-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 1-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 1-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 1-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 2-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 2-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 2-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 2-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 3-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 3-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 3-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 3-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 4-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 4-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 4-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 4-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 5-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 5-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 5-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 5-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 6-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 6-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 6-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 6-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 7-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 7-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 7-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 7-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 8-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 8-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 8-го порядка над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі 8-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 1-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 1-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 1-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 1-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 2-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 2-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 2-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 2-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 3-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 3-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 3-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 3-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 4-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 4-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 4-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 4-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 5-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 5-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 5-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 5-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 6-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 6-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 6-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 6-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 7-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 7-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 7-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 7-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Максимум 8-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 8-ретті максимум</translation>
     </message>
     <message>
         <source>Щелкните, чтобы выбрать максимум 8-го порядка под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы 8-ретті максимумды таңдау үшін шертіңіз</translation>
     </message>
     <message>
         <source>Угол отклонения над осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось үстіндегі ауытқу бұрышы</translation>
     </message>
     <message>
         <source>Дуга угла φ между осью и лучом к выбранному максимуму</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось пен таңдалған максимумға баратын сәуле арасындағы φ бұрышының доғасы</translation>
     </message>
     <message>
         <source>pic_arc_up</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_arc_up</translation>
     </message>
     <message>
         <source>Угол отклонения под осью</source>
-        <translation type="unfinished"></translation>
+        <translation>Ось астындағы ауытқу бұрышы</translation>
     </message>
     <message>
         <source>pic_arc_down</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_arc_down</translation>
     </message>
     <message>
         <source>pic_phi_neg</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_phi_neg</translation>
     </message>
     <message>
         <source>Источник света:</source>
-        <translation type="unfinished"></translation>
+        <translation>Жарық көзі:</translation>
     </message>
     <message>
         <source>Источник света</source>
-        <translation type="unfinished"></translation>
+        <translation>Жарық көзі</translation>
     </message>
     <message>
         <source>Чем освещен стенд: одна длина волны, лампа или белый свет</source>
-        <translation type="unfinished"></translation>
+        <translation>Қондырғы немен жарықталған: бір толқын ұзындығы, шам немесе ақ жарық</translation>
     </message>
     <message>
         <source>Показание визира</source>
-        <translation type="unfinished"></translation>
+        <translation>Визир көрсеткіші</translation>
     </message>
     <message>
         <source>Визир</source>
-        <translation type="unfinished"></translation>
+        <translation>Визир</translation>
     </message>
     <message>
         <source>Спектральная полоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Спектр жолағы</translation>
     </message>
     <message>
         <source>Цвета света от 380 до 760 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>380-ден 760 нм-ге дейінгі жарық түстері</translation>
     </message>
     <message>
         <source>pic_spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_spectrum</translation>
     </message>
     <message>
         <source>Ползунок длины волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығының жүгірткісі</translation>
     </message>
     <message>
         <source>Перетащите вдоль спектральной полосы, чтобы выбрать длину волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығын таңдау үшін спектр жолағы бойымен сүйреңіз</translation>
     </message>
     <message>
         <source>pic_pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_pointer</translation>
     </message>
     <message>
         <source>d =                     10   м    </source>
-        <translation type="unfinished"></translation>
+        <translation>d =                     10   м    </translation>
     </message>
     <message>
         <source> .     -5  </source>
-        <translation type="unfinished"></translation>
+        <translation> .     -5  </translation>
     </message>
     <message>
         <source>pic_lambda</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_lambda</translation>
     </message>
     <message>
         <source> =              нм    </source>
-        <translation type="unfinished"></translation>
+        <translation> =              нм    </translation>
     </message>
     <message>
         <source>Уменьшить длину волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығын азайту</translation>
     </message>
     <message>
         <source>Сдвинуть ползунок на 1 нм влево; удерживайте для повтора</source>
-        <translation type="unfinished"></translation>
+        <translation>Жүгірткіні 1 нм солға жылжыту; қайталау үшін басып тұрыңыз</translation>
     </message>
     <message>
         <source>Увеличить длину волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығын арттыру</translation>
     </message>
     <message>
         <source>Сдвинуть ползунок на 1 нм вправо; удерживайте для повтора</source>
-        <translation type="unfinished"></translation>
+        <translation>Жүгірткіні 1 нм оңға жылжыту; қайталау үшін басып тұрыңыз</translation>
     </message>
     <message>
         <source>y =              cм      k =   </source>
-        <translation type="unfinished"></translation>
+        <translation>y =              cм      k =   </translation>
     </message>
     <message>
         <source>pic_grating_eq</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_grating_eq</translation>
     </message>
     <message>
         <source>pic_lambda_formula_eq</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_lambda_formula_eq</translation>
     </message>
     <message>
         <source>нм</source>
-        <translation type="unfinished"></translation>
+        <translation>нм</translation>
     </message>
     <message>
         <source>Результат проверки</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексеру нәтижесі</translation>
     </message>
     <message>
         <source>Верно или неверно вычислена длина волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығы дұрыс не қате есептелгені</translation>
     </message>
     <message>
         <source>Верно !</source>
-        <translation type="unfinished"></translation>
+        <translation>Дұрыс !</translation>
     </message>
     <message>
         <source>Постоянная решетки d</source>
-        <translation type="unfinished"></translation>
+        <translation>Тор тұрақтысы d</translation>
     </message>
     <message>
         <source>Постоянная дифракционной решетки в единицах 10^-5 м; меняется переключателем рядом</source>
-        <translation type="unfinished"></translation>
+        <translation>Дифракциялық тордың тұрақтысы 10^-5 м бірлігімен; жанындағы ауыстырғышпен өзгертіледі</translation>
     </message>
     <message>
         <source>1,0</source>
-        <translation type="unfinished"></translation>
+        <translation>1,0</translation>
     </message>
     <message>
         <source>Переключатель постоянной решетки</source>
-        <translation type="unfinished"></translation>
+        <translation>Тор тұрақтысының ауыстырғышы</translation>
     </message>
     <message>
         <source>Увеличить или уменьшить постоянную решетки на 0,1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тор тұрақтысын 0,1-ге арттыру немесе азайту</translation>
     </message>
     <message>
         <source>Длина волны λ</source>
-        <translation type="unfinished"></translation>
+        <translation>Толқын ұзындығы λ</translation>
     </message>
     <message>
         <source>Длина волны света в нанометрах</source>
-        <translation type="unfinished"></translation>
+        <translation>Жарықтың толқын ұзындығы нанометрмен</translation>
     </message>
     <message>
         <source>380</source>
-        <translation type="unfinished"></translation>
+        <translation>380</translation>
     </message>
     <message>
         <source>Расстояние y</source>
-        <translation type="unfinished"></translation>
+        <translation>Қашықтық y</translation>
     </message>
     <message>
         <source>Расстояние выбранного максимума от центра экрана в сантиметрах</source>
-        <translation type="unfinished"></translation>
+        <translation>Таңдалған максимумның экран ортасынан қашықтығы сантиметрмен</translation>
     </message>
     <message>
         <source>Порядок максимума k</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимум реті k</translation>
     </message>
     <message>
         <source>Порядок выбранного максимума</source>
-        <translation type="unfinished"></translation>
+        <translation>Таңдалған максимумның реті</translation>
     </message>
     <message>
         <source>Ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап</translation>
     </message>
     <message>
         <source>Вычисленная длина волны в нанометрах, только цифры</source>
-        <translation type="unfinished"></translation>
+        <translation>Есептелген толқын ұзындығы нанометрмен, тек цифрлар</translation>
     </message>
     <message>
         <source>Проверить ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауапты тексеру</translation>
     </message>
     <message>
         <source>Проверить ответ или сбросить проверку</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауапты тексеру немесе тексеруді тастау</translation>
     </message>
     <message>
         <source>Проверить</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексеру</translation>
     </message>
     <message>
         <source>Лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>Шам</translation>
     </message>
     <message>
         <source>Подсказка</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеңес</translation>
     </message>
     <message>
         <source>Подсказка после проверки ответа</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап тексерілгеннен кейінгі кеңес</translation>
     </message>
 </context>
 <context>
@@ -1710,11 +1710,11 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>ProcedureScreen</name>
     <message>
         <source>QGroupBox { border: 1px solid palette(mid); border-radius: 3px; }</source>
-        <translation type="unfinished"></translation>
+        <translation>QGroupBox { border: 1px solid palette(mid); border-radius: 3px; }</translation>
     </message>
     <message>
         <source>Ход работы:</source>
-        <translation type="unfinished"></translation>
+        <translation>Жұмыс барысы:</translation>
     </message>
     <message>
         <source>     Виртуальный стенд позволяет проводить экспериментальные исследования спектров, получаемых 
@@ -1724,23 +1724,29 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
 максимума,      - длина волны.
      Таким образом, длину волны можно определить используя выражение:
  </source>
-        <translation type="unfinished"></translation>
+        <translation>     Виртуал қондырғы дифракциялық тордың көмегімен алынатын спектрлерді эксперимент жүзінде 
+зерттеуге мүмкіндік береді.
+     Дифракциялық көріністегі максимумдардың орны мына шартқа сәйкес к                              ,
+мұндағы d - дифракциялық тор тұрақтысы,          - таңдалған максимумның ауытқу бұрышы, k - максимум 
+реті,           - толқын ұзындығы.
+     Сонымен, толқын ұзындығын мына өрнек арқылы анықтауға болады:
+ </translation>
     </message>
     <message>
         <source>pic_grating_eq</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_grating_eq</translation>
     </message>
     <message>
         <source>pic_phi</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_phi</translation>
     </message>
     <message>
         <source>pic_lambda</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_lambda</translation>
     </message>
     <message>
         <source>pic_lambda_formula</source>
-        <translation type="unfinished"></translation>
+        <translation>pic_lambda_formula</translation>
     </message>
     <message>
         <source>1. Изменяя постоянную дифракционной решетки с помощью переключателей, проследите изменение положения максимумов.
@@ -1751,7 +1757,14 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
 5. Вычислите длину световой волны желтого цвета.
 6. Введите полученный результат в поле ответа и проверьте его.
 7. Изменяя постоянную решетки, порядок максимума и положение ползунка, найдите длину световой волны голубого и зеленого цвета.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Ауыстырғыштар арқылы дифракциялық тордың тұрақтысын өзгерте отырып, максимумдар орнының өзгеруін бақылаңыз.
+2. Толқын ұзындығын ауыстырғыштар немесе спектр жолағындағы жүгірткі арқылы өзгерте отырып, максимумдар орнының және олардың қарқындылығының өзгеруін бақылаңыз. 
+
+3. Жүгірткіні спектрдің сары бөлігіне орнатыңыз.
+4. Кескінін шертіп, екінші максимумды таңдаңыз.
+5. Сары түсті жарық толқынының ұзындығын есептеңіз.
+6. Алынған нәтижені жауап өрісіне енгізіп, оны тексеріңіз.
+7. Тор тұрақтысын, максимум ретін және жүгірткінің орнын өзгерте отырып, көгілдір және жасыл түсті жарық толқындарының ұзындығын табыңыз.</translation>
     </message>
 </context>
 <context>
