@@ -338,395 +338,395 @@
     <name>ClassroomTexts</name>
     <message>
         <source>%1 (код %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (коды %2)</translation>
     </message>
     <message>
         <source>вариант %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-нұсқа</translation>
     </message>
     <message>
         <source>Вариант</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқа</translation>
     </message>
     <message>
         <source>Ученик</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушы</translation>
     </message>
     <message>
         <source>Адрес или номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Мекенжай не нөмір</translation>
     </message>
     <message>
         <source>λ, нм</source>
-        <translation type="unfinished"></translation>
+        <translation>λ, нм</translation>
     </message>
     <message>
         <source>Проверок</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексерулер</translation>
     </message>
     <message>
         <source>Решено</source>
-        <translation type="unfinished"></translation>
+        <translation>Шешілді</translation>
     </message>
     <message>
         <source>Проверок до верного ответа</source>
-        <translation type="unfinished"></translation>
+        <translation>Дұрыс жауапқа дейінгі тексерулер</translation>
     </message>
     <message>
         <source>Первый верный ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Алғашқы дұрыс жауап</translation>
     </message>
     <message>
         <source>Подсказок</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеңестер</translation>
     </message>
     <message>
         <source>Оценка</source>
-        <translation type="unfinished"></translation>
+        <translation>Баға</translation>
     </message>
     <message>
         <source>Примечание</source>
-        <translation type="unfinished"></translation>
+        <translation>Ескертпе</translation>
     </message>
     <message>
         <source>Запусков</source>
-        <translation type="unfinished"></translation>
+        <translation>Іске қосулар</translation>
     </message>
     <message>
         <source>да</source>
-        <translation type="unfinished"></translation>
+        <translation>иә</translation>
     </message>
     <message>
         <source>нет</source>
-        <translation type="unfinished"></translation>
+        <translation>жоқ</translation>
     </message>
     <message>
         <source>файлы расходятся</source>
-        <translation type="unfinished"></translation>
+        <translation>файлдар сәйкес емес</translation>
     </message>
     <message>
         <source>%1; файлы расходятся</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; файлдар сәйкес емес</translation>
     </message>
     <message>
         <source>нет результата</source>
-        <translation type="unfinished"></translation>
+        <translation>нәтиже жоқ</translation>
     </message>
     <message>
         <source>файл изменён</source>
-        <translation type="unfinished"></translation>
+        <translation>файл өзгертілген</translation>
     </message>
     <message>
         <source>другое задание (код %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>басқа тапсырма (коды %1)</translation>
     </message>
     <message>
         <source>вариант %1, а в задании варианты 1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-нұсқа, ал тапсырмада 1–%2 нұсқалар бар</translation>
     </message>
     <message>
         <source>ученика «%1» нет в списке класса</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» оқушысы сынып тізімінде жоқ</translation>
     </message>
     <message>
         <source>в файле нет имени ученика, а вариант %1 в списке — «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>файлда оқушының аты жоқ, ал тізімде %1-нұсқа — «%2»</translation>
     </message>
     <message>
         <source>вариант %1 не совпадает со списком: у «%2» вариант %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-нұсқа тізіммен сәйкес емес: «%2» оқушысының нұсқасы — %3</translation>
     </message>
     <message>
         <source>файл изменён: записанный результат проверки не совпадает с повторной проверкой</source>
-        <translation type="unfinished"></translation>
+        <translation>файл өзгертілген: жазылған тексеру нәтижесі қайта тексерумен сәйкес емес</translation>
     </message>
     <message>
         <source>файл изменён: контрольная сумма не сходится</source>
-        <translation type="unfinished"></translation>
+        <translation>файл өзгертілген: бақылау сомасы сәйкес емес</translation>
     </message>
     <message>
         <source>повтор: для этого ученика учтён файл «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>қайталау: бұл оқушы үшін «%1» файлы есепке алынған</translation>
     </message>
     <message>
         <source>файлы расходятся: в учтённом файле «%1» другие проверки</source>
-        <translation type="unfinished"></translation>
+        <translation>файлдар сәйкес емес: есепке алынған «%1» файлында басқа тексерулер бар</translation>
     </message>
     <message>
         <source>не читается: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>оқылмайды: %1</translation>
     </message>
     <message>
         <source>слишком большой для файла результатов</source>
-        <translation type="unfinished"></translation>
+        <translation>нәтиже файлы үшін тым үлкен</translation>
     </message>
     <message>
         <source>файл повреждён</source>
-        <translation type="unfinished"></translation>
+        <translation>файл бүлінген</translation>
     </message>
     <message>
         <source>файл повреждён: неверное поле «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>файл бүлінген: «%1» өрісі қате</translation>
     </message>
     <message>
         <source>записан более новой версией gratinglab; обновите программу</source>
-        <translation type="unfinished"></translation>
+        <translation>gratinglab-тың жаңарақ нұсқасымен жазылған; бағдарламаны жаңартыңыз</translation>
     </message>
     <message>
         <source>не файл результатов gratinglab</source>
-        <translation type="unfinished"></translation>
+        <translation>gratinglab нәтиже файлы емес</translation>
     </message>
     <message>
         <source>нет такой папки или файла</source>
-        <translation type="unfinished"></translation>
+        <translation>мұндай папка не файл жоқ</translation>
     </message>
     <message>
         <source>папка не читается: нет доступа или сервер не отвечает</source>
-        <translation type="unfinished"></translation>
+        <translation>папка оқылмайды: рұқсат жоқ немесе сервер жауап бермейді</translation>
     </message>
     <message>
         <source>ссылка, а не файл: не читается</source>
-        <translation type="unfinished"></translation>
+        <translation>файл емес, сілтеме: оқылмайды</translation>
     </message>
     <message>
         <source>не обычный файл: не читается</source>
-        <translation type="unfinished"></translation>
+        <translation>кәдімгі файл емес: оқылмайды</translation>
     </message>
     <message>
         <source>не файл результатов (.gratinglab-result)</source>
-        <translation type="unfinished"></translation>
+        <translation>нәтиже файлы емес (.gratinglab-result)</translation>
     </message>
     <message>
         <source>больше %1 файлов результатов: остальные не прочитаны</source>
-        <translation type="unfinished"></translation>
+        <translation>нәтиже файлдары %1-ден көп: қалғандары оқылмады</translation>
     </message>
     <message>
         <source>файл учителя не называет папку класса (он записан без файла задания): укажите папку или файлы результатов параметром --results</source>
-        <translation type="unfinished"></translation>
+        <translation>мұғалім файлында сынып папкасы көрсетілмеген (ол тапсырма файлынсыз жазылған): папканы не нәтиже файлдарын --results параметрімен көрсетіңіз</translation>
     </message>
     <message>
         <source>Измерение длины световой волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Жарық толқынының ұзындығын өлшеу</translation>
     </message>
     <message>
         <source>Список учеников пуст: вставьте по одному ученику в строке или укажите число вариантов.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушылар тізімі бос: әр жолға бір оқушыдан қойыңыз немесе нұсқалар санын көрсетіңіз.</translation>
     </message>
     <message>
         <source>Строка %1: пустая строка. Каждая строка — вариант; удалите пустые строки.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: бос жол. Әр жол — бір нұсқа; бос жолдарды өшіріңіз.</translation>
     </message>
     <message>
         <source>Строка %1: нет фамилии и имени перед табуляцией или «;».</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: табуляция немесе «;» алдында тегі мен аты жоқ.</translation>
     </message>
     <message>
         <source>Строка %1: больше двух столбцов; нужны только фамилия с именем и адрес или номер.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: екі бағаннан көп; тек тегі мен аты және мекенжай не нөмір керек.</translation>
     </message>
     <message>
         <source>Строка %1: в списке больше %2 учеников.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: тізімде %2 оқушыдан көп.</translation>
     </message>
     <message>
         <source>Строка %1: этот ученик уже есть в строке %2. Допишите к одинаковым именам что-нибудь отличающее.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: бұл оқушы %2-жолда бар. Бірдей аттарға ажырататын бірдеңе қосып жазыңыз.</translation>
     </message>
     <message>
         <source>Строка %1: фамилия и имя длиннее 60 знаков.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: тегі мен аты 60 таңбадан ұзын.</translation>
     </message>
     <message>
         <source>Строка %1: в фамилии и имени есть недопустимые служебные символы.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: тегі мен атында рұқсат етілмеген қызметтік таңбалар бар.</translation>
     </message>
     <message>
         <source>Строка %1: адрес или номер ученика длиннее %2 знаков.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: оқушының мекенжайы не нөмірі %2 таңбадан ұзын.</translation>
     </message>
     <message>
         <source>Строка %1: в адресе или номере ученика есть недопустимые служебные символы.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-жол: оқушының мекенжайында не нөмірінде рұқсат етілмеген қызметтік таңбалар бар.</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлын оқу мүмкін болмады: %2.</translation>
     </message>
     <message>
         <source>Файл «%1» слишком большой: это не файл учителя gratinglab.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлы тым үлкен: бұл gratinglab мұғалім файлы емес.</translation>
     </message>
     <message>
         <source>Файл «%1» слишком большой: это не файл задания gratinglab.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлы тым үлкен: бұл gratinglab тапсырма файлы емес.</translation>
     </message>
     <message>
         <source>Файл учителя «%1» повреждён: линии ключа в нём не те, что даёт код задания. Ключ по такому файлу не выдаётся.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» мұғалім файлы бүлінген: ондағы кілт сызықтары тапсырма коды беретін сызықтар емес. Мұндай файл бойынша кілт берілмейді.</translation>
     </message>
     <message>
         <source>Файл учителя «%1» повреждён и не читается.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» мұғалім файлы бүлінген және оқылмайды.</translation>
     </message>
     <message>
         <source>Файл задания «%1» повреждён и не читается.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» тапсырма файлы бүлінген және оқылмайды.</translation>
     </message>
     <message>
         <source>Файл учителя «%1» повреждён: неверное поле «%2».</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» мұғалім файлы бүлінген: «%2» өрісі қате.</translation>
     </message>
     <message>
         <source>Файл задания «%1» повреждён: неверное поле «%2».</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» тапсырма файлы бүлінген: «%2» өрісі қате.</translation>
     </message>
     <message>
         <source>Файл учителя «%1» записан более новой версией gratinglab; обновите программу.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» мұғалім файлы gratinglab-тың жаңарақ нұсқасымен жазылған; бағдарламаны жаңартыңыз.</translation>
     </message>
     <message>
         <source>Файл задания «%1» записан более новой версией gratinglab; обновите программу.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» тапсырма файлы gratinglab-тың жаңарақ нұсқасымен жазылған; бағдарламаны жаңартыңыз.</translation>
     </message>
     <message>
         <source>Файл «%1» — не файл учителя gratinglab.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлы — gratinglab мұғалім файлы емес.</translation>
     </message>
     <message>
         <source>Файл «%1» — не файл задания gratinglab.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлы — gratinglab тапсырма файлы емес.</translation>
     </message>
     <message>
         <source>«%1» — файл учителя с ключом ответов, а не файл задания для учеников.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — оқушыларға арналған тапсырма файлы емес, жауап кілті бар мұғалім файлы.</translation>
     </message>
     <message>
         <source>«%1» — файл задания для учеников; ключ ответов есть только в файле учителя (.gratinglab-teacher).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — оқушыларға арналған тапсырма файлы; жауап кілті тек мұғалім файлында (.gratinglab-teacher) болады.</translation>
     </message>
     <message>
         <source>В «%1» нет линий ключа (поля «lines»): так выглядит файл задания, исправленный под файл учителя, или файл учителя из прежней версии gratinglab. Ключ выдаётся только по файлу учителя с линиями; создайте задание заново.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлында кілт сызықтары жоқ («lines» өрісі): мұғалім файлына түзетілген тапсырма файлы немесе gratinglab-тың бұрынғы нұсқасының мұғалім файлы осылай көрінеді. Кілт тек сызықтары бар мұғалім файлы бойынша беріледі; тапсырманы қайта жасаңыз.</translation>
     </message>
     <message>
         <source>Не удалось записать файл «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлын жазу мүмкін болмады: %2.</translation>
     </message>
     <message>
         <source>%1, код %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, коды %2</translation>
     </message>
     <message>
         <source>%1, %2, код %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, коды %3</translation>
     </message>
     <message>
         <source>Вариант %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-нұсқа</translation>
     </message>
     <message>
         <source>Вариант %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-нұсқа — %2</translation>
     </message>
     <message>
         <source>&lt;p&gt;%1. Откройте в программе gratinglab контрольное задание с кодом &lt;b&gt;%2&lt;/b&gt;, вариант &lt;b&gt;%3&lt;/b&gt;. Измерьте длину волны света лампы и введите ответ в нанометрах (нм) — только число.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;%1. gratinglab бағдарламасында коды &lt;b&gt;%2&lt;/b&gt;, нұсқасы &lt;b&gt;%3&lt;/b&gt; бақылау тапсырмасын ашыңыз. Шам жарығының толқын ұзындығын өлшеп, жауапты нанометрмен (нм) енгізіңіз — тек санды.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>такого файла нет</source>
-        <translation type="unfinished"></translation>
+        <translation>мұндай файл жоқ</translation>
     </message>
     <message>
         <source>это папка</source>
-        <translation type="unfinished"></translation>
+        <translation>бұл папка</translation>
     </message>
     <message>
         <source>нет прав на чтение</source>
-        <translation type="unfinished"></translation>
+        <translation>оқуға рұқсат жоқ</translation>
     </message>
     <message>
         <source>в папке «%1» нет свободного имени для копии</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» папкасында көшірмеге бос атау жоқ</translation>
     </message>
     <message>
         <source>файл «%1» не читается</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлы оқылмайды</translation>
     </message>
     <message>
         <source>папку «%1» нельзя создать или она не отвечает</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» папкасын жасау мүмкін емес немесе ол жауап бермейді</translation>
     </message>
     <message>
         <source>Оценка: 5 — верный ответ с первой проверки, 4 — верный ответ не позже третьей проверки, 3 — верный ответ позже, 2 — верного ответа нет.</source>
-        <translation type="unfinished"></translation>
+        <translation>Баға: 5 — бірінші тексеруде дұрыс жауап, 4 — үшінші тексеруден кешікпей дұрыс жауап, 3 — дұрыс жауап кейінірек, 2 — дұрыс жауап жоқ.</translation>
     </message>
     <message>
         <source>Название — одна строка от 1 до %1 знаков.</source>
-        <translation type="unfinished"></translation>
+        <translation>Атауы — 1-ден %1 таңбаға дейінгі бір жол.</translation>
     </message>
     <message>
         <source>Класс — одна строка не длиннее %1 знаков.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып — %1 таңбадан аспайтын бір жол.</translation>
     </message>
     <message>
         <source>Число вариантов — от 1 до %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқалар саны — 1-ден %1-ге дейін.</translation>
     </message>
     <message>
         <source>папку «%1» нельзя создать</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» папкасын жасау мүмкін емес</translation>
     </message>
     <message>
         <source>Выберите свою фамилию и имя из списка класса.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып тізімінен тегіңіз бен атыңызды таңдаңыз.</translation>
     </message>
     <message>
         <source>«%1» нет в списке класса этого задания.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» осы тапсырманың сынып тізімінде жоқ.</translation>
     </message>
     <message>
         <source>Вариант — целое число от 1 до %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқа — 1-ден %1-ге дейінгі бүтін сан.</translation>
     </message>
     <message>
         <source>это не обычный файл</source>
-        <translation type="unfinished"></translation>
+        <translation>бұл кәдімгі файл емес</translation>
     </message>
     <message>
         <source>папки «%1» нет</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» папкасы жоқ</translation>
     </message>
     <message>
         <source>нет места на диске</source>
-        <translation type="unfinished"></translation>
+        <translation>дискіде орын жоқ</translation>
     </message>
     <message>
         <source>папка только для чтения</source>
-        <translation type="unfinished"></translation>
+        <translation>папка тек оқуға арналған</translation>
     </message>
     <message>
         <source>нет права записи</source>
-        <translation type="unfinished"></translation>
+        <translation>жазуға рұқсат жоқ</translation>
     </message>
     <message>
         <source>сервер не отвечает</source>
-        <translation type="unfinished"></translation>
+        <translation>сервер жауап бермейді</translation>
     </message>
     <message>
         <source>файл занят</source>
-        <translation type="unfinished"></translation>
+        <translation>файл бос емес</translation>
     </message>
     <message>
         <source>папки больше нет</source>
-        <translation type="unfinished"></translation>
+        <translation>папка енді жоқ</translation>
     </message>
     <message>
         <source>файл не удалось записать</source>
-        <translation type="unfinished"></translation>
+        <translation>файлды жазу мүмкін болмады</translation>
     </message>
     <message>
         <source>файл не удалось прочитать</source>
-        <translation type="unfinished"></translation>
+        <translation>файлды оқу мүмкін болмады</translation>
     </message>
 </context>
 <context>
@@ -1587,123 +1587,123 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>JournalTexts</name>
     <message>
         <source>белый</source>
-        <translation type="unfinished"></translation>
+        <translation>ақ</translation>
     </message>
     <message>
         <source>Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Уақыт</translation>
     </message>
     <message>
         <source>λ уст., нм</source>
-        <translation type="unfinished"></translation>
+        <translation>λ орн., нм</translation>
     </message>
     <message>
         <source>d, 10⁻⁵ м</source>
-        <translation type="unfinished"></translation>
+        <translation>d, 10⁻⁵ м</translation>
     </message>
     <message>
         <source>y, см</source>
-        <translation type="unfinished"></translation>
+        <translation>y, см</translation>
     </message>
     <message>
         <source>λ по d и y, нм</source>
-        <translation type="unfinished"></translation>
+        <translation>d және y бойынша λ, нм</translation>
     </message>
     <message>
         <source>Ответ, нм</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап, нм</translation>
     </message>
     <message>
         <source>Результат</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтиже</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Верно</source>
-        <translation type="unfinished"></translation>
+        <translation>Дұрыс</translation>
     </message>
     <message>
         <source>Неверно</source>
-        <translation type="unfinished"></translation>
+        <translation>Қате</translation>
     </message>
     <message>
         <source>поле «%1» повреждено</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» өрісі бүлінген</translation>
     </message>
     <message>
         <source>файл слишком большой</source>
-        <translation type="unfinished"></translation>
+        <translation>файл тым үлкен</translation>
     </message>
     <message>
         <source>файл повреждён</source>
-        <translation type="unfinished"></translation>
+        <translation>файл бүлінген</translation>
     </message>
     <message>
         <source>это не журнал gratinglab</source>
-        <translation type="unfinished"></translation>
+        <translation>бұл gratinglab журналы емес</translation>
     </message>
     <message>
         <source>журнал записан другой версией программы</source>
-        <translation type="unfinished"></translation>
+        <translation>журнал бағдарламаның басқа нұсқасымен жазылған</translation>
     </message>
     <message>
         <source>&lt;p&gt;Ученик: %1&lt;br&gt;Класс: %2&lt;br&gt;Дата: %3&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Оқушы: %1&lt;br&gt;Сынып: %2&lt;br&gt;Күні: %3&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Задание: код %1, вариант %2&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Тапсырма: коды %1, %2-нұсқа&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Отчёт о лабораторной работе «Измерение длины световой волны»</source>
-        <translation type="unfinished"></translation>
+        <translation>«Жарық толқынының ұзындығын өлшеу» зертханалық жұмысы туралы есеп</translation>
     </message>
     <message>
         <source>&lt;p&gt;Расчётная формула: λ = d·y/(k·F), где d — период решётки, y — расстояние от центра до максимума k-го порядка, F = 50 см — фокусное расстояние линзы.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Есептеу формуласы: λ = d·y/(k·F), мұндағы d — тордың периоды, y — центрден k-ретті максимумға дейінгі қашықтық, F = 50 см — линзаның фокус аралығы.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Измерения</source>
-        <translation type="unfinished"></translation>
+        <translation>Өлшеулер</translation>
     </message>
     <message>
         <source>Итоги</source>
-        <translation type="unfinished"></translation>
+        <translation>Қорытынды</translation>
     </message>
     <message>
         <source>Стенд при последней проверке</source>
-        <translation type="unfinished"></translation>
+        <translation>Соңғы тексерудегі қондырғы</translation>
     </message>
     <message>
         <source>такой папки нет</source>
-        <translation type="unfinished"></translation>
+        <translation>мұндай папка жоқ</translation>
     </message>
     <message>
         <source>под этим именем уже есть папка</source>
-        <translation type="unfinished"></translation>
+        <translation>бұл атаумен папка бар</translation>
     </message>
     <message>
         <source>нет права записи</source>
-        <translation type="unfinished"></translation>
+        <translation>жазуға рұқсат жоқ</translation>
     </message>
     <message>
         <source>Не удалось сохранить журнал в файл «%1»: %2. Записи журнала сохранены в программе; выберите другое место.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналды «%1» файлына сақтау мүмкін болмады: %2. Журнал жазбалары бағдарламада сақталды; басқа орын таңдаңыз.</translation>
     </message>
     <message>
         <source>Файл результата бывает только у контрольного задания: сохраните журнал как отчёт PDF или таблицу CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтиже файлы тек бақылау тапсырмасында болады: журналды PDF есеп немесе CSV кесте ретінде сақтаңыз.</translation>
     </message>
     <message>
         <source>&lt;tr&gt;&lt;th&gt;λ уст., нм&lt;/th&gt;&lt;th&gt;Проверок&lt;/th&gt;&lt;th&gt;Среднее %1, нм&lt;/th&gt;&lt;th&gt;s, нм&lt;/th&gt;&lt;th&gt;Среднее верных ответов %1&lt;sub&gt;отв&lt;/sub&gt;, нм&lt;/th&gt;&lt;th&gt;δ, %&lt;/th&gt;&lt;/tr&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;tr&gt;&lt;th&gt;λ орн., нм&lt;/th&gt;&lt;th&gt;Тексерулер&lt;/th&gt;&lt;th&gt;Орташа %1, нм&lt;/th&gt;&lt;th&gt;s, нм&lt;/th&gt;&lt;th&gt;Дұрыс жауаптардың орташасы %1&lt;sub&gt;жауап&lt;/sub&gt;, нм&lt;/th&gt;&lt;th&gt;δ, %&lt;/th&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;λ = d·y / (k·F), F = 50 см; &amp;nbsp; %1 = (λ&lt;sub&gt;1&lt;/sub&gt; + λ&lt;sub&gt;2&lt;/sub&gt; + … + λ&lt;sub&gt;n&lt;/sub&gt;) / n; &amp;nbsp; s = √( Σ (λ&lt;sub&gt;i&lt;/sub&gt; − %1)² / (n − 1) ); &amp;nbsp; δ = |%1&lt;sub&gt;отв&lt;/sub&gt; − λ&lt;sub&gt;уст&lt;/sub&gt;| / λ&lt;sub&gt;уст&lt;/sub&gt; · 100 %&lt;/p&gt;&lt;p&gt;%1 — среднее вычисленных длин волн, s — их выборочное стандартное отклонение (при n ≥ 2), %1&lt;sub&gt;отв&lt;/sub&gt; — среднее верных ответов, λ&lt;sub&gt;уст&lt;/sub&gt; — установленная длина волны.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;λ = d·y / (k·F), F = 50 см; &amp;nbsp; %1 = (λ&lt;sub&gt;1&lt;/sub&gt; + λ&lt;sub&gt;2&lt;/sub&gt; + … + λ&lt;sub&gt;n&lt;/sub&gt;) / n; &amp;nbsp; s = √( Σ (λ&lt;sub&gt;i&lt;/sub&gt; − %1)² / (n − 1) ); &amp;nbsp; δ = |%1&lt;sub&gt;жауап&lt;/sub&gt; − λ&lt;sub&gt;орн&lt;/sub&gt;| / λ&lt;sub&gt;орн&lt;/sub&gt; · 100 %&lt;/p&gt;&lt;p&gt;%1 — есептелген толқын ұзындықтарының орташасы, s — олардың таңдамалы стандартты ауытқуы (n ≥ 2 болғанда), %1&lt;sub&gt;жауап&lt;/sub&gt; — дұрыс жауаптардың орташасы, λ&lt;sub&gt;орн&lt;/sub&gt; — орнатылған толқын ұзындығы.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
