@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Читать результаты из папки класса и её подпапки «Результаты», с флешки или из загрузок</source>
-        <translation>Нәтижелерді сынып папкасынан және оның «Нәтижелер» ішкі папкасынан, флешкадан немесе жүктеулерден оқу</translation>
+        <translation>Нәтижелерді сынып папкасынан және оның «Результаты» ішкі папкасынан, флешкадан немесе жүктеулерден оқу</translation>
     </message>
     <message>
         <source>Добавить файлы…</source>
@@ -1771,279 +1771,279 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>PupilText</name>
     <message>
         <source>%1 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 нм</translation>
     </message>
     <message>
         <source>Проверить ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауапты тексеру</translation>
     </message>
     <message>
         <source>Сбросить проверку</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексеруді тастау</translation>
     </message>
     <message>
         <source>Калькулятор Windows (calc.exe) не запустился.</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows калькуляторы (calc.exe) іске қосылмады.</translation>
     </message>
     <message>
         <source>Калькулятор не установлен: на этом компьютере нет ни одной из программ %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор орнатылмаған: бұл компьютерде %1 бағдарламаларының ешқайсысы жоқ.</translation>
     </message>
     <message>
         <source>Калькулятор «%1» не запустился.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» калькуляторы іске қосылмады.</translation>
     </message>
     <message>
         <source>%1 см</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 см</translation>
     </message>
     <message>
         <source>Визир скрыт; стрелка вверх или вниз показывает его</source>
-        <translation type="unfinished"></translation>
+        <translation>Визир жасырылған; жоғары немесе төмен бағыттауыш оны көрсетеді</translation>
     </message>
     <message>
         <source>Проверить</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексеру</translation>
     </message>
     <message>
         <source>Сброс</source>
-        <translation type="unfinished"></translation>
+        <translation>Тастау</translation>
     </message>
     <message>
         <source>Отчёт PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF есеп (*.pdf)</translation>
     </message>
     <message>
         <source>Таблица CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV кесте (*.csv)</translation>
     </message>
     <message>
         <source>Файл результата для учителя (*.gratinglab-result)</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалімге арналған нәтиже файлы (*.gratinglab-result)</translation>
     </message>
     <message>
         <source>Сохранить журнал</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналды сақтау</translation>
     </message>
     <message>
         <source>журнал</source>
-        <translation type="unfinished"></translation>
+        <translation>журнал</translation>
     </message>
     <message>
         <source>Печать отчёта</source>
-        <translation type="unfinished"></translation>
+        <translation>Есепті басып шығару</translation>
     </message>
     <message>
         <source>Восстановить журнал прошлого занятия?</source>
-        <translation type="unfinished"></translation>
+        <translation>Өткен сабақтың журналын қалпына келтіру керек пе?</translation>
     </message>
     <message>
         <source>Восстановить</source>
-        <translation type="unfinished"></translation>
+        <translation>Қалпына келтіру</translation>
     </message>
     <message>
         <source>Удалить</source>
-        <translation type="unfinished"></translation>
+        <translation>Өшіру</translation>
     </message>
     <message>
         <source>Выделить всё</source>
-        <translation type="unfinished"></translation>
+        <translation>Барлығын белгілеу</translation>
     </message>
     <message>
         <source>Выделить все записи журнала</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналдың барлық жазбаларын белгілеу</translation>
     </message>
     <message>
         <source>Задание: код %1, вариант %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма: коды %1, %2-нұсқа</translation>
     </message>
     <message>
         <source>Записей пока нет: каждая проверка ответа на стенде добавит строку.</source>
-        <translation type="unfinished"></translation>
+        <translation>Әзірге жазбалар жоқ: қондырғыдағы жауаптың әр тексерілуі жол қосады.</translation>
     </message>
     <message>
         <source>Очистить журнал? Все записи будут удалены.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналды тазалау керек пе? Барлық жазбалар өшіріледі.</translation>
     </message>
     <message>
         <source>Очистить</source>
-        <translation type="unfinished"></translation>
+        <translation>Тазалау</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Болдырмау</translation>
     </message>
     <message>
         <source>Сохранить журнал измерений?</source>
-        <translation type="unfinished"></translation>
+        <translation>Өлшеулер журналын сақтау керек пе?</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Сақтау</translation>
     </message>
     <message>
         <source>Не сохранять</source>
-        <translation type="unfinished"></translation>
+        <translation>Сақтамау</translation>
     </message>
     <message>
         <source>перейти к следующему или предыдущему элементу окна</source>
-        <translation type="unfinished"></translation>
+        <translation>терезенің келесі немесе алдыңғы элементіне өту</translation>
     </message>
     <message>
         <source>Пробел</source>
-        <translation type="unfinished"></translation>
+        <translation>Бос орын</translation>
     </message>
     <message>
         <source>нажать выбранную кнопку</source>
-        <translation type="unfinished"></translation>
+        <translation>таңдалған батырманы басу</translation>
     </message>
     <message>
         <source>увеличить или уменьшить постоянную решетки d на 0,1 (на экране эксперимента)</source>
-        <translation type="unfinished"></translation>
+        <translation>d тор тұрақтысын 0,1-ге арттыру немесе азайту (тәжірибе экранында)</translation>
     </message>
     <message>
         <source>на спектральной полосе: длина волны на 1 нм больше или меньше</source>
-        <translation type="unfinished"></translation>
+        <translation>спектр жолағында: толқын ұзындығы 1 нм-ге артық немесе кем</translation>
     </message>
     <message>
         <source>на спектральной полосе: длина волны на 10 нм больше или меньше</source>
-        <translation type="unfinished"></translation>
+        <translation>спектр жолағында: толқын ұзындығы 10 нм-ге артық немесе кем</translation>
     </message>
     <message>
         <source>на спектральной полосе: длина волны 380 нм или 760 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>спектр жолағында: толқын ұзындығы 380 нм немесе 760 нм</translation>
     </message>
     <message>
         <source>на картине стенда: выбрать соседний максимум выше или ниже оси</source>
-        <translation type="unfinished"></translation>
+        <translation>қондырғы суретінде: осьтен жоғары не төмен көрші максимумды таңдау</translation>
     </message>
     <message>
         <source>на картине стенда: выбрать центральный максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>қондырғы суретінде: орталық максимумды таңдау</translation>
     </message>
     <message>
         <source>на визире (справа, у шкалы): визир на 1 пиксель или на 1 см выше или ниже; при монохроматическом свете первое нажатие показывает визир</source>
-        <translation type="unfinished"></translation>
+        <translation>визирде (оң жақта, шкала жанында): визирді 1 пиксельге немесе 1 см-ге жоғары не төмен жылжыту; монохроматты жарықта бірінші басу визирді көрсетеді</translation>
     </message>
     <message>
         <source>на визире: визир на ось; скрыть визир при монохроматическом свете</source>
-        <translation type="unfinished"></translation>
+        <translation>визирде: визирді оське қою; монохроматты жарықта визирді жасыру</translation>
     </message>
     <message>
         <source>в поле «Источник света»: выбрать другой источник</source>
-        <translation type="unfinished"></translation>
+        <translation>«Жарық көзі» өрісінде: басқа жарық көзін таңдау</translation>
     </message>
     <message>
         <source>в поле ответа: проверить ответ, как кнопка «Проверить»</source>
-        <translation type="unfinished"></translation>
+        <translation>жауап өрісінде: «Тексеру» батырмасы сияқты жауапты тексеру</translation>
     </message>
     <message>
         <source>в журнале: сохранить журнал (CSV или PDF), напечатать отчёт</source>
-        <translation type="unfinished"></translation>
+        <translation>журналда: журналды сақтау (CSV немесе PDF), есепті басып шығару</translation>
     </message>
     <message>
         <source>открыть файл контрольного задания, как «Открыть задание…» на заставке</source>
-        <translation type="unfinished"></translation>
+        <translation>титул бетіндегі «Тапсырманы ашу…» сияқты бақылау тапсырмасының файлын ашу</translation>
     </message>
     <message>
         <source>открыть эту справку; Esc закрывает её</source>
-        <translation type="unfinished"></translation>
+        <translation>осы анықтаманы ашу; Esc оны жабады</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Жабу</translation>
     </message>
     <message>
         <source>Управление с клавиатуры</source>
-        <translation type="unfinished"></translation>
+        <translation>Пернетақтамен басқару</translation>
     </message>
     <message>
         <source>  Измерение длины световой волны (gratinglab, виртуальная лабораторная работа по физике)</source>
-        <translation type="unfinished"></translation>
+        <translation>  Жарық толқынының ұзындығын өлшеу (gratinglab, физикадан виртуал зертханалық жұмыс)</translation>
     </message>
     <message>
         <source>Измерение длины световой волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Жарық толқынының ұзындығын өлшеу</translation>
     </message>
     <message>
         <source>Задание уже открыто. Чтобы открыть другое, закройте программу и откройте файл задания снова.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма ашық тұр. Басқасын ашу үшін бағдарламаны жауып, тапсырма файлын қайта ашыңыз.</translation>
     </message>
     <message>
         <source>Папка класса не отвечает: «%1». Возможно, сервер выключен или сеть недоступна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып папкасы жауап бермейді: «%1». Сервер өшірулі немесе желі қолжетімсіз болуы мүмкін.</translation>
     </message>
     <message>
         <source>Повторить</source>
-        <translation type="unfinished"></translation>
+        <translation>Қайталау</translation>
     </message>
     <message>
         <source>В папку класса результаты пока не записываются; все проверки сохранены на этом компьютере, и программа передаёт их, как только папка ответит.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтижелер сынып папкасына әзірге жазылмай тұр; барлық тексерулер осы компьютерде сақталды, папка жауап бере салысымен бағдарлама оларды жібереді.</translation>
     </message>
     <message>
         <source>Папка класса не отвечает; проверки сохранены здесь</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып папкасы жауап бермейді; тексерулер осында сақталды</translation>
     </message>
     <message>
         <source>Все проверки уже сохранены для учителя на этом компьютере, в папке «%1». Сохранить журнал измерений?</source>
-        <translation type="unfinished"></translation>
+        <translation>Барлық тексерулер мұғалім үшін осы компьютерде, «%1» папкасында сақталып қойған. Өлшеулер журналын сақтау керек пе?</translation>
     </message>
     <message>
         <source>Все проверки уже переданы учителю: они в папке «%1». Сохранить журнал измерений?</source>
-        <translation type="unfinished"></translation>
+        <translation>Барлық тексерулер мұғалімге жіберіліп қойған: олар «%1» папкасында. Өлшеулер журналын сақтау керек пе?</translation>
     </message>
     <message>
         <source>Последние проверки ещё не дошли до папки класса «%1»: все они сохранены на этом компьютере, в папке «%2». Сохранить журнал измерений?</source>
-        <translation type="unfinished"></translation>
+        <translation>Соңғы тексерулер «%1» сынып папкасына әлі жетпеді: олардың бәрі осы компьютерде, «%2» папкасында сақталды. Өлшеулер журналын сақтау керек пе?</translation>
     </message>
     <message>
         <source>Подсказка после проверки ответа</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап тексерілгеннен кейінгі кеңес</translation>
     </message>
     <message>
         <source>Увеличить постоянную решетки</source>
-        <translation type="unfinished"></translation>
+        <translation>Тор тұрақтысын арттыру</translation>
     </message>
     <message>
         <source>Уменьшить постоянную решетки</source>
-        <translation type="unfinished"></translation>
+        <translation>Тор тұрақтысын азайту</translation>
     </message>
     <message>
         <source>Постоянная решетки на 0,1 больше, до 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Тор тұрақтысы 0,1-ге үлкен, 3-ке дейін</translation>
     </message>
     <message>
         <source>Постоянная решетки на 0,1 меньше, до 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тор тұрақтысы 0,1-ге кіші, 1-ге дейін</translation>
     </message>
     <message>
         <source>Открыть файл задания</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлын ашу</translation>
     </message>
     <message>
         <source>Файлы задания (*.gratinglab-task);;Все файлы (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлдары (*.gratinglab-task);;Барлық файлдар (*)</translation>
     </message>
     <message>
         <source>«%1», класс %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1», %2 сынып</translation>
     </message>
     <message>
         <source>— выберите себя в списке —</source>
-        <translation type="unfinished"></translation>
+        <translation>— тізімнен өзіңізді таңдаңыз —</translation>
     </message>
     <message>
         <source>Источник света</source>
-        <translation type="unfinished"></translation>
+        <translation>Жарық көзі</translation>
     </message>
     <message>
         <source>Подсказка</source>
-        <translation type="unfinished"></translation>
+        <translation>Кеңес</translation>
     </message>
     <message>
         <source>Длина волны лампы неизвестна: её нужно измерить</source>
-        <translation type="unfinished"></translation>
+        <translation>Шамның толқын ұзындығы белгісіз: оны өлшеу керек</translation>
     </message>
 </context>
 <context>
@@ -2168,243 +2168,243 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
     <name>TeacherText</name>
     <message>
         <source>Вариант</source>
-        <translation type="unfinished"></translation>
+        <translation>Нұсқа</translation>
     </message>
     <message>
         <source>λ, нм</source>
-        <translation type="unfinished"></translation>
+        <translation>λ, нм</translation>
     </message>
     <message>
         <source>Элемент</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент</translation>
     </message>
     <message>
         <source>Символ</source>
-        <translation type="unfinished"></translation>
+        <translation>Таңба</translation>
     </message>
     <message>
         <source>Ученик</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушы</translation>
     </message>
     <message>
         <source>Ключ ответов: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап кілті: %1</translation>
     </message>
     <message>
         <source>Код задания %1    Дата %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма коды %1    Күні %2</translation>
     </message>
     <message>
         <source>Класс %1    Код задания %2    Дата %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып %1    Тапсырма коды %2    Күні %3</translation>
     </message>
     <message>
         <source>Ключ ответов: %1, код %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап кілті: %1, коды %2</translation>
     </message>
     <message>
         <source>Код для доски</source>
-        <translation type="unfinished"></translation>
+        <translation>Тақтаға код</translation>
     </message>
     <message>
         <source>Класс %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып %1</translation>
     </message>
     <message>
         <source>Esc — закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc — жабу</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Файлы, которые не учтены&lt;/h3&gt;&lt;ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Есепке алынбаған файлдар&lt;/h3&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>Класс: %1&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып: %1&lt;br&gt;</translation>
     </message>
     <message>
         <source>Код задания: %1&lt;br&gt;Дата: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма коды: %1&lt;br&gt;Күні: %2</translation>
     </message>
     <message>
         <source>&lt;h2 align=&quot;center&quot;&gt;Результаты класса: %1&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2 align="center"&gt;Сынып нәтижелері: %1&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Решили верно: %1 из %2.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Дұрыс шешкендер: %1 (барлығы %2).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Результаты класса: %1, код %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып нәтижелері: %1, коды %2</translation>
     </message>
     <message>
         <source>Папка с результатами учеников</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушылар нәтижелері бар папка</translation>
     </message>
     <message>
         <source>Файлы результатов учеников</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқушылардың нәтиже файлдары</translation>
     </message>
     <message>
         <source>Файлы результатов (*.gratinglab-result)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтиже файлдары (*.gratinglab-result)</translation>
     </message>
     <message>
         <source>Где теперь папка класса?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып папкасы енді қайда?</translation>
     </message>
     <message>
         <source>Откройте файл учителя или сохраните задание — здесь появятся результаты класса.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім файлын ашыңыз немесе тапсырманы сақтаңыз — мұнда сынып нәтижелері шығады.</translation>
     </message>
     <message>
         <source>Откуда читать результаты? Добавьте папку класса (с подпапкой «Результаты»), флешку или файлы из почты.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтижелерді қайдан оқу керек? Сынып папкасын («Результаты» ішкі папкасымен), флешканы немесе поштадан келген файлдарды қосыңыз.</translation>
     </message>
     <message>
         <source>Папка класса «%1» не найдена или не открывается: %2. Если её перенесли или переименовали, нажмите «Указать папку класса…».</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» сынып папкасы табылмады немесе ашылмайды: %2. Егер ол басқа жерге көшірілсе не атауы өзгертілсе, «Сынып папкасын көрсету…» батырмасын басыңыз.</translation>
     </message>
     <message>
         <source>Папка класса недоступна с %1: показаны результаты, прочитанные до этого (серым). Читается: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып папкасы %1 уақытынан бері қолжетімсіз: бұған дейін оқылған нәтижелер (сұр түспен) көрсетілген. Оқылуда: %2</translation>
     </message>
     <message>
         <source>Читается: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Оқылуда: %1</translation>
     </message>
     <message>
         <source>Прочитано до того, как папка класса стала недоступна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып папкасы қолжетімсіз болғанға дейін оқылған.</translation>
     </message>
     <message>
         <source>Сохранить результаты класса в CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып нәтижелерін CSV-ге сақтау</translation>
     </message>
     <message>
         <source>Результаты %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Нәтижелер %1</translation>
     </message>
     <message>
         <source>CSV для Excel и LibreOffice (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel және LibreOffice үшін CSV (*.csv)</translation>
     </message>
     <message>
         <source>Экспорт оценок в Moodle (импорт оценок из CSV-файла)</source>
-        <translation type="unfinished"></translation>
+        <translation>Бағаларды Moodle-ге экспорттау (бағаларды CSV файлдан импорттау)</translation>
     </message>
     <message>
         <source>Оценки Moodle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moodle бағалары %1</translation>
     </message>
     <message>
         <source>В файл не вошли (нет адреса или номера в файле учителя либо нет оценки): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлға енбегендер (мұғалім файлында мекенжайы не нөмірі жоқ немесе бағасы жоқ): %1.</translation>
     </message>
     <message>
         <source>Сохранить отчёт о классе в PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып туралы есепті PDF-ке сақтау</translation>
     </message>
     <message>
         <source>Файлы учителя (*.gratinglab-teacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім файлдары (*.gratinglab-teacher)</translation>
     </message>
     <message>
         <source>Файлы задания (*.gratinglab-task)</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлдары (*.gratinglab-task)</translation>
     </message>
     <message>
         <source>Учителю — Измерение длины световой волны</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалімге — Жарық толқынының ұзындығын өлшеу</translation>
     </message>
     <message>
         <source>Открыть файл учителя</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім файлын ашу</translation>
     </message>
     <message>
         <source>Ключ ответов появится здесь, когда задание сохранено или открыт файл учителя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма сақталғанда немесе мұғалім файлы ашылғанда жауап кілті осында шығады.</translation>
     </message>
     <message>
         <source>учеников: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>оқушылар: %1</translation>
     </message>
     <message>
         <source>вариантов: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>нұсқалар: %1</translation>
     </message>
     <message>
         <source>«%1», %2 от %3. Файл учителя: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1», %2, күні %3. Мұғалім файлы: %4</translation>
     </message>
     <message>
         <source>«%1», класс %2, %3 от %4. Файл учителя: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1», %2 сынып, %3, күні %4. Мұғалім файлы: %5</translation>
     </message>
     <message>
         <source>Скрыть ключ</source>
-        <translation type="unfinished"></translation>
+        <translation>Кілтті жасыру</translation>
     </message>
     <message>
         <source>Показать ключ</source>
-        <translation type="unfinished"></translation>
+        <translation>Кілтті көрсету</translation>
     </message>
     <message>
         <source>Сохранить файл учителя — храните его там, где ученики его не прочтут</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім файлын сақтау — оны оқушылар оқи алмайтын жерде сақтаңыз</translation>
     </message>
     <message>
         <source>Задание не сохранено: файл учителя не выбран, ничего не записано.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма сақталмады: мұғалім файлы таңдалмады, ештеңе жазылмады.</translation>
     </message>
     <message>
         <source>Сохранить файл задания в папку класса</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлын сынып папкасына сақтау</translation>
     </message>
     <message>
         <source>%1 Задание не сохранено.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Тапсырма сақталмады.</translation>
     </message>
     <message>
         <source>Файл учителя записан: %1. Файл задания для учеников не записан — папка класса не выбрана; запишите его кнопкой «Файл задания…».</source>
-        <translation type="unfinished"></translation>
+        <translation>Мұғалім файлы жазылды: %1. Оқушыларға арналған тапсырма файлы жазылмады — сынып папкасы таңдалмаған; оны «Тапсырма файлы…» батырмасымен жазыңыз.</translation>
     </message>
     <message>
         <source>Файлы записываются…</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлдар жазылуда…</translation>
     </message>
     <message>
         <source>Что дальше: файл задания — %1. Ученики открывают его двойным щелчком в папке класса или запускают «Измерение длины световой волны» с рабочего стола и нажимают «Открыть задание…». Их результаты появятся на вкладке «Результаты».</source>
-        <translation type="unfinished"></translation>
+        <translation>Әрі қарай: тапсырма файлы — %1. Оқушылар оны сынып папкасында екі рет шертіп ашады немесе жұмыс үстелінен «Жарық толқынының ұзындығын өлшеу» бағдарламасын іске қосып, «Тапсырманы ашу…» батырмасын басады. Олардың нәтижелері «Нәтижелер» қойындысында шығады.</translation>
     </message>
     <message>
         <source>Файл задания не записан: папка класса не выбрана.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тапсырма файлы жазылмады: сынып папкасы таңдалмаған.</translation>
     </message>
     <message>
         <source>%1 Файл задания не записан.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Тапсырма файлы жазылмады.</translation>
     </message>
     <message>
         <source>%1 Новая папка класса читается, но в файл учителя не записана.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Жаңа сынып папкасы оқылады, бірақ мұғалім файлына жазылмады.</translation>
     </message>
     <message>
         <source>Папка класса записана в файл учителя: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сынып папкасы мұғалім файлына жазылды: %1.</translation>
     </message>
     <message>
         <source>Сохранить ключ ответов в PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Жауап кілтін PDF-ке сақтау</translation>
     </message>
     <message>
         <source>Ключ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Кілт %1</translation>
     </message>
     <message>
         <source>Экспорт в Moodle (Moodle XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moodle-ге экспорт (Moodle XML)</translation>
     </message>
 </context>
 <context>
