@@ -733,251 +733,279 @@
     <name>CliText</name>
     <message>
         <source>%1 Ключ ответов выдаётся только по файлу учителя (.gratinglab-teacher), который записывают окно учителя и --new-task.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Жауап кілті тек мұғалім файлы (.gratinglab-teacher) бойынша беріледі, оны мұғалім терезесі және --new-task жазады.</translation>
     </message>
     <message>
         <source>параметру --results нужна папка или файл</source>
-        <translation type="unfinished"></translation>
+        <translation>--results параметріне папка немесе файл керек</translation>
     </message>
     <message>
         <source>в файл для Moodle не вошли (нет адреса или номера в файле учителя либо нет оценки): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moodle файлына енбегендер (мұғалім файлында мекенжайы не нөмірі жоқ немесе бағасы жоқ): %1</translation>
     </message>
     <message>
         <source>КОД</source>
-        <translation type="unfinished"></translation>
+        <translation>КОД</translation>
     </message>
     <message>
         <source>открыть окно как контрольное задание: лампа с неизвестной
 длиной волны по коду учителя (от 1 до 32 знаков); без КОДА
 или без --variant их спрашивает окно «Контрольное задание»</source>
-        <translation type="unfinished"></translation>
+        <translation>терезені бақылау тапсырмасы ретінде ашу: мұғалім кодымен
+толқын ұзындығы белгісіз шам (1-ден 32 таңбаға дейін); КОД
+немесе --variant берілмесе, оларды «Бақылау тапсырмасы» терезесі сұрайды</translation>
     </message>
     <message>
         <source>вариант ученика, от 1 до 99</source>
-        <translation type="unfinished"></translation>
+        <translation>оқушы нұсқасы, 1-ден 99-ға дейін</translation>
     </message>
     <message>
         <source>ИМЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>АТЫ</translation>
     </message>
     <message>
         <source>имя ученика, до 60 знаков (необязательно); с файлом
 задания, где есть список класса, — имя из этого списка</source>
-        <translation type="unfinished"></translation>
+        <translation>оқушының аты, 60 таңбаға дейін (міндетті емес); сынып
+тізімі бар тапсырма файлымен — сол тізімдегі аты</translation>
     </message>
     <message>
         <source>ФАЙЛ.png</source>
-        <translation type="unfinished"></translation>
+        <translation>ФАЙЛ.png</translation>
     </message>
     <message>
         <source>записать картину стенда 945 × 445 в PNG, не открывая окна</source>
-        <translation type="unfinished"></translation>
+        <translation>терезені ашпай, 945 × 445 қондырғы суретін PNG-ге жазу</translation>
     </message>
     <message>
         <source>НМ</source>
-        <translation type="unfinished"></translation>
+        <translation>НМ</translation>
     </message>
     <message>
         <source>длина волны на шкале, от 380 до 760 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>шкаладағы толқын ұзындығы, 380-ден 760 нм-ге дейін</translation>
     </message>
     <message>
         <source>ТЕКСТ</source>
-        <translation type="unfinished"></translation>
+        <translation>МӘТІН</translation>
     </message>
     <message>
         <source>текст, набранный в поле длины волны (рисуется,
 когда выбран порядок)</source>
-        <translation type="unfinished"></translation>
+        <translation>толқын ұзындығы өрісіне терілген мәтін (рет таңдалғанда
+салынады)</translation>
     </message>
     <message>
         <source>постоянная решетки от 1,0 до 3,0 с шагом 0,1
 (десятичный знак «,» или «.»)</source>
-        <translation type="unfinished"></translation>
+        <translation>тор тұрақтысы 1,0-ден 3,0-ге дейін, қадамы 0,1
+(ондық белгі «,» немесе «.»)</translation>
     </message>
     <message>
         <source>выбранный порядок, от -8 до 8 (по умолчанию 1); с лампой
 или белым светом — порядок, набранный в поле k</source>
-        <translation type="unfinished"></translation>
+        <translation>таңдалған рет, -8-ден 8-ге дейін (әдепкісі 1); шаммен
+немесе ақ жарықпен — k өрісіне терілген рет</translation>
     </message>
     <message>
         <source>ИСТОЧНИК</source>
-        <translation type="unfinished"></translation>
+        <translation>КӨЗ</translation>
     </message>
     <message>
         <source>источник света: mono — одна длина волны (по умолчанию),
 white — белый свет, или лампа: hg — ртутная,
 na — натриевая, h — водородная, he — гелиевая,
 ne — неоновая, cd — кадмиевая</source>
-        <translation type="unfinished"></translation>
+        <translation>жарық көзі: mono — бір толқын ұзындығы (әдепкі),
+white — ақ жарық, немесе шам: hg — сынап,
+na — натрий, h — сутек, he — гелий,
+ne — неон, cd — кадмий</translation>
     </message>
     <message>
         <source>визир на Y см от оси (от -5 до 5, «,» или «.»),
 на ближайшей строке пикселей; с mono он иначе скрыт</source>
-        <translation type="unfinished"></translation>
+        <translation>визир осьтен Y см қашықтықта (-5-тен 5-ке дейін, «,» не «.»),
+ең жақын пиксель жолында; mono кезінде әйтпесе жасырын</translation>
     </message>
     <message>
         <source>ФАЙЛ</source>
-        <translation type="unfinished"></translation>
+        <translation>ФАЙЛ</translation>
     </message>
     <message>
         <source>записать и показания в JSON («-» — стандартный вывод)</source>
-        <translation type="unfinished"></translation>
+        <translation>көрсеткіштерді де JSON-ға жазу («-» — стандартты шығыс)</translation>
     </message>
     <message>
         <source>записать всё окно %1 с открытым экраном,
 нарисованное вне экрана</source>
-        <translation type="unfinished"></translation>
+        <translation>ашық экранымен бүкіл %1 терезесін экраннан тыс
+салып, жазу</translation>
     </message>
     <message>
         <source>ЭКРАН</source>
-        <translation type="unfinished"></translation>
+        <translation>ЭКРАН</translation>
     </message>
     <message>
         <source>title, procedure, experiment, journal или teacher — окно
 учителя с заданием из ФАЙЛА учителя (по умолчанию title)</source>
-        <translation type="unfinished"></translation>
+        <translation>title, procedure, experiment, journal немесе teacher —
+мұғалімнің ФАЙЛЫНДАҒЫ тапсырмасы бар мұғалім терезесі
+(әдепкісі title)</translation>
     </message>
     <message>
         <source>открыть окно учителя: новое задание, ключ ответов, печать,
 PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это задание</source>
-        <translation type="unfinished"></translation>
+        <translation>мұғалім терезесін ашу: жаңа тапсырма, жауап кілті, басып
+шығару, PDF және Moodle-ге экспорт; мұғалім ФАЙЛЫМЕН — сол
+тапсырма</translation>
     </message>
     <message>
         <source>без окна записать новое задание: ФАЙЛ учителя
 (.gratinglab-teacher) и файл задания для учеников в папке
 класса; случайный код для доски — на стандартный вывод</source>
-        <translation type="unfinished"></translation>
+        <translation>терезесіз жаңа тапсырма жазу: мұғалім ФАЙЛЫ
+(.gratinglab-teacher) және сынып папкасында оқушыларға
+арналған тапсырма файлы; тақтаға кездейсоқ код — стандартты
+шығысқа</translation>
     </message>
     <message>
         <source>ПАПКА</source>
-        <translation type="unfinished"></translation>
+        <translation>ПАПКА</translation>
     </message>
     <message>
         <source>папка класса для файла задания (.gratinglab-task)</source>
-        <translation type="unfinished"></translation>
+        <translation>тапсырма файлына (.gratinglab-task) арналған сынып папкасы</translation>
     </message>
     <message>
         <source>СПИСОК</source>
-        <translation type="unfinished"></translation>
+        <translation>ТІЗІМ</translation>
     </message>
     <message>
         <source>список учеников, UTF-8: по одному в строке, после табуляции
 или «;» можно адрес или номер; не больше 99</source>
-        <translation type="unfinished"></translation>
+        <translation>оқушылар тізімі, UTF-8: әр жолда біреуден, табуляциядан
+немесе «;» белгісінен кейін мекенжай не нөмір болуы мүмкін;
+99-дан аспайды</translation>
     </message>
     <message>
         <source>вместо списка: число вариантов, от 1 до 99</source>
-        <translation type="unfinished"></translation>
+        <translation>тізімнің орнына: нұсқалар саны, 1-ден 99-ға дейін</translation>
     </message>
     <message>
         <source>название (по умолчанию «Измерение длины световой волны»)</source>
-        <translation type="unfinished"></translation>
+        <translation>атауы (әдепкісі «Жарық толқынының ұзындығын өлшеу»)</translation>
     </message>
     <message>
         <source>КЛАСС</source>
-        <translation type="unfinished"></translation>
+        <translation>СЫНЫП</translation>
     </message>
     <message>
         <source>класс, например 9Б</source>
-        <translation type="unfinished"></translation>
+        <translation>сынып, мысалы 9Б</translation>
     </message>
     <message>
         <source>напечатать ключ ответов по ФАЙЛУ учителя: по строке на
 вариант (вариант, ученик, длина волны в нм, элемент, символ
 через табуляцию)</source>
-        <translation type="unfinished"></translation>
+        <translation>мұғалім ФАЙЛЫ бойынша жауап кілтін басып шығару: әр нұсқаға
+бір жол (нұсқа, оқушы, толқын ұзындығы нм, элемент, таңба
+табуляция арқылы)</translation>
     </message>
     <message>
         <source>записать ключ или отчёт о классе и в PDF (A4)</source>
-        <translation type="unfinished"></translation>
+        <translation>кілтті немесе сынып туралы есепті PDF-ке (A4) де жазу</translation>
     </message>
     <message>
         <source>записать ключ как тест для Moodle (Moodle XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>кілтті Moodle тесті ретінде жазу (Moodle XML)</translation>
     </message>
     <message>
         <source>результаты класса по ФАЙЛУ учителя: по строке на ученика
 (ученик, вариант, длина волны в нм, проверок, решено 1/0,
 проверок до верного ответа, оценка через табуляцию); файлы,
 которые не учтены, — в поток ошибок с причиной</source>
-        <translation type="unfinished"></translation>
+        <translation>мұғалім ФАЙЛЫ бойынша сынып нәтижелері: әр оқушыға бір жол
+(оқушы, нұсқа, толқын ұзындығы нм, тексерулер, шешілді 1/0,
+дұрыс жауапқа дейінгі тексерулер, баға табуляция арқылы);
+есепке алынбаған файлдар — себебімен қате ағынына</translation>
     </message>
     <message>
         <source>ПАПКА|ФАЙЛ</source>
-        <translation type="unfinished"></translation>
+        <translation>ПАПКА|ФАЙЛ</translation>
     </message>
     <message>
         <source>папка класса (с её подпапкой «Результаты») или файл
 результата ученика; можно повторять</source>
-        <translation type="unfinished"></translation>
+        <translation>сынып папкасы («Результаты» ішкі папкасымен) немесе
+оқушының нәтиже файлы; қайталауға болады</translation>
     </message>
     <message>
         <source>записать таблицу и в CSV для Excel или LibreOffice</source>
-        <translation type="unfinished"></translation>
+        <translation>кестені Excel немесе LibreOffice үшін CSV-ге де жазу</translation>
     </message>
     <message>
         <source>записать оценки в CSV для импорта оценок в Moodle</source>
-        <translation type="unfinished"></translation>
+        <translation>бағаларды Moodle-ге импорттауға арналған CSV-ге жазу</translation>
     </message>
     <message>
         <source>ЯЗЫК</source>
-        <translation type="unfinished"></translation>
+        <translation>ТІЛ</translation>
     </message>
     <message>
         <source>язык программы на этот запуск: ru, en, uk или kk
 (без него — по LANGUAGE, LC_ALL, LC_MESSAGES, LANG;
 иначе русский)</source>
-        <translation type="unfinished"></translation>
+        <translation>осы іске қосуға бағдарлама тілі: ru, en, uk немесе kk
+(онсыз — LANGUAGE, LC_ALL, LC_MESSAGES, LANG бойынша;
+әйтпесе орыс тілі)</translation>
     </message>
     <message>
         <source>показать эту справку</source>
-        <translation type="unfinished"></translation>
+        <translation>осы анықтаманы көрсету</translation>
     </message>
     <message>
         <source>показать версию программы</source>
-        <translation type="unfinished"></translation>
+        <translation>бағдарлама нұсқасын көрсету</translation>
     </message>
     <message>
         <source>параметр %1 не принимает значения</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 параметрі мән қабылдамайды</translation>
     </message>
     <message>
         <source>параметру %1 нужно значение (см. --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 параметріне мән керек (--help қараңыз)</translation>
     </message>
     <message>
         <source> или </source>
-        <translation type="unfinished"></translation>
+        <translation> немесе </translation>
     </message>
     <message>
         <source>неизвестный параметр %1%2 (см. --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>белгісіз параметр %1%2 (--help қараңыз)</translation>
     </message>
     <message>
         <source>параметр %1 задан дважды</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 параметрі екі рет берілген</translation>
     </message>
     <message>
         <source>%1 и %2 нельзя задать вместе</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 және %2 параметрлерін бірге беруге болмайды</translation>
     </message>
     <message>
         <source>лишний аргумент «%1» (см. --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>артық аргумент «%1» (--help қараңыз)</translation>
     </message>
     <message>
         <source>неизвестный язык «%1»: --language принимает ru, en, uk или kk</source>
-        <translation type="unfinished"></translation>
+        <translation>белгісіз тіл «%1»: --language тек ru, en, uk немесе kk қабылдайды</translation>
     </message>
     <message>
         <source>параметр %1 нельзя задать с %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 параметрін %2 параметрімен бірге беруге болмайды</translation>
     </message>
     <message>
         <source>параметр %1 задаётся только с %2 (см. --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 параметрі тек %2 параметрімен бірге беріледі (--help қараңыз)</translation>
     </message>
     <message>
         <source>Использование:
@@ -1015,7 +1043,42 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
 
 Параметры:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Қолданылуы:
+  gratinglab [--task [КОД] [--variant N] [--pupil АТЫ]]
+  gratinglab ФАЙЛ.gratinglab-task [--pupil АТЫ | --variant N]
+  gratinglab --render ФАЙЛ.png [--wavelength НМ] [--wavelength-text МӘТІН]
+             [--grating D] [--order K] [--state ФАЙЛ]
+  gratinglab --render ФАЙЛ.png --task КОД --variant N [--grating D]
+             [--order K] [--state ФАЙЛ]
+  gratinglab --render ФАЙЛ.png --source white|hg|na|h|he|ne|cd [--grating D]
+             [--cursor Y] [--order K] [--state ФАЙЛ]
+  gratinglab --screenshot ФАЙЛ.png [--screen title|procedure|experiment|journal]
+             [--task КОД --variant N [--pupil АТЫ]] [--source КӨЗ] [--cursor Y]
+  gratinglab --screenshot ФАЙЛ.png --screen teacher ФАЙЛ.gratinglab-teacher
+  gratinglab --teacher [ФАЙЛ.gratinglab-teacher]
+  gratinglab --new-task ФАЙЛ.gratinglab-teacher --class-folder ПАПКА
+             (--pupils ТІЗІМ | --variants N) [--title МӘТІН] [--class СЫНЫП]
+  gratinglab --answer-key ФАЙЛ.gratinglab-teacher [--pdf ФАЙЛ] [--moodle-xml ФАЙЛ]
+  gratinglab --class-report ФАЙЛ.gratinglab-teacher [--results ПАПКА|ФАЙЛ]...
+             [--csv ФАЙЛ] [--moodle-csv ФАЙЛ] [--pdf ФАЙЛ]
+  gratinglab --help | --version
+
+Параметрсіз бағдарлама өз терезесін ашады. Сынып папкасындағы тапсырма
+файлымен (.gratinglab-task) терезе бірден бақылау тапсырмасын бастайды:
+оқушы сынып тізімінен өзін таңдайды (тізім болмаса, нұсқаны енгізеді).
+
+--render қондырғы суретін терезесіз салады, оны «Тәжірибе» экраны мына
+қадамдардан кейін көрсетер еді: іске қосу; жүгірткі НМ-ге жылжытылды;
+тор тұрақтысы 1,0-ден D-ге дейін арттырылды; толқын ұзындығы өрісіне
+МӘТІН терілді; K-ретті максимум таңдалды. --task КОД --variant N берілсе,
+жүгірткі осы нұсқа шамының сызығында тұрады, ал --wavelength және
+--wavelength-text берілмейді. --source white немесе шам берілсе, қондырғыны
+оның барлық сызықтары (немесе бүкіл спектр) жарықтандырады: толқын
+ұзындығы берілмейді, максимумдар таңдалмайды, визир Y-те тұрады, ал K
+k ретінің өрісіне терілген.
+
+Параметрлер:
+</translation>
     </message>
     <message>
         <source>
@@ -1026,111 +1089,119 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
 нельзя прочитать, или файл, который нельзя записать (тогда не записано ничего).
 С --class-report файлы результатов, которые не учтены, кода выхода не меняют.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Мәні бар әр параметр --параметр=мән түрінде де жазылады.
+
+Шығу коды: 0 — дайын; 1 — МӘТІН бүтін сан емес (сурет пен көрсеткіштер
+бәрібір салынған шамасында жазылды); 2 — параметрлер қате, файлды оқу
+немесе жазу мүмкін емес (онда ештеңе жазылмайды).
+--class-report кезінде есепке алынбаған нәтиже файлдары шығу кодын
+өзгертпейді.
+</translation>
     </message>
     <message>
         <source>параметру --%1 нужно имя файла</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 параметріне файл аты керек</translation>
     </message>
     <message>
         <source>не удаётся записать «%1»: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» жазу мүмкін емес: %2</translation>
     </message>
     <message>
         <source>--pupils «%1»: файл слишком большой для списка класса</source>
-        <translation type="unfinished"></translation>
+        <translation>--pupils «%1»: файл сынып тізімі үшін тым үлкен</translation>
     </message>
     <message>
         <source>--pupils: не удалось прочитать файл «%1»: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--pupils: «%1» файлын оқу мүмкін болмады: %2</translation>
     </message>
     <message>
         <source>--pupils «%1»: список должен быть в кодировке UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>--pupils «%1»: тізім UTF-8 кодтауында болуы керек</translation>
     </message>
     <message>
         <source>параметру --new-task нужно имя файла учителя</source>
-        <translation type="unfinished"></translation>
+        <translation>--new-task параметріне мұғалім файлының аты керек</translation>
     </message>
     <message>
         <source>--new-task: нужна --class-folder ПАПКА — папка класса для файла задания</source>
-        <translation type="unfinished"></translation>
+        <translation>--new-task: --class-folder ПАПКА керек — тапсырма файлына арналған сынып папкасы</translation>
     </message>
     <message>
         <source>--class-folder: папки «%1» нет</source>
-        <translation type="unfinished"></translation>
+        <translation>--class-folder: «%1» папкасы жоқ</translation>
     </message>
     <message>
         <source>--new-task: нужен либо --pupils СПИСОК, либо --variants N</source>
-        <translation type="unfinished"></translation>
+        <translation>--new-task: не --pupils ТІЗІМ, не --variants N керек</translation>
     </message>
     <message>
         <source>--variants: нужно целое число от 1 до 99, а не «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--variants: «%1» емес, 1-ден 99-ға дейінгі бүтін сан керек</translation>
     </message>
     <message>
         <source>папки «%1» нет</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» папкасы жоқ</translation>
     </message>
     <message>
         <source>файл «%1» уже есть; новое задание его не заменяет — выберите другое имя</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» файлы бар; жаңа тапсырма оны ауыстырмайды — басқа атау таңдаңыз</translation>
     </message>
     <message>
         <source>--render принимает --task КОД вместе с --variant N, без --pupil</source>
-        <translation type="unfinished"></translation>
+        <translation>--render --task КОД параметрін --variant N параметрімен бірге, --pupil параметрінсіз қабылдайды</translation>
     </message>
     <message>
         <source>параметру --render нужно имя файла</source>
-        <translation type="unfinished"></translation>
+        <translation>--render параметріне файл аты керек</translation>
     </message>
     <message>
         <source>параметру --state нужно имя файла</source>
-        <translation type="unfinished"></translation>
+        <translation>--state параметріне файл аты керек</translation>
     </message>
     <message>
         <source>--wavelength: нужно целое число от 380 до 760, а не «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--wavelength: «%1» емес, 380-ден 760-қа дейінгі бүтін сан керек</translation>
     </message>
     <message>
         <source>--grating: нужно одно из 1,0; 1,1; … 3,0, а не «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--grating: «%1» емес, 1,0; 1,1; … 3,0 мәндерінің бірі керек</translation>
     </message>
     <message>
         <source>--order: нужно целое число от -8 до 8, а не «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--order: «%1» емес, -8-ден 8-ге дейінгі бүтін сан керек</translation>
     </message>
     <message>
         <source>--wavelength и --wavelength-text нельзя задать с --source %1: длины волн даёт источник</source>
-        <translation type="unfinished"></translation>
+        <translation>--wavelength және --wavelength-text параметрлерін --source %1 параметрімен бірге беруге болмайды: толқын ұзындықтарын көз береді</translation>
     </message>
     <message>
         <source>--source %1 нельзя задать с --task: в задании свет даёт лампа задания</source>
-        <translation type="unfinished"></translation>
+        <translation>--source %1 параметрін --task параметрімен бірге беруге болмайды: тапсырмада жарықты тапсырма шамы береді</translation>
     </message>
     <message>
         <source>--wavelength и --wavelength-text нельзя задать с --task: длину волны задаёт лампа</source>
-        <translation type="unfinished"></translation>
+        <translation>--wavelength және --wavelength-text параметрлерін --task параметрімен бірге беруге болмайды: толқын ұзындығын шам береді</translation>
     </message>
     <message>
         <source>--source: нужно одно из %1, а не «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>--source: «%2» емес, %1 мәндерінің бірі керек</translation>
     </message>
     <message>
         <source>--cursor: нужно расстояние от оси в см, от -5 до 5, а не «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>--cursor: «%1» емес, осьтен қашықтық см-мен, -5-тен 5-ке дейін керек</translation>
     </message>
     <message>
         <source>файл задания и --task нельзя задать вместе: код уже в файле</source>
-        <translation type="unfinished"></translation>
+        <translation>тапсырма файлы мен --task параметрін бірге беруге болмайды: код файлда бар</translation>
     </message>
     <message>
         <source>в этом задании вариант следует из списка класса: задайте --pupil ИМЯ, а не --variant</source>
-        <translation type="unfinished"></translation>
+        <translation>бұл тапсырмада нұсқа сынып тізімінен алынады: --variant емес, --pupil АТЫ беріңіз</translation>
     </message>
     <message>
         <source>--variant и --pupil задаются только вместе с --task КОД (см. --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--variant және --pupil тек --task КОД параметрімен бірге беріледі (--help қараңыз)</translation>
     </message>
 </context>
 <context>
@@ -1726,7 +1797,7 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
  </source>
         <translation>     Виртуал қондырғы дифракциялық тордың көмегімен алынатын спектрлерді эксперимент жүзінде 
 зерттеуге мүмкіндік береді.
-     Дифракциялық көріністегі максимумдардың орны мына шартқа сәйкес к                              ,
+     Дифракциялық көріністегі максимумдардың орны мына шартқа сәйкес:                                 ,
 мұндағы d - дифракциялық тор тұрақтысы,          - таңдалған максимумның ауытқу бұрышы, k - максимум 
 реті,           - толқын ұзындығы.
      Сонымен, толқын ұзындығын мына өрнек арқылы анықтауға болады:
