@@ -2528,7 +2528,8 @@ k ретінің өрісіне терілген.
     <message>
         <source>Иванов Пётр; ivanov@school.ru
 Петрова Анна</source>
-        <translation>Иванов Пётр; ivanov@school.ru</translation>
+        <translation>Ахметов Ерлан; akhmetov@school.kz
+Серікова Айгүл</translation>
     </message>
     <message>
         <source>Без имён, вариантов:</source>
