@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>файл занят</source>
-        <translation>файл бос емес</translation>
+        <translation>файлды басқа бағдарлама ұстап тұр</translation>
     </message>
     <message>
         <source>папки больше нет</source>
@@ -1875,7 +1875,7 @@ k ретінің өрісіне терілген.
     </message>
     <message>
         <source>Визир скрыт; стрелка вверх или вниз показывает его</source>
-        <translation>Визир жасырылған; жоғары немесе төмен бағыттауыш оны көрсетеді</translation>
+        <translation>Визир жасырылған; жоғары не төмен бағыт пернесі оны көрсетеді</translation>
     </message>
     <message>
         <source>Проверить</source>
