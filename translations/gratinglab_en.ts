@@ -1687,7 +1687,7 @@ exit code.
     </message>
     <message>
         <source>λ по d и y, нм</source>
-        <translation>λ from d and y, nm</translation>
+        <translation>λ(d, y), nm</translation>
     </message>
     <message>
         <source>Ответ, нм</source>
@@ -1806,9 +1806,9 @@ exit code.
  </source>
         <translation>     The virtual bench lets you study experimentally the spectra produced by a 
 diffraction grating.
-     The positions of the maxima in the diffraction pattern obey the condition:                              ,
-where d is the diffraction grating constant,        is the deflection angle of the selected maximum, k is 
-the order of the maximum,      is the wavelength.
+     The positions of the maxima in the diffraction pattern obey the condition:                                         ,
+where d is the diffraction grating constant,               is the deflection angle of the selected maximum, 
+k is its order,      is the wavelength.
      Thus the wavelength can be found from the expression:
  </translation>
     </message>
