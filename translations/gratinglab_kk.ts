@@ -2304,7 +2304,7 @@ k ретінің өрісіне терілген.
     </message>
     <message>
         <source>&lt;h2 align=&quot;center&quot;&gt;Результаты класса: %1&lt;/h2&gt;</source>
-        <translation>&lt;h2 align="center"&gt;Сынып нәтижелері: %1&lt;/h2&gt;</translation>
+        <translation>&lt;h2 align=&quot;center&quot;&gt;Сынып нәтижелері: %1&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Решили верно: %1 из %2.&lt;/p&gt;</source>

@@ -205,7 +205,7 @@ TEST_P(ModelTexts, FollowTheChosenLanguageButNotInFiles)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ModelTexts,
-    ::testing::Values(TranslatedCase{"English", "en", u"Correct!"_s, u"Свет от лампы с неизвестной длиной волны"_s},
+    ::testing::Values(TranslatedCase{"English", "en", u"Correct!"_s, u"Light from a lamp of unknown wavelength"_s},
         TranslatedCase{"Ukrainian", "uk", u"Вірно !"_s, u"Світло від лампи з невідомою довжиною хвилі"_s},
         TranslatedCase{"Russian", "ru", u"Верно !"_s, u"Свет от лампы с неизвестной длиной волны"_s}),
     [](const auto &info) { return std::string(info.param.name); });
