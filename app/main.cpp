@@ -56,9 +56,13 @@ int main(int argc, char **argv)
         QProcessEnvironment::systemEnvironment()));
     QString error;
     switch (line.mode) {
-    case Mode::Help:
+    case Mode::Help: {
+        // Translations reach texts only through an application object.
+        QCoreApplication app(argc, argv);
+        installTranslations(app);
         printOut(usageText());
         return 0;
+    }
     case Mode::Version:
         printOut(versionText());
         return 0;

@@ -52,7 +52,7 @@ public:
     {
         QStringList names{showMenuAction()};
         for (const bench::LightSourceInfo &info : bench::kLightSources)
-            names << info.name.toString();
+            names << bench::sourceName(info.source);
         return names;
     }
 
@@ -64,7 +64,7 @@ public:
             return;
         }
         for (const bench::LightSourceInfo &info : bench::kLightSources) {
-            if (s && box()->isEnabled() && action == info.name)
+            if (s && box()->isEnabled() && action == bench::sourceName(info.source))
                 s->setSource(info.source);
         }
     }

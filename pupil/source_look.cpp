@@ -43,7 +43,7 @@ SourceLook::SourceLook(ExperimentScreen &screen)
     Ui::ExperimentScreen &f = screen.ui();
     bench::BenchSession *s = &screen.session();
     for (const bench::LightSourceInfo &info : bench::kLightSources)
-        f.Cmb_source->addItem(info.name.toString());
+        f.Cmb_source->addItem(bench::sourceName(info.source));
     f.Cmb_source->setCurrentIndex(int(s->source()));
     connect(f.Cmb_source, &QComboBox::activated, s,
         [s](int index) { s->setSource(bench::kLightSources[size_t(index)].source); });

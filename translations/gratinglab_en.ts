@@ -941,7 +941,7 @@ stream with the reason</translation>
     <message>
         <source>папка класса (с её подпапкой «Результаты») или файл
 результата ученика; можно повторять</source>
-        <translation>class folder (with its «Результаты» subfolder) or a
+        <translation>class folder (with the results subfolder it holds) or a
 pupil&apos;s result file; may be repeated</translation>
     </message>
     <message>

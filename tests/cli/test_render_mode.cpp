@@ -305,6 +305,17 @@ TEST(RenderModeInfo, HelpAndVersion)
     EXPECT_TRUE(help.out.startsWith("Использование:\n")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("gratinglab --render ФАЙЛ.png [--wavelength НМ]")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("gratinglab --screenshot ФАЙЛ.png [--screen title|procedure|experiment|journal]"));
+    // The help follows the chosen language: English holds no Cyrillic at all.
+    for (const char *language : {"en", "uk", "kk"}) {
+        const ProgramRun translated = runProgram(
+            {QStringLiteral("--help"), QStringLiteral("--language"), QString::fromLatin1(language)});
+        EXPECT_EQ(translated.status, 0);
+        EXPECT_NE(translated.out, help.out) << language;
+        if (std::string_view(language) == "en") {
+            EXPECT_FALSE(QString::fromUtf8(translated.out).contains(QRegularExpression(QStringLiteral("[А-яЁё]"))))
+                << translated.out.toStdString();
+        }
+    }
     const ProgramRun version = runProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^gratinglab \\d+\\.\\d+\\.\\d+\\n$"))
