@@ -45,15 +45,27 @@ read -r min_w min_h < <(xprop -id "$wid" WM_NORMAL_HINTS | sed -n 's/.*minimum s
     || fail "the window is ${WIDTH}x${HEIGHT}, below its minimum ${min_w}x${min_h}"
 echo "its minimum size ${min_w}x${min_h}"
 
+# The first visible window named so, once it is there. A window that closes
+# while xdotool looks at the others makes it fail with BadWindow: look again.
+visible_window() {
+    local _ found
+    for _ in $(seq 300); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) || found=""
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
 # Qt's own file dialog, as the teacher uses it.
 xdotool windowactivate --sync "$wid"
 xdotool key ctrl+o
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --name 'Открыть файл учителя' | head -n1) \
+dialog=$(visible_window 'Открыть файл учителя') \
     || fail "the file dialog did not open: $(cat "$work/app.log")"
 xdotool windowactivate --sync "$dialog"
 xdotool type --delay 10 "$work/9b.gratinglab-teacher"
 xdotool key Return
-timeout 30 xdotool search --sync --onlyvisible --name '^9b — Учителю' >/dev/null \
+visible_window '^9b — Учителю' >/dev/null \
     || fail "the teacher's file did not open: $(cat "$work/app.log")"
 xdotool windowactivate --sync "$wid"
 xdotool key alt+F4
