@@ -6,7 +6,7 @@ PACKAGE_DIR ?= build/package
 # so both may share the directory.
 CONFIGURE = cmake --preset release -B $(BUILD_DIR)
 
-.PHONY: all deps build run test lint bench fuzz deb clean
+.PHONY: all deps build run test lint bench fuzz deb windows test-windows clean
 
 all: build
 
@@ -44,6 +44,17 @@ deb: deps
 	@cpack --config $(BUILD_DIR)/CPackConfig.cmake -B $(PACKAGE_DIR) >/dev/null
 	@lintian --fail-on error,warning $(PACKAGE_DIR)/*.deb
 	@ls $(PACKAGE_DIR)/*.deb
+
+# The Windows installer and portable zip in build/windows, cross-built with
+# Debian's MinGW-w64. The first run builds Qt for Windows into
+# ~/.cache/gratinglab (most of an hour); later runs reuse it.
+windows: deps
+	@tools/windows/install-deps.sh
+	@tools/windows/build-program.sh
+
+# The Windows build under Wine, against the Linux build of the same source.
+test-windows: build windows
+	@tools/windows/test-windows.sh $(BUILD_DIR)/app/gratinglab
 
 clean:
 	rm -rf build

@@ -4,6 +4,11 @@
 
 bool displayAvailable()
 {
+#ifdef Q_OS_WIN
+    // Windows always has its desktop.
+    return true;
+#else
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#endif
 }

@@ -26,7 +26,9 @@ RecoveryStore::~RecoveryStore() = default;
 
 QString RecoveryStore::defaultDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The same folder on Linux; on Windows the local one, not the roaming
+    // one that a school's domain copies to its server at every log-off.
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
 std::optional<QByteArray> RecoveryStore::leftover() const

@@ -159,6 +159,8 @@ endif()
 
 # The command line's option table, modes and messages
 gl_add_test(test_command_line SOURCES cli/test_command_line.cpp LIBS gl_app)
+# Start-up's stand-in for a missing Arial
+gl_add_qt_test(test_bundled_fonts SOURCES app/test_bundled_fonts.cpp LIBS gl_app)
 
 # The main window and its screens, inside the program's own application
 # object so that its error box is the one under test.
