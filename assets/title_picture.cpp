@@ -57,6 +57,7 @@ struct Shading {
     double top, lowercaseTop, baseline, bottom;
 };
 
+// A line as it is painted: its placed outline and its shading.
 struct SetLine {
     QPainterPath outline;
     Shading shading;

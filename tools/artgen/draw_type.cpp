@@ -7,8 +7,6 @@
 
 namespace artgen {
 
-using assets::PictureId;
-
 namespace {
 
 const QString kPhi = QStringLiteral(u"\u03C6");
