@@ -140,8 +140,9 @@ gl_add_qt_test(test_journal SOURCES journal/test_journal.cpp LIBS gl_journal gl_
 target_sources(test_journal PRIVATE journal/test_journal_snapshot.cpp)
 gl_add_qt_test(test_journal_report SOURCES journal/test_journal_report.cpp LIBS gl_journal gl_assets gl_test_support)
 
-# Fixed pictures: catalogue, compiled-in resources, pixel facts, colour key
-gl_add_test(test_artwork SOURCES assets/test_artwork.cpp LIBS gl_assets)
+# Fixed pictures: catalogue, compiled-in resources, pixel facts, colour key;
+# the title banner of another language, drawn with the system's fonts
+gl_add_qt_test(test_artwork SOURCES assets/test_artwork.cpp LIBS gl_assets)
 
 # The fuzz targets' kept inputs, each run once (the number texts against the
 # slow reference parsers; the classroom's files and class list read, written

@@ -2682,5 +2682,15 @@ Petrova Anna</translation>
         <source>Открыть задание…</source>
         <translation>Open task…</translation>
     </message>
+    <message>
+        <source>Экспериментальное измерение</source>
+        <extracomment>The banner&apos;s first line. The two lines make one phrase; a language with another word order may move words between them.</extracomment>
+        <translation>Experimental measurement</translation>
+    </message>
+    <message>
+        <source>длины световой волны</source>
+        <extracomment>The banner&apos;s second line (see the first).</extracomment>
+        <translation>of the wavelength of light</translation>
+    </message>
 </context>
 </TS>

@@ -2678,5 +2678,15 @@ k ретінің өрісіне терілген.
         <source>Открыть задание…</source>
         <translation>Тапсырманы ашу…</translation>
     </message>
+    <message>
+        <source>Экспериментальное измерение</source>
+        <extracomment>The banner&apos;s first line. The two lines make one phrase; a language with another word order may move words between them.</extracomment>
+        <translation>Жарық толқынының ұзындығын</translation>
+    </message>
+    <message>
+        <source>длины световой волны</source>
+        <extracomment>The banner&apos;s second line (see the first).</extracomment>
+        <translation>эксперименттік өлшеу</translation>
+    </message>
 </context>
 </TS>

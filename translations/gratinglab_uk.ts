@@ -2679,5 +2679,15 @@ PDF и экспорт в Moodle; с ФАЙЛОМ учителя — это за�
         <source>Открыть задание…</source>
         <translation>Відкрити завдання…</translation>
     </message>
+    <message>
+        <source>Экспериментальное измерение</source>
+        <extracomment>The banner&apos;s first line. The two lines make one phrase; a language with another word order may move words between them.</extracomment>
+        <translation>Експериментальне вимірювання</translation>
+    </message>
+    <message>
+        <source>длины световой волны</source>
+        <extracomment>The banner&apos;s second line (see the first).</extracomment>
+        <translation>довжини світлової хвилі</translation>
+    </message>
 </context>
 </TS>

@@ -4,7 +4,10 @@
 #include "board_projector.h"
 #include "command_line.h"
 #include "keyboard_help.h"
+#include "picture_catalogue.h"
 #include "screenshot_mode.h"
+#include "title_screen.h"
+#include "ui_title_screen.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -47,11 +50,21 @@ TEST_F(TranslatedTexts, EachFolderAsksTheTranslator)
     EXPECT_EQ(projector.windowTitle(), u"[TeacherText] Код для доски"_s);
 
     EXPECT_EQ(KeyboardHelpDialog::title(), u"[PupilText] Управление с клавиатуры"_s);
+    // The banner is a picture of words, drawn from the translated lines.
+    TitleScreen titleScreen;
+    EXPECT_NE(titleScreen.ui().Image1->picture(), assets::picture(assets::PictureId::pic_title));
 
     QString error;
     EXPECT_FALSE(
         readScreenshotOptions(parseCommandLine({u"--screenshot"_s, u"a.png"_s, u"--screen"_s, u"nowhere"_s}), &error));
     EXPECT_EQ(error, u"[AppText] --screen: нужно title, procedure, experiment, journal или teacher, а не «nowhere»"_s);
+}
+
+// Untranslated, the banner is the committed picture, not a drawing of it.
+TEST(TitleBanner, InRussianIsTheCommittedPicture)
+{
+    TitleScreen titleScreen;
+    EXPECT_EQ(titleScreen.ui().Image1->picture(), assets::picture(assets::PictureId::pic_title));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The fixed pictures as the program loads them from its resources: sizes,
-// colour keys, the exact pixels the controls rely on, and the key rule.
+// colour keys, the exact pixels the controls rely on, and the key rule; and
+// the title banner drawn for another language.
 #include "picture_catalogue.h"
+#include "title_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,7 @@
 #include <vector>
 
 using assets::PictureId;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -437,22 +440,95 @@ TEST(Phi, NegativeIsItsOwnDrawingWhiteOnBlack)
     EXPECT_LT(inverted, 20 * 29); // not a mere inversion of the positive
 }
 
+namespace {
+
+// Left, right, top and bottom of the non-black pixels in rows y0..y1, or
+// {1000, -1, 1000, -1} when there are none.
+std::vector<int> inkBox(const QImage &t, int y0, int y1)
+{
+    int x0 = 1000, x1 = -1, top = 1000, bottom = -1;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = 0; x < t.width(); ++x)
+            if (rgbAt(t, x, y) != 0) {
+                x0 = std::min(x0, x), x1 = std::max(x1, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    return {x0, x1, top, bottom};
+}
+
+} // namespace
+
 TEST(Title, EachLineFillsItsInkBox)
 {
     const QImage t = pic("pic_title");
-    const auto box = [&](int y0, int y1) {
-        int x0 = 1000, x1 = -1, top = 1000, bottom = -1;
-        for (int y = y0; y <= y1; ++y)
-            for (int x = 0; x < t.width(); ++x)
-                if (rgbAt(t, x, y) != 0) {
-                    x0 = std::min(x0, x), x1 = std::max(x1, x);
-                    top = std::min(top, y), bottom = std::max(bottom, y);
-                }
-        return std::vector<int>{x0, x1, top, bottom};
-    };
-    EXPECT_EQ(box(0, 37), (std::vector<int>{2, 516, 1, 32}));
-    EXPECT_EQ(box(38, 75), (std::vector<int>{0, 387, 41, 70}));
+    EXPECT_EQ(inkBox(t, 0, 37), (std::vector<int>{2, 516, 1, 32}));
+    EXPECT_EQ(inkBox(t, 38, 75), (std::vector<int>{0, 387, 41, 70}));
 }
+
+TEST(Title, RussianLinesGiveTheCommittedPicture)
+{
+    const QImage t = assets::titlePicture(u"Экспериментальное измерение"_s, u"длины световой волны"_s);
+    EXPECT_EQ(t, pic("pic_title"));
+}
+
+struct TranslatedTitle {
+    const char *name;
+    const char16_t *first, *second;
+    bool firstFillsTheWidth; // too long: narrowed, then made smaller, to fit
+};
+
+class TitleInOtherWords : public ::testing::TestWithParam<TranslatedTitle> {};
+
+// A translated banner is drawn at the committed one's size, left-aligned,
+// each line in its own half, and with a black frame all round: a line too
+// long for the picture is fitted into it, never cut off at an edge.
+TEST_P(TitleInOtherWords, DrawsBothLinesInsideThePicture)
+{
+    const TranslatedTitle &c = GetParam();
+    const QImage t = assets::titlePicture(QString::fromUtf16(c.first), QString::fromUtf16(c.second));
+    ASSERT_EQ(t.size(), QSize(518, 76));
+    EXPECT_EQ(t.format(), QImage::Format_RGB32);
+    EXPECT_NE(t, pic("pic_title"));
+    for (int x = 0; x < 518; ++x) {
+        EXPECT_EQ(rgbAt(t, x, 0), 0u) << "x " << x;
+        EXPECT_EQ(rgbAt(t, x, 75), 0u) << "x " << x;
+    }
+    for (int y = 0; y < 76; ++y) {
+        EXPECT_EQ(rgbAt(t, 0, y), 0u) << "y " << y;
+        EXPECT_EQ(rgbAt(t, 517, y), 0u) << "y " << y;
+    }
+
+    const std::vector<int> first = inkBox(t, 0, 37), second = inkBox(t, 38, 75);
+    EXPECT_EQ(first[0], 2);
+    EXPECT_EQ(second[0], 2);
+    EXPECT_LE(first[3], 36); // a background row stays between the lines
+    EXPECT_GE(second[2], 38);
+    // The outline's pale rim and the dark middle of the blue fill are there.
+    int pale = 0, deepBlue = 0;
+    for (int y = 0; y < 76; ++y)
+        for (int x = 0; x < 518; ++x) {
+            pale += near(rgbAt(t, x, y), rgb(250, 250, 254), 12);
+            deepBlue += near(rgbAt(t, x, y), rgb(6, 58, 150), 16);
+        }
+    EXPECT_GT(pale, 150);
+    EXPECT_GT(deepBlue, 100);
+
+    if (c.firstFillsTheWidth) {
+        EXPECT_GE(first[1], 514);
+        EXPECT_LT(first[3] - first[2], 24); // smaller than the Russian line, 32 rows
+    } else {
+        EXPECT_LT(first[1], 516);
+        EXPECT_GE(first[3] - first[2], 28);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Title, TitleInOtherWords,
+    ::testing::Values(TranslatedTitle{"English", u"Experimental measurement", u"of the wavelength of light", false},
+        // Taller than any Russian letter above, deeper below.
+        TranslatedTitle{"Accents", u"ÅÉÍ Ĵŷ ĝ", u"ÇŞ ÅÑ Ĵÿ", false},
+        TranslatedTitle{"TooLong", u"Experimental measurement of the wavelength of light with a diffraction grating",
+            u"of the wavelength of light", true}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 namespace {
 

@@ -12,7 +12,7 @@ echo "package: $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for need in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2 qt6-translations-l10n; do
+for need in libqt6widgets6 libqt6gui6 libc6 fonts-liberation2 fonts-dejavu-core qt6-translations-l10n; do
   grep -q "$need" <<<"$depends" || { echo "missing dependency $need"; exit 1; }
 done
 

@@ -1,15 +1,11 @@
-// Typeset pictures: the formulas, the Greek letters and the title banner.
+// Typeset pictures: the formulas, the Greek letters and the title banner
+// (whose drawing the program shares, for the banners of other languages).
 // Letter positions are fixed to the pixel; the fonts only supply shapes.
 #include "artwork.h"
 #include "ink.h"
-
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
+#include "title_picture.h"
 
 namespace artgen {
-
-using assets::PictureId;
 
 namespace {
 
@@ -131,70 +127,10 @@ QImage drawLambdaFormula(bool withEquals)
     return withEquals ? full : full.copy(0, 0, 275, 43);
 }
 
-namespace {
-
-struct TitleLine {
-    QString text;
-    int left, right;  // ink columns, rim included
-    int top, bottom;  // ink rows, rim included
-    int lowercaseTop; // first row of the lowercase letters' fill
-    int baseline;     // first row below the letters' fill
-};
-
-// Places the outline so that, with a one-pixel rim around it, its ink fills
-// the line's box exactly: above the baseline the tallest letter reaches the
-// top, below it the deepest descender reaches the bottom.
-QPainterPath placeTitleLine(const TitleLine &line, const QFont &font)
-{
-    QPainterPath path;
-    path.addText(0, 0, font, line.text);
-    const QRectF bounds = path.boundingRect();
-    const double sx = (line.right - line.left - 1) / bounds.width();
-    const double up = (line.baseline - (line.top + 1)) / -bounds.top();
-    const double down = (line.bottom - line.baseline) / bounds.bottom();
-    for (int i = 0; i < path.elementCount(); ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        const double x = line.left + 1 + (e.x - bounds.left()) * sx;
-        const double y = line.baseline + e.y * (e.y < 0 ? up : down);
-        path.setElementPositionAt(i, x, y);
-    }
-    return path;
-}
-
-void paintTitleLine(QPainter &p, const TitleLine &line, const QFont &font)
-{
-    const QPainterPath placed = placeTitleLine(line, font);
-    p.setPen(QPen(QColor(250, 250, 254), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(placed);
-
-    const double top = line.lowercaseTop, base = line.baseline;
-    QLinearGradient g(0, line.top, 0, line.bottom);
-    const auto at = [&](double y) { return (y - line.top) / double(line.bottom - line.top); };
-    g.setColorAt(0.0, QColor(128, 164, 214));
-    g.setColorAt(at(top), QColor(100, 142, 198));
-    g.setColorAt(at(top + 0.4 * (base - top)), QColor(6, 58, 150));
-    g.setColorAt(at(base - 1), QColor(135, 172, 230));
-    g.setColorAt(1.0, QColor(104, 146, 212));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawPath(placed);
-}
-
-} // namespace
-
 QImage drawTitle()
 {
-    QImage img = blankPicture(PictureId::pic_title, Qt::black);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(34);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintTitleLine(p, {QStringLiteral(u"Экспериментальное измерение"), 2, 516, 1, 32, 8, 26}, font);
-    paintTitleLine(p, {QStringLiteral(u"длины световой волны"), 0, 387, 41, 70, 48, 66}, font);
-    return img;
+    return assets::drawTitlePicture(QStringLiteral(u"Экспериментальное измерение"),
+        QStringLiteral(u"длины световой волны"));
 }
 
 } // namespace artgen
