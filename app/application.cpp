@@ -10,7 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     installTranslations(*this);
-    provideArial(bundledFontFolder());
+    provideFonts(bundledFontFolder());
     // Qt's file dialogs save their history and last folder to the user's
     // QtProject.conf when they close. The program keeps no settings: user
     // settings go to a resource folder, which cannot be written, so the

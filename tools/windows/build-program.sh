@@ -38,9 +38,12 @@ for lang in ru uk en; do
   cp "/usr/share/qt6/translations/qtbase_$lang.qm" "$program/translations/"
 done
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$program/qt.conf"
-# Arial's metric twin, for computers without Arial (app/bundled_fonts.h).
+# Arial's metric twin, for computers without Arial, and the title banner's
+# DejaVu Sans, which Windows lacks (app/bundled_fonts.h).
 cp /usr/share/fonts/truetype/liberation2/LiberationSans-{Regular,Bold,Italic,BoldItalic}.ttf "$program/fonts/"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf "$program/fonts/"
 sed 's/$/\r/' /usr/share/doc/fonts-liberation2/copyright >"$program/fonts/LICENSE-LiberationSans.txt"
+sed 's/$/\r/' /usr/share/doc/fonts-dejavu-core/copyright >"$program/fonts/LICENSE-DejaVuSans.txt"
 sed 's/$/\r/' "$root/LICENSE" >"$program/LICENSE.txt"
 
 # The uninstaller removes exactly these files, then the folders, deepest first.
