@@ -62,11 +62,13 @@ int main(int argc, char **argv)
     const CommandLine line = parseCommandLine(arguments);
     // A bad --language cannot choose: its refusal is in the environment's.
     setInterfaceLanguage(chooseLanguage(line.language, QProcessEnvironment::systemEnvironment()));
-    if (!line.error.isEmpty())
-        return sayTranslated(
-            argc, argv, [&arguments] { return parseCommandLine(arguments).error; }, 2);
-    // Each mode makes its application object before it reads its options,
-    // so that what it refuses is in the chosen language too.
+    if (!line.error.isEmpty()) {
+        const auto message = [&arguments] { return parseCommandLine(arguments).error; };
+        return sayTranslated(argc, argv, message, 2);
+    }
+    // What a mode refuses is worded under an application object, so that it
+    // is in the chosen language too: the modes without a window make theirs
+    // before they read their options.
     QString error;
     switch (line.mode) {
     case Mode::Help: {
@@ -109,8 +111,13 @@ int main(int argc, char **argv)
         if (line.file) {
             const auto read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
             if (!read.ok()) {
+                // The reason was worded before texts could be translated:
+                // the file is read again (the first reason stands if it
+                // reads now).
                 const auto message = [&line, &read] {
-                    return classroom::fileMessage(*line.file, classroom::TaskFileKind::Teacher, read.error);
+                    const auto again = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
+                    return classroom::fileMessage(*line.file, classroom::TaskFileKind::Teacher,
+                        again.ok() ? read.error : again.error);
                 };
                 return sayTranslated(argc, argv, message, 2);
             }
@@ -136,12 +143,21 @@ int main(int argc, char **argv)
         return runRenderMode(*options);
     }
     case Mode::Screenshot: {
+        // The window's application object would print Qt's warnings before
+        // a refusal: the options are read without it, and a refusal again
+        // where texts are translated.
+        const auto options = readScreenshotOptions(line, &error);
+        if (!options) {
+            const auto message = [&line, &error] {
+                QString again;
+                readScreenshotOptions(line, &again);
+                return again.isEmpty() ? error : again;
+            };
+            return sayTranslated(argc, argv, message, 2);
+        }
         // The window starts as usual and is drawn off screen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         Application app(argc, argv);
-        const auto options = readScreenshotOptions(line, &error);
-        if (!options)
-            return refuse(error);
         return runScreenshotMode(*options, bench::NumberFormat::fromLocale(QLocale::system()));
     }
     case Mode::Window:
