@@ -305,7 +305,7 @@ TEST(ClassTable, PupilsWorkingInDifferentLanguagesMakeOneTable)
         }
         auto file = journal::resultOfJournal(log, session, QDate(2026, 12, 9));
         ASSERT_TRUE(file.has_value());
-        file->starts.push_back(QDateTime(QDate(2026, 12, 9), QTime(9, 55))); // as the keeper records a start
+        file->starts.emplace_back(QDate(2026, 12, 9), QTime(9, 55)); // as the keeper records a start
         EXPECT_EQ(classroom::writeGrowingResult(results, classroom::resultFileName(*file, u"c0ffee"_s), *file,
                       classroom::resultFileBytes(*file)),
             QString());
