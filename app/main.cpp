@@ -34,10 +34,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-int noDisplay()
+// Texts are translated only through an application object: a message
+// printed before the mode has its own is worded under a short-lived one.
+template <typename Message>
+int sayTranslated(int &argc, char **argv, Message message, int status)
 {
-    printMessage(AppText::tr("нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)"));
-    return 1;
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
+    printMessage(message());
+    return status;
+}
+
+QString noDisplay()
+{
+    return AppText::tr("нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)");
 }
 
 } // namespace
@@ -50,14 +60,18 @@ int main(int argc, char **argv)
     // Everything is checked before any window can open: a bad command line
     // only ever prints its one line.
     const CommandLine line = parseCommandLine(arguments);
-    if (!line.error.isEmpty())
-        return refuse(line.error);
-    setInterfaceLanguage(chooseLanguage(line.options.value(u"language"_s).value_or(QString()),
-        QProcessEnvironment::systemEnvironment()));
+    // A bad --language cannot choose: its refusal is in the environment's.
+    setInterfaceLanguage(chooseLanguage(line.language, QProcessEnvironment::systemEnvironment()));
+    if (!line.error.isEmpty()) {
+        const auto message = [&arguments] { return parseCommandLine(arguments).error; };
+        return sayTranslated(argc, argv, message, 2);
+    }
+    // What a mode refuses is worded under an application object, so that it
+    // is in the chosen language too: the modes without a window make theirs
+    // before they read their options.
     QString error;
     switch (line.mode) {
     case Mode::Help: {
-        // Translations reach texts only through an application object.
         QCoreApplication app(argc, argv);
         installTranslations(app);
         printOut(usageText());
@@ -67,40 +81,49 @@ int main(int argc, char **argv)
         printOut(versionText());
         return 0;
     case Mode::AnswerKey: {
+        prepareRenderMode();
+        QGuiApplication app(argc, argv);
+        installTranslations(app);
         const auto options = readAnswerKeyOptions(line, &error);
         if (!options)
             return refuse(error);
-        prepareRenderMode();
-        QGuiApplication app(argc, argv);
-        installTranslations(app);
         return runAnswerKeyMode(*options);
     }
     case Mode::ClassReport: {
-        const auto options = readClassReportOptions(line, &error);
-        if (!options)
-            return refuse(error);
         prepareRenderMode();
         QGuiApplication app(argc, argv);
         installTranslations(app);
+        const auto options = readClassReportOptions(line, &error);
+        if (!options)
+            return refuse(error);
         return runClassReportMode(*options);
     }
     case Mode::NewTask: {
+        QCoreApplication app(argc, argv);
+        installTranslations(app);
         classroom::SystemRandom random;
         const auto options = readNewTaskOptions(line, random, &error);
         if (!options)
             return refuse(error);
-        QCoreApplication app(argc, argv);
-        installTranslations(app);
         return runNewTaskMode(*options);
     }
     case Mode::Teacher: {
         if (line.file) {
             const auto read = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
-            if (!read.ok())
-                return refuse(classroom::fileMessage(*line.file, classroom::TaskFileKind::Teacher, read.error));
+            if (!read.ok()) {
+                // The reason was worded before texts could be translated:
+                // the file is read again (the first reason stands if it
+                // reads now).
+                const auto message = [&line, &read] {
+                    const auto again = classroom::readTaskFile(*line.file, classroom::TaskFileKind::Teacher);
+                    return classroom::fileMessage(*line.file, classroom::TaskFileKind::Teacher,
+                        again.ok() ? read.error : again.error);
+                };
+                return sayTranslated(argc, argv, message, 2);
+            }
         }
         if (!displayAvailable())
-            return noDisplay();
+            return sayTranslated(argc, argv, noDisplay, 1);
         Application app(argc, argv);
         QtTeacherDialogs dialogs;
         classroom::SystemRandom random;
@@ -111,18 +134,27 @@ int main(int argc, char **argv)
         return app.exec();
     }
     case Mode::Render: {
-        const auto options = readRenderOptions(line, &error);
-        if (!options)
-            return refuse(error);
         prepareRenderMode();
         QGuiApplication app(argc, argv);
         installTranslations(app);
+        const auto options = readRenderOptions(line, &error);
+        if (!options)
+            return refuse(error);
         return runRenderMode(*options);
     }
     case Mode::Screenshot: {
+        // The window's application object would print Qt's warnings before
+        // a refusal: the options are read without it, and a refusal again
+        // where texts are translated.
         const auto options = readScreenshotOptions(line, &error);
-        if (!options)
-            return refuse(error);
+        if (!options) {
+            const auto message = [&line, &error] {
+                QString again;
+                readScreenshotOptions(line, &again);
+                return again.isEmpty() ? error : again;
+            };
+            return sayTranslated(argc, argv, message, 2);
+        }
         // The window starts as usual and is drawn off screen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         Application app(argc, argv);
@@ -132,8 +164,13 @@ int main(int argc, char **argv)
         break;
     }
     if (!displayAvailable()) {
+        QCoreApplication app(argc, argv);
+        installTranslations(app);
         readTaskStart(line, &error);
-        return error.isEmpty() ? noDisplay() : refuse(error);
+        if (!error.isEmpty())
+            return refuse(error);
+        printMessage(noDisplay());
+        return 1;
     }
     Application app(argc, argv);
     // A task file lies in the class folder, often on a share: it is read on

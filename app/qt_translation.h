@@ -8,5 +8,8 @@ class QCoreApplication;
 // context menu, the standard buttons, the file and print dialogs) for the
 // chosen language. Qt's texts are loaded by name, not by the system locale:
 // under C.UTF-8 the interface is Russian all the same. Without Qt's file
-// installed its texts stay English.
+// installed its texts stay English. Called again, it replaces the
+// translators it installed before: the language changes.
 void installTranslations(QCoreApplication &app);
+// The translators installed above go: every text is the source text again.
+void removeTranslations(QCoreApplication &app);

@@ -262,27 +262,11 @@ CommandLine failed(const QString &error)
     return line;
 }
 
-} // namespace
-
-std::optional<QString> GivenOptions::value(const QString &name) const
-{
-    const auto it = values_.constFind(name);
-    return it == values_.cend() || it->isEmpty() ? std::nullopt : std::optional<QString>(it->first());
-}
-
-CommandLine parseCommandLine(const QStringList &arguments)
+// The line QCommandLineParser has read, or the first thing wrong with it.
+CommandLine readLine(const QCommandLineParser &parser, bool parsed, const QStringList &marked)
 {
     CommandLine line;
-    QCommandLineParser parser;
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    for (const OptionSpec &o : kOptions) {
-        QCommandLineOption option(o.name.toString());
-        if (takesValue(o))
-            option.setValueName(optionText(o.valueName));
-        parser.addOption(option);
-    }
-    const QStringList marked = withBareTaskMarked(arguments, &line.taskWithoutCode);
-    if (!parser.parse(QStringList{u"gratinglab"_s} + marked)) {
+    if (!parsed) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString &name = unknown.first();
@@ -328,6 +312,36 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return failed(
             CliText::tr("параметр %1 задаётся только с %2 (см. --help)").arg(dashed(o.name), selectorsOf(o.where)));
     }
+    return line;
+}
+
+} // namespace
+
+std::optional<QString> GivenOptions::value(const QString &name) const
+{
+    const auto it = values_.constFind(name);
+    return it == values_.cend() || it->isEmpty() ? std::nullopt : std::optional<QString>(it->first());
+}
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const OptionSpec &o : kOptions) {
+        QCommandLineOption option(o.name.toString());
+        if (takesValue(o))
+            option.setValueName(optionText(o.valueName));
+        parser.addOption(option);
+    }
+    bool bareTask = false;
+    const QStringList marked = withBareTaskMarked(arguments, &bareTask);
+    const bool parsed = parser.parse(QStringList{u"gratinglab"_s} + marked);
+    CommandLine line = readLine(parser, parsed, marked);
+    line.taskWithoutCode = bareTask;
+    // The parser keeps every value it could read, even on a line it refuses.
+    if (const QStringList asked = parser.values(u"language"_s);
+        !asked.isEmpty() && interfaceLanguages().contains(asked.first()))
+        line.language = asked.first();
     return line;
 }
 

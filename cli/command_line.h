@@ -10,7 +10,7 @@
 
 // The program's command line: one table of options (command_line.cpp) gives
 // the parser, the --help text and the mode each option belongs to. Every
-// message is Russian and goes through printMessage().
+// message is written in Russian, translated, and goes through printMessage().
 
 enum class Mode { Window, Render, Screenshot, AnswerKey, NewTask, Teacher, Help, Version, ClassReport };
 
@@ -37,6 +37,9 @@ struct CommandLine {
     // window, the teacher's file with --teacher or --screen teacher.
     std::optional<QString> file;
     QString error; // one line without the program's name; exit status 2
+    // The --language value when it names an interface language, kept even
+    // when the line is refused: the refusal is then said in that language.
+    QString language;
 };
 
 // Copies each of these options that was given into its target; false, with

@@ -113,7 +113,7 @@ gl_add_qt_test(test_classroom SOURCES classroom/test_pupil_list.cpp classroom/te
                classroom/test_key_moodle.cpp classroom/test_result_file.cpp
                classroom/test_class_results.cpp classroom/test_result_scan.cpp
                classroom/test_result_concurrency.cpp classroom/test_result_sender.cpp
-               LIBS gl_classroom gl_assets gl_test_support)
+               LIBS gl_classroom gl_journal gl_app gl_assets gl_test_support)
 # Forty of these write their result files at once in the concurrency test.
 add_executable(result_writer support/result_writer.cpp)
 target_link_libraries(result_writer PRIVATE gl_classroom)

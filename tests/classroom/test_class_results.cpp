@@ -1,11 +1,22 @@
 // The class table: every check judged again from its read-outs, the mark
 // rule, an edited file never solved, one file per pupil counted, and every
-// file that does not belong listed with its reason; the two CSV exports.
+// file that does not belong listed with its reason, whatever language each
+// pupil worked in; the two CSV exports.
+#include "answer_check.h"
+#include "bench_session.h"
 #include "class_results.h"
 #include "class_results_csv.h"
+#include "growing_result.h"
+#include "journal.h"
+#include "journal_result.h"
+#include "manual_clock.h"
 #include "mark_rule.h"
+#include "picture_catalogue.h"
+#include "qt_translation.h"
+#include "result_cache.h"
 #include "result_samples.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -253,6 +264,82 @@ TEST_P(ForeignDecimalMark, ReadoutsAreJudgedAsWritten)
 
 INSTANTIATE_TEST_SUITE_P(Marks, ForeignDecimalMark, ::testing::Values(u'.', u'\u066B'),
     [](const auto &info) { return info.param == u'.' ? std::string("Point") : std::string("ArabicSeparator"); });
+
+// One pupil works in English, the other in Kazakh: each checks a wrong, then
+// the right answer on their bench, the result file is written as the pupil's
+// program writes it into the class folder, and the teacher's table, read
+// from that folder, holds both pupils, judged alike, once each.
+TEST(ClassTable, PupilsWorkingInDifferentLanguagesMakeOneTable)
+{
+    struct Pupil {
+        QString language;
+        int variant;
+        QString name;
+        int line; // in the frozen table of lines
+        int cursor;
+        QString wrong, right, lineName;
+    };
+    // 200 * 2,95 = 590 for sodium (589 nm), 200 * 3,28 = 656 for hydrogen
+    // (656 nm) at d = 1,0, k = 1; 600 and 650 are errors of the arithmetic.
+    const std::vector<Pupil> pupils{{u"en"_s, 6, u"Иванов Пётр"_s, 5, 118, u"600"_s, u"590"_s, u"натрий, 589 нм"_s},
+        {u"kk"_s, 4, u"Григорьев Пётр"_s, 7, 131, u"650"_s, u"656"_s, u"водород, 656 нм"_s}};
+    QTemporaryDir dir;
+    const QString results = dir.filePath(u"Результаты"_s);
+    ASSERT_TRUE(QDir().mkpath(results));
+    auto &app = *QCoreApplication::instance();
+    for (const Pupil &pupil : pupils) {
+        setInterfaceLanguage(pupil.language);
+        installTranslations(app);
+        ASSERT_NE(bench::verdictText(true), bench::storedVerdictText(true)) << pupil.language.toStdString();
+        ManualClock clock;
+        bench::BenchSession session(assets::scenePictures(), bench::NumberFormat{}, clock);
+        ASSERT_FALSE(session.startTask(bench::Task{u"9Б"_s, pupil.variant, pupil.name, pupil.line}).has_value());
+        journal::Journal log(session);
+        log.setNow([] { return QDateTime(QDate(2026, 12, 9), QTime(10, 0)); });
+        session.moveCursorTo(pupil.cursor);
+        session.typeText(bench::TextField::Order, u"1"_s);
+        for (const QString &answer : {pupil.wrong, pupil.right}) {
+            session.typeText(bench::TextField::Answer, answer);
+            session.Button6Click(); // judges
+            session.Button6Click(); // clears the answer for the next
+        }
+        auto file = journal::resultOfJournal(log, session, QDate(2026, 12, 9));
+        ASSERT_TRUE(file.has_value());
+        file->starts.emplace_back(QDate(2026, 12, 9), QTime(9, 55)); // as the keeper records a start
+        EXPECT_EQ(classroom::writeGrowingResult(results, classroom::resultFileName(*file, u"c0ffee"_s), *file,
+                      classroom::resultFileBytes(*file)),
+            QString());
+    }
+    setInterfaceLanguage(u"ru"_s);
+    removeTranslations(app);
+
+    classroom::ResultFileCache cache;
+    const auto table = classroom::readClassResults(samples::task9B(), {dir.path()}, cache);
+    EXPECT_TRUE(table.misfits.empty());
+    ASSERT_EQ(table.rows.size(), 6u);
+    for (const Pupil &pupil : pupils) {
+        const classroom::PupilRow &row = table.rows[size_t(pupil.variant - 1)];
+        EXPECT_EQ(row.variant, pupil.variant);
+        EXPECT_EQ(row.name, pupil.name);
+        EXPECT_EQ(row.status, PupilStatus::Counted) << pupil.language.toStdString();
+        EXPECT_TRUE(row.judged.agrees) << pupil.language.toStdString();
+        EXPECT_EQ(row.judged.checks, 2);
+        EXPECT_EQ(row.judged.firstRight, 2);
+        EXPECT_EQ(row.judged.firstRightAnswer, pupil.right);
+        EXPECT_EQ(row.judged.hintsSeen, 1);
+        EXPECT_EQ(row.mark, 4);
+        // What the file keeps is the same words in every language.
+        const classroom::ResultFileRead read = classroom::readResultFile(row.file);
+        ASSERT_EQ(read.result.checks.size(), 2u);
+        EXPECT_EQ(read.result.checks[0].verdict, u"Неверно !"_s);
+        EXPECT_EQ(read.result.checks[0].hint, u"ошибка в вычислении"_s);
+        EXPECT_EQ(read.result.checks[1].verdict, u"Верно !"_s);
+        EXPECT_EQ(read.result.checks[1].hint, pupil.lineName);
+    }
+    const QList<QByteArray> csv = classroom::classResultsCsv(table, true).split('\n');
+    EXPECT_EQ(csv[4], "4;Григорьев Пётр;;656;2;да;2;656;1;4;;1\r");
+    EXPECT_EQ(csv[6], "6;Иванов Пётр;ivanov@school.ru;589;2;да;2;590;1;4;;1\r");
+}
 
 TEST(ClassResultsCsv, SpreadsheetAndMoodleBytes)
 {

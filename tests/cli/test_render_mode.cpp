@@ -252,6 +252,8 @@ TEST_F(RenderMode, StateToStandardOutput)
 struct BadCase {
     const char *name;
     std::vector<const char *> args; // @PNG and @JSON stand for files in a fresh directory
+    const char *message = nullptr;  // the whole of stderr, where it is pinned
+    const char *locale = "ru_RU.UTF-8";
 };
 
 void PrintTo(const BadCase &c, std::ostream *os)
@@ -269,10 +271,13 @@ TEST_P(BadArguments, OneLineExitTwoNothingWritten)
         arg.replace(QStringLiteral("@PNG"), png).replace(QStringLiteral("@JSON"), json);
         args.append(arg);
     }
-    const ProgramRun run = runProgram(args);
+    const ProgramRun run = runProgram(args, QString::fromLatin1(GetParam().locale));
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("gratinglab: ")) << run.err.toStdString();
+    if (GetParam().message) {
+        EXPECT_EQ(run.err.toStdString(), GetParam().message);
+    }
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
@@ -290,7 +295,20 @@ INSTANTIATE_TEST_SUITE_P(Cli, BadArguments,
         BadCase{"OrderMinus9", {"--render", "@PNG", "--order", "-9"}},
         BadCase{"OrderNotWhole", {"--render", "@PNG", "--order", "1.0"}},
         BadCase{"OrderTwice", {"--render", "@PNG", "--order", "1", "--order", "2"}},
-        BadCase{"UnknownOption", {"--render", "@PNG", "--bogus"}},
+        BadCase{"UnknownOption", {"--render", "@PNG", "--bogus"},
+            "gratinglab: неизвестный параметр --bogus (см. --help)\n"},
+        // Refused before the program has an application object, and still in
+        // the language asked for; a language it does not know cannot choose.
+        BadCase{"UnknownOptionInEnglish", {"--bogus", "--render", "@PNG", "--language=en"},
+            "gratinglab: unknown option --bogus (see --help)\n"},
+        BadCase{"MissingValueInTheLocalesEnglish", {"--render", "@PNG", "--order"},
+            "gratinglab: option --order needs a value (see --help)\n", "en_US.UTF-8"},
+        BadCase{"UnknownLanguageInTheLocalesEnglish", {"--render", "@PNG", "--language", "fr"},
+            "gratinglab: unknown language «fr»: --language accepts ru, en, uk or kk\n", "en_GB.UTF-8"},
+        BadCase{"UnknownLanguageInRussian", {"--render", "@PNG", "--language", "fr"},
+            "gratinglab: неизвестный язык «fr»: --language принимает ru, en, uk или kk\n"},
+        BadCase{"WavelengthInEnglish", {"--render", "@PNG", "--wavelength", "761", "--language", "en"},
+            "gratinglab: --wavelength: a whole number from 380 to 760 is needed, not «761»\n"},
         BadCase{"StrayArgument", {"--render", "@PNG", "extra"}},
         BadCase{"MissingValue", {"--render", "@PNG", "--order"}},
         BadCase{"NoRender", {"--state", "@JSON", "--order", "2"}},

@@ -32,6 +32,7 @@ doc=usr/share/doc/gratinglab
 for f in usr/bin/gratinglab \
          $doc/copyright $doc/changelog.gz \
          usr/share/man/man1/gratinglab.1.gz usr/share/man/ru/man1/gratinglab.1.gz \
+         usr/share/man/uk/man1/gratinglab.1.gz usr/share/man/kk/man1/gratinglab.1.gz \
          usr/share/applications/$app.desktop \
          usr/share/metainfo/$app.metainfo.xml \
          usr/share/mime/packages/$app.xml \
