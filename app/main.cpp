@@ -1,6 +1,7 @@
 #include "answer_key_mode.h"
 #include "app_texts.h"
 #include "application.h"
+#include "bundled_fonts.h"
 #include "class_report_mode.h"
 #include "classroom_texts.h"
 #include "command_line.h"
@@ -17,6 +18,7 @@
 #include "task_files.h"
 #include "task_start.h"
 #include "teacher_window.h"
+#include "windows_start.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,14 +56,13 @@ QString noDisplay()
 
 int main(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    useParentConsole();
+    const QStringList arguments = programArguments(argc, argv);
     // Everything is checked before any window can open: a bad command line
     // only ever prints its one line.
     const CommandLine line = parseCommandLine(arguments);
     // A bad --language cannot choose: its refusal is in the environment's.
-    setInterfaceLanguage(chooseLanguage(line.language, QProcessEnvironment::systemEnvironment()));
+    setInterfaceLanguage(chooseLanguage(line.language, languageEnvironment()));
     if (!line.error.isEmpty()) {
         const auto message = [&arguments] { return parseCommandLine(arguments).error; };
         return sayTranslated(argc, argv, message, 2);
@@ -84,6 +85,7 @@ int main(int argc, char **argv)
         prepareRenderMode();
         QGuiApplication app(argc, argv);
         installTranslations(app);
+        provideFonts(bundledFontFolder());
         const auto options = readAnswerKeyOptions(line, &error);
         if (!options)
             return refuse(error);
@@ -93,6 +95,7 @@ int main(int argc, char **argv)
         prepareRenderMode();
         QGuiApplication app(argc, argv);
         installTranslations(app);
+        provideFonts(bundledFontFolder());
         const auto options = readClassReportOptions(line, &error);
         if (!options)
             return refuse(error);
@@ -137,6 +140,7 @@ int main(int argc, char **argv)
         prepareRenderMode();
         QGuiApplication app(argc, argv);
         installTranslations(app);
+        provideFonts(bundledFontFolder());
         const auto options = readRenderOptions(line, &error);
         if (!options)
             return refuse(error);
