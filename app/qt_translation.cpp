@@ -10,9 +10,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-bool installOne(QCoreApplication &app, const QString &name, const QString &folder)
+bool installOne(QObject &owner, const QString &name, const QString &folder)
 {
-    auto *translator = new QTranslator(&app);
+    auto *translator = new QTranslator(&owner);
     if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
         return true;
     delete translator;
@@ -21,10 +21,10 @@ bool installOne(QCoreApplication &app, const QString &name, const QString &folde
 
 } // namespace
 
-void installTranslations(QCoreApplication &app)
+void installTranslations(QObject &owner)
 {
     const QString code = interfaceLanguage();
-    installOne(app, u"qtbase_"_s + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installOne(owner, u"qtbase_"_s + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (code != u"ru")
-        installOne(app, u"gratinglab_"_s + code, u":/translations"_s);
+        installOne(owner, u"gratinglab_"_s + code, u":/translations"_s);
 }
