@@ -8,10 +8,13 @@
 #include "journal_recovery.h"
 #include "journal_screen.h"
 #include "keyboard_help.h"
+#include "lamp_lines.h"
 #include "manual_clock.h"
 #include "patient_read.h"
 #include "qt_translation.h"
+#include "source_texts.h"
 #include "task_dialog.h"
+#include "task_texts.h"
 #include "teacher_window.h"
 #include "ui_journal_screen.h"
 #include "ui_task_dialog.h"
@@ -413,6 +416,18 @@ protected:
     }
     void TearDown() override { setInterfaceLanguage(u"ru"_s); }
 
+    // Each text the program may put into the label, in its place.
+    void everyText(QLabel *label, const QStringList &texts, const QString &where)
+    {
+        ASSERT_TRUE(label && label->isVisible()) << where.toStdString();
+        const QString shown = label->text();
+        for (const QString &text : texts) {
+            label->setText(text);
+            audit.walk(label, where);
+        }
+        label->setText(shown);
+    }
+
     QObject translators_;
     Audit audit{QString::fromLatin1(GetParam())};
 };
@@ -449,6 +464,29 @@ TEST_P(TextsFit, PupilsWindowScreensAndBoxes)
     session.Button6Click();
     QApplication::processEvents();
     audit.walk(&form, u"experiment, mercury lamp"_s);
+    // The green line's first order, 546 nm * 50 cm / 1e4 nm = 2,73 cm up:
+    // 109 rows of 0,025 cm. Right: the verdict and the line named.
+    session.Button6Click();
+    session.moveCursorTo(109);
+    session.typeText(bench::TextField::Order, u"1"_s);
+    session.typeText(bench::TextField::Answer, u"546"_s);
+    session.Button6Click();
+    QApplication::processEvents();
+    ASSERT_EQ(session.verdict(), bench::Verdict::Right);
+    audit.walk(&form, u"experiment, mercury lamp, right"_s);
+    Ui::ExperimentScreen &exp = form.experiment().ui();
+    QStringList lampHints{bench::sourceHintText(bench::SourceHint::OffTheLine),
+        bench::sourceHintText(bench::SourceHint::Arithmetic), bench::sourceHintText(bench::SourceHint::OrderMissing),
+        bench::featureName(bench::LightSource::White, 380), bench::featureName(bench::LightSource::White, 760)};
+    QStringList lampNames;
+    for (const bench::LightSourceInfo &source : bench::kLightSources)
+        if (bench::isLamp(source.source))
+            lampNames << bench::lampLabelText(source.source);
+    QStringList lines;
+    for (const bench::LampLine &line : bench::kLampLines)
+        lines << bench::lineName(line);
+    everyText(exp.Lbl_source_hint, lampHints + lines, u"experiment, every lamp hint"_s);
+    everyText(exp.Lbl_source_lamp, lampNames, u"experiment, every lamp"_s);
     ui.Button7->click();
     QApplication::processEvents();
     audit.walk(&form, u"journal with rows"_s);
@@ -465,6 +503,11 @@ TEST_P(TextsFit, PupilsWindowScreensAndBoxes)
     form.session().Button6Click();
     QApplication::processEvents();
     audit.walk(&form, u"task, wrong answer"_s);
+    QStringList taskHints;
+    for (const auto hint : {bench::TaskHint::OffTheLine, bench::TaskHint::Arithmetic, bench::TaskHint::OrderMissing,
+             bench::TaskHint::WrongOrder, bench::TaskHint::Rounding})
+        taskHints << bench::hintText(hint);
+    everyText(form.experiment().findChild<QLabel *>(u"Lbl_hint"_s), taskHints + lines, u"task, every hint"_s);
     for (const auto &[button, name] : screens) {
         button->click();
         QApplication::processEvents();
