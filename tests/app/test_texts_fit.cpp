@@ -4,6 +4,8 @@
 #include "window_fixture.h"
 
 #include "board_projector.h"
+#include "class_results_panel.h"
+#include "class_results_watch.h"
 #include "error_box.h"
 #include "journal_recovery.h"
 #include "journal_screen.h"
@@ -12,6 +14,7 @@
 #include "manual_clock.h"
 #include "patient_read.h"
 #include "qt_translation.h"
+#include "result_file.h"
 #include "result_keeper.h"
 #include "source_texts.h"
 #include "task_dialog.h"
@@ -31,6 +34,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMetaProperty>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -42,6 +46,7 @@
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -629,6 +634,35 @@ TEST_P(TextsFit, TeachersWindowAndProjector)
     f.Btn_save->click();
     QApplication::processEvents();
     f.Btn_showKey->click();
+    // Results in the class folder: a pupil's wrong check, and a file changed
+    // by hand. The files keep verdicts and hints in Russian;
+    // the window shows them in its language.
+    ASSERT_TRUE(window.task());
+    const QString results = dir.filePath(u"Результаты"_s);
+    ASSERT_TRUE(QDir().mkpath(results));
+    audit.ignore(QDir::toNativeSeparators(results));
+    classroom::ResultFile file;
+    file.code = window.task()->code;
+    file.variant = 1;
+    file.pupil = u"Ivanov Petr"_s;
+    file.form = u"9B"_s;
+    // d = 2, k = 1: the line of variant 1, 447 nm, lies at 1,12 cm, not 2,50.
+    file.checks = {{QDateTime(QDate(2026, 12, 9), QTime(10, 0)), u"2"_s, 1, u"2,50"_s, u"500"_s, u"Неверно !"_s,
+        u"визир не на линии"_s}};
+    QFile ivanov(results + u"/ivanov.gratinglab-result"_s);
+    ASSERT_TRUE(ivanov.open(QIODevice::WriteOnly) && ivanov.write(classroom::resultFileBytes(file)) > 0);
+    ivanov.close();
+    file.variant = 2;
+    file.pupil = u"Petrova Anna"_s;
+    QFile petrova(results + u"/petrova.gratinglab-result"_s);
+    ASSERT_TRUE(petrova.open(QIODevice::WriteOnly)
+        && petrova.write(classroom::resultFileBytes(file).replace("\"500\"", "\"501\"")) > 0);
+    petrova.close();
+    clock.advance(classroom::ClassResultsWatch::kRescanMs);
+    QApplication::processEvents();
+    auto *misfits = window.results().findChild<QListWidget *>(u"Lst_misfits"_s);
+    ASSERT_TRUE(misfits);
+    ASSERT_TRUE(misfits && misfits->count() == 1);
     for (int tab = 0; tab < f.Tabs->count(); ++tab) {
         f.Tabs->setCurrentIndex(tab);
         QApplication::processEvents();
