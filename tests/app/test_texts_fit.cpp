@@ -46,10 +46,10 @@
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -103,9 +103,8 @@ QRect inkOf(const QLabel *label, const QRect &room, const QString &text, int fla
     return ink;
 }
 
-// The horizontal span of the window the widget's ancestors leave visible,
-// in the widget's own coordinates: a caption running past a parent's edge is
-// cut there.
+// The part of the widget its ancestors leave visible, in its own
+// coordinates: a caption running past a parent's edge is cut there.
 QRect unclipped(const QWidget *w)
 {
     QRect clip = w->rect();
