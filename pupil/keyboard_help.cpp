@@ -11,9 +11,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-const std::vector<KeyHelp> &keyboardHelp()
+std::vector<KeyHelp> keyboardHelp()
 {
-    static const std::vector<KeyHelp> help{
+    // Not kept: the texts follow the translator installed when asked.
+    return {
         {u"Tab, Shift+Tab"_s, PupilText::tr("перейти к следующему или предыдущему элементу окна")},
         {PupilText::tr("Пробел"), PupilText::tr("нажать выбранную кнопку")},
         {u"Ctrl+↑, Ctrl+↓"_s,
@@ -34,7 +35,6 @@ const std::vector<KeyHelp> &keyboardHelp()
         {u"Ctrl+O"_s, PupilText::tr("открыть файл контрольного задания, как «Открыть задание…» на заставке")},
         {u"F1"_s, PupilText::tr("открыть эту справку; Esc закрывает её")},
     };
-    return help;
 }
 
 KeyboardHelpDialog::KeyboardHelpDialog(QWidget *parent) : QDialog(parent)

@@ -10,7 +10,7 @@ struct KeyHelp {
     QString keys;
     QString action;
 };
-const std::vector<KeyHelp> &keyboardHelp();
+std::vector<KeyHelp> keyboardHelp();
 
 // The dialog «Управление с клавиатуры»: the list of keys and a close button.
 class KeyboardHelpDialog : public QDialog {

@@ -68,8 +68,10 @@ void SourceLook::show()
         f.Cmb_source->setCurrentIndex(int(source));
     // A task's lamp is the task's; the strip and its neighbours are the task look's.
     if (s.task()) {
-        setShown(f.Lbl_source, false);
-        setShown(f.Cmb_source, false);
+        // A lamp chosen before the task was opened leaves nothing behind.
+        for (QWidget *w : {static_cast<QWidget *>(f.Lbl_source), static_cast<QWidget *>(f.Cmb_source),
+                 static_cast<QWidget *>(f.Lbl_source_lamp), static_cast<QWidget *>(f.Lbl_source_hint)})
+            setShown(w, false);
         // The distance field is the cursor's read-out, as with a lamp.
         setShown(f.Lbl_cursor, false);
         announceCursor();

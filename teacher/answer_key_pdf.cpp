@@ -1,5 +1,6 @@
 #include "answer_key_pdf.h"
 
+#include "task_texts.h"
 #include "teacher_texts.h"
 
 #include <QBuffer>
@@ -53,7 +54,7 @@ std::vector<QString> cells(const classroom::KeyRow &row, bool withNames)
     std::vector<QString> c{QString::number(row.variant)};
     if (withNames)
         c.push_back(row.pupil);
-    c.insert(c.end(), {QString::number(row.line.nm), row.line.element.toString(), row.line.symbol.toString()});
+    c.insert(c.end(), {QString::number(row.line.nm), bench::elementName(row.line), row.line.symbol.toString()});
     return c;
 }
 

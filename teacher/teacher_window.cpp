@@ -11,6 +11,7 @@
 #include "save_file.h"
 #include "task_code.h"
 #include "task_files.h"
+#include "task_texts.h"
 #include "teacher_texts.h"
 #include "ui_teacher_window.h"
 
@@ -197,7 +198,7 @@ void TeacherWindow::showKey(bool shown)
     for (int r = 0; r < int(rows.size()); ++r) {
         const classroom::KeyRow &row = rows[size_t(r)];
         const QStringList cells{QString::number(row.variant), row.pupil, QString::number(row.line.nm),
-            row.line.element.toString(), row.line.symbol.toString()};
+            bench::elementName(row.line), row.line.symbol.toString()};
         for (int c = 0; c < cells.size(); ++c)
             f.Tbl_key->setItem(r, c, new QTableWidgetItem(cells[c]));
     }

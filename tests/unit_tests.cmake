@@ -174,6 +174,9 @@ endforeach()
 gl_test_executable(test_teacher_window SOURCES app/window_fixture.h teacher/test_teacher_window.cpp
                    LIBS gl_app_test_main)
 target_include_directories(test_teacher_window PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/classroom)
+# Every screen, dialog and box in each language of the interface: captions
+# fit their controls, and English shows no Cyrillic.
+gl_test_executable(test_texts_fit SOURCES app/window_fixture.h app/test_texts_fit.cpp LIBS gl_app_test_main)
 # Qt's own texts in Russian and ours through the translator ride along with the
 # main window's tests, the forms' geometry against the bench's numbers with the screens'.
 target_sources(test_main_window PRIVATE app/test_qt_russian.cpp app/test_translated_texts.cpp)

@@ -297,4 +297,25 @@ TEST_F(TaskCli, AStartWithoutTheNewOptionsDrawsTheDocumentedScreens)
     }
 }
 
+// LANGUAGE=en on a Russian locale: every screen, the teacher's window too,
+// is drawn in English (no longer the documented Russian picture).
+TEST_F(TaskCli, EveryScreenIsDrawnInEnglish)
+{
+    write("9b.gratinglab-teacher", kTeacherFile);
+    for (const char *screen : {"title", "procedure", "experiment", "journal", "teacher"}) {
+        const QString out = path("screen.png");
+        QStringList arguments{u"--screenshot"_s, out, u"--screen"_s, QString::fromUtf8(screen)};
+        if (qstrcmp(screen, "teacher") == 0)
+            arguments << path("9b.gratinglab-teacher");
+        const ProgramRun run = runProgram(arguments, u"ru_RU.UTF-8"_s, {u"LANGUAGE=en"_s});
+        ASSERT_EQ(run.status, 0) << screen << ": " << run.err.toStdString();
+        const QImage shot = QImage(out).convertToFormat(QImage::Format_RGB32);
+        const QImage russian = QImage(
+            QStringLiteral(GL_SOURCE_DIR "/docs/screen-%1.png").arg(QString::fromUtf8(screen)))
+                                   .convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(shot.isNull() || russian.isNull()) << screen;
+        EXPECT_NE(shot, russian) << screen;
+    }
+}
+
 } // namespace

@@ -50,3 +50,11 @@ wait "${pids[-1]}" 2>/dev/null || true
 start_program env LC_ALL=ru_RU.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_DATA_HOME="$work/task-data" \
     "$bin" --task 9Б --variant 6 --pupil "Иванов Пётр"
 scenario --task
+kill "${pids[-1]}"
+wait "${pids[-1]}" 2>/dev/null || true
+
+# The English interface, chosen by LANGUAGE on a Russian locale: the tree a
+# screen reader gets holds no Russian.
+start_program env LC_ALL=ru_RU.UTF-8 LANGUAGE=en QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_DATA_HOME="$work/en-data" \
+    "$bin"
+scenario --english
