@@ -7,6 +7,9 @@
 #include <qt_windows.h>
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <algorithm>
 #include <cstdio>
 #endif
@@ -48,6 +51,10 @@ void useParentConsole()
             freopen_s(&ignored, "CONOUT$", "w", stderr);
     }
     SetConsoleOutputCP(CP_UTF8);
+    // What is printed is data too (the answer key, the class table): the
+    // same bytes as on Linux, with no carriage returns added.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
 }
 

@@ -13,7 +13,7 @@ QStringList programArguments(int argc, char **argv);
 // A Windows program of the GUI subsystem starts without a console, so
 // --help or an error message would go nowhere. When the program was started
 // from a console, its output goes there, in UTF-8; output already redirected
-// to a file or a pipe stays where it is.
+// to a file or a pipe stays where it is. Lines end as on Linux.
 void useParentConsole();
 
 // The environment the interface language is chosen from. Windows sets none

@@ -85,12 +85,32 @@ bool isDecimalDigit(QChar c)
 }
 
 // The C library's number conversions follow LC_NUMERIC, which QCoreApplication
-// sets from the user's environment; ours must not.
-locale_t cLocale()
-{
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return c;
-}
+// sets from the user's environment on Unix; ours must not. (On Windows Qt
+// leaves the C library in its "C" locale.) Held for the length of a scope.
+class CNumbers {
+public:
+#ifdef Q_OS_WIN
+    CNumbers() = default;
+#else
+    CNumbers() : previous_(uselocale(cLocale()))
+    {
+    }
+    ~CNumbers()
+    {
+        uselocale(previous_);
+    }
+    CNumbers(const CNumbers &) = delete;
+    CNumbers &operator=(const CNumbers &) = delete;
+
+private:
+    static locale_t cLocale()
+    {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return c;
+    }
+    locale_t previous_;
+#endif
+};
 
 // |value| as 0.d1d2...d18 x 10^exponent, rounded to 18 significant digits
 // with ties to even (glibc formats exactly in the default rounding mode).
@@ -107,9 +127,10 @@ Decimal toDecimal18(Extended value)
     if (value == 0)
         return d;
     char buffer[64];
-    const locale_t previous = uselocale(cLocale());
-    std::snprintf(buffer, sizeof buffer, "%.17Le", std::fabs(value));
-    uselocale(previous);
+    {
+        const CNumbers c;
+        std::snprintf(buffer, sizeof buffer, "%.17Le", std::fabs(value));
+    }
     // "d.ddddddddddddddddde+XX"
     const char *p = buffer;
     for (; *p != 'e' && *p != '\0'; ++p) {
@@ -369,7 +390,8 @@ Extended StrToFloat(const QString &text, const NumberFormat &format)
             magnitude = HUGE_VALL;
         } else if (scale >= -5000) {
             const std::string normalised = "0." + digits.substr(firstNonZero) + 'e' + std::to_string(scale);
-            magnitude = strtold_l(normalised.c_str(), nullptr, cLocale());
+            const CNumbers c;
+            magnitude = std::strtold(normalised.c_str(), nullptr);
         }
     }
     return negative ? -magnitude : magnitude;

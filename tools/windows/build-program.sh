@@ -22,11 +22,14 @@ nice cmake --build "$out/build" --target gratinglab
 program="$out/gratinglab"
 rm -rf "$program"
 mkdir -p "$program/platforms" "$program/styles" "$program/translations" "$program/fonts"
-cp "$out/build/app/gratinglab.exe" "$out/build/app/gratinglab.ico" "$program/"
+# qt_standard_project_setup() puts Windows programs at the top of the build,
+# beside the DLLs they would load there.
+cp "$out/build/gratinglab.exe" "$out/build/app/gratinglab.ico" "$program/"
 for lib in Core Gui Widgets PrintSupport; do
   cp "$qt/bin/Qt6$lib.dll" "$program/"
 done
-cp "$qt/plugins/platforms/qwindows.dll" "$program/platforms/"
+# The window-less modes (render, answer key, screenshots) draw off screen.
+cp "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/platforms/qoffscreen.dll" "$program/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$program/styles/"
 gcc_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 cp "$gcc_dir/libstdc++-6.dll" "$gcc_dir/libgcc_s_seh-1.dll" "$program/"

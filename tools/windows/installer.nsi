@@ -48,6 +48,7 @@ VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductName" "${TITLE}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileDescription" "${TITLE}: установка"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "GNU GPL 3"
 
 Function .onInit
   !insertmacro MULTIUSER_INIT

@@ -82,8 +82,13 @@ fi
 # --new-task under Wine; both programs read what it wrote, and give the same
 # answer key and class report for it, byte for byte.
 mkdir -p "$work/class"
-win --new-task "$(winpath "$work/t.gratinglab-teacher")" --class-folder "$(winpath "$work/class")" \
-  --pupils 3 --title "Проверка" >"$work/new-task.txt" 2>&1 || fail "--new-task under Wine"
+printf 'Иванова Анна\nPetrenko Taras\nСейітов Абай;12\n' >"$work/pupils.txt"
+if win --new-task "$(winpath "$work/t.gratinglab-teacher")" --class-folder "$(winpath "$work/class")" \
+  --pupils "$(winpath "$work/pupils.txt")" --title "Проверка" --class 9Б >"$work/new-task.txt" 2>&1; then
+  pass "--new-task writes the teacher's and the pupils' files"
+else
+  fail "--new-task under Wine"; cat "$work/new-task.txt" >&2
+fi
 for run in linux wine; do
   teacher="$work/t.gratinglab-teacher"
   if [ $run = linux ]; then
@@ -134,7 +139,7 @@ if wine "$installed/gratinglab.exe" --version >"$work/version.txt" 2>&1 && grep 
 else
   fail "the installed program"; cat "$work/version.txt" >&2
 fi
-pupil_data="$WINEPREFIX/drive_c/users/$USER/AppData/Local/gratinglab"
+pupil_data="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/gratinglab"
 mkdir -p "$pupil_data" && echo keep >"$pupil_data/keep.txt"
 # The uninstaller copies itself away and returns at once: wait for it.
 wine "$installed/uninstall.exe" /S
