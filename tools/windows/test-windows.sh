@@ -118,6 +118,13 @@ for screen in title procedure experiment journal; do
   fi
 done
 
+if win --screenshot "$(winpath "$root/docs/windows-teacher.png")" --screen teacher \
+  "$(winpath "$work/t.gratinglab-teacher")" >/dev/null 2>&1; then
+  pass "screenshot of the teacher's window with the task above: docs/windows-teacher.png"
+else
+  fail "screenshot of the teacher's window"
+fi
+
 # The installer, silently: install, run, uninstall, the pupils' data kept.
 wine "$setup" /S
 installed="$WINEPREFIX/drive_c/Program Files/gratinglab"
