@@ -125,12 +125,33 @@ else
   fail "screenshot of the teacher's window"
 fi
 
+# The pupil's window itself, on Windows' own platform: it takes the journal's
+# recovery lock in the local application folder. A start is waited for
+# (polled, generously), never timed.
+local_data="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/gratinglab"
+rm -rf "$local_data"
+wine "$program/gratinglab.exe" >/dev/null 2>&1 &
+window=$!
+for _ in $(seq 120); do
+  [ -e "$local_data/journal-recovery.lock" ] && break
+  sleep 0.5
+done
+if [ -e "$local_data/journal-recovery.lock" ]; then
+  pass "the pupil's window starts and keeps its recovery copy in %LOCALAPPDATA%\\gratinglab"
+else
+  fail "the pupil's window: no recovery lock in $local_data"
+fi
+kill "$window" 2>/dev/null || true
+wineserver -k 2>/dev/null || true
+wait "$window" 2>/dev/null || true
+
 # The installer, silently: install, run, uninstall, the pupils' data kept.
 wine "$setup" /S
 installed="$WINEPREFIX/drive_c/Program Files/gratinglab"
 if [ -f "$installed/gratinglab.exe" ] &&
    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\gratinglab' >/dev/null 2>&1 &&
-   wine reg query 'HKLM\Software\Classes\.gratinglab-task' >/dev/null 2>&1; then
+   wine reg query 'HKLM\Software\Classes\.gratinglab-task' >/dev/null 2>&1 &&
+   wine reg query 'HKLM\Software\Classes\gratinglab.teacher\shell\open\command' 2>/dev/null | grep -q -- '--teacher'; then
   pass "setup.exe /S installs the program, its uninstall key and its file types"
 else
   fail "setup.exe /S"
