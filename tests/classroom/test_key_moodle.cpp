@@ -169,6 +169,9 @@ TEST(MoodleQuiz, ToleranceIsTheWidestAnswerTheBenchAccepts)
                     // The read-out is rounded to 0,01 cm: the formula takes it as shown.
                     const double computed = 200 * d * QString(distance).replace(u',', u'.').toDouble() / k;
                     for (int answer = int(computed) - 4; answer <= int(computed) + 4; ++answer) {
+                        // Only an answer farther off than the widest so far can widen it.
+                        if (std::abs(answer - nm) <= widest)
+                            continue;
                         const bench::TaskReadouts shown{session.text(bench::TextField::Grating), distance, k};
                         if (bench::judgeTaskAnswer(QString::number(answer), shown, nm, bench::NumberFormat{}).right)
                             widest = std::max(widest, std::abs(answer - nm));
