@@ -52,9 +52,13 @@ void useParentConsole()
     }
     SetConsoleOutputCP(CP_UTF8);
     // What is printed is data too (the answer key, the class table): the
-    // same bytes as on Linux, with no carriage returns added.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
+    // same bytes as on Linux, with no carriage returns added. A program
+    // started from Explorer has no streams at all (descriptor -2), and the C
+    // library may end a program that passes it a bad descriptor.
+    for (FILE *stream : {stdout, stderr}) {
+        if (const int fd = _fileno(stream); fd >= 0)
+            _setmode(fd, _O_BINARY);
+    }
 #endif
 }
 
