@@ -16,6 +16,16 @@ namespace {
 // (J. E. Sansonetti and W. C. Martin, J. Phys. Chem. Ref. Data 34, 1559
 // (2005); NIST Standard Reference Database 108) and the Atomic Spectra
 // Database. Wavelengths in tenths of a nanometre.
+//
+// NIST warns that relative intensities are qualitative, depend on the source
+// and are mostly not corrected for the detector's spectral sensitivity; they
+// have meaning only within one spectrum. Against an ASD line export (2016)
+// cadmium's lines and 17 of neon's agree. ASD takes neon's 540.1 (20000),
+// 717.4 and 724.5 (77000) from other observations: with them the green line
+// would be neon's brightest to the eye, which no neon tube shows, so the
+// Handbook's values stand. ASD has mercury on an older scale (404.7 and 435.8
+// both 12000, 546.1 6000); either scale makes 546.1 the brightest to the eye
+// and the glow bluish white.
 constexpr SpectrumLine kMercury[] = {{4047, 1800}, {4078, 150}, {4358, 4000}, {4916, 80}, {5461, 1100}, {5770, 240},
     {5791, 280}};
 constexpr SpectrumLine kSodium[] = {{5890, 80000}, {5896, 40000}};

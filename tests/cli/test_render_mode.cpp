@@ -127,9 +127,9 @@ TEST_P(LampGlow, RaysAndCentralMaximumHaveTheLampsColour)
     EXPECT_EQ(glow.value(), 255); // normalised to the brightest channel
 }
 
-// NIST's relative intensities put helium at a rose-pink, on the pink side of
-// peach, and sodium's D lines at the orange edge of yellow (sRGB has no
-// purer yellow of 589 nm).
+// Helium's range is the one real tubes are described in, pale pink to peach;
+// NIST's relative intensities give its pink end. Sodium's D lines sit at the
+// orange edge of yellow (sRGB has no purer yellow of 589 nm).
 INSTANTIATE_TEST_SUITE_P(Lamps, LampGlow,
     ::testing::Values(GlowCase{"HydrogenPinkMagenta", "h", 275, 330, 1.0},
         GlowCase{"HeliumPinkToPeach", "he", 330, 40, 0.5}, GlowCase{"NeonOrangeRed", "ne", 5, 25, 1.0},
