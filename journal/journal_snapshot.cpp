@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QTime>
 
+#include <cmath>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace journal {
@@ -53,10 +55,13 @@ public:
     qint64 integer(const QJsonObject &o, const QString &key, qint64 min, qint64 max)
     {
         const QJsonValue v = o.value(key);
-        const double d = v.toDouble(-1e300);
-        if (!v.isDouble() || d != double(qint64(d)) || d < double(min) || d > double(max))
+        const double d = v.toDouble();
+        // In range before the cast: a double beyond qint64 has no conversion.
+        if (!v.isDouble() || !(d >= double(min) && d <= double(max)) || d != std::trunc(d)) {
             fail(damagedField(key));
-        return v.isDouble() ? qint64(v.toDouble()) : 0;
+            return 0;
+        }
+        return qint64(d);
     }
 
     bool flag(const QJsonObject &o, const QString &key)
@@ -90,6 +95,11 @@ QJsonObject rowJson(const JournalRow &row, bool inTask)
         o.insert(u"wavelength"_s, row.set.wavelength);
         o.insert(u"line"_s, row.set.line);
     }
+    if (const auto &s = row.source) {
+        o.insert(u"source"_s,
+            QJsonObject{{u"name"_s, s->source}, {u"symbol"_s, s->symbol}, {u"cursor_y"_s, s->cursorY},
+                {u"typed_order"_s, s->typedOrder}});
+    }
     return o;
 }
 
@@ -114,6 +124,15 @@ JournalRow readRow(Reader &r, const QJsonObject &o, const std::optional<TaskProg
         row.computedTenths = negative ? -value.value_or(0) : value.value_or(0);
     } else if (!tenths.isNull()) {
         r.fail(damagedField(u"computed_tenths"_s));
+    }
+    // Absent in a check made with the slider's one wavelength.
+    if (o.contains(u"source"_s)) {
+        const QJsonValue v = o.value(u"source"_s);
+        if (!v.isObject())
+            r.fail(damagedField(u"source"_s));
+        const QJsonObject s = v.toObject();
+        row.source = SourceRecord{r.text(s, u"name"_s), r.text(s, u"symbol"_s), r.text(s, u"cursor_y"_s),
+            r.text(s, u"typed_order"_s)};
     }
     if (task) {
         const bench::LampLine &line = task->task.lampLine();

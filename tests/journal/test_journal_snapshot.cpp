@@ -29,6 +29,8 @@ TEST(JournalSnapshot, ReadsBackWhatWasWrittenInTheExerciseAndInATask)
     journal::JournalSnapshot plain;
     plain.pupil = {u"Петров"_s, u"9Б"_s, QString(), QString()};
     plain.rows = {row("590", true, 5900), row("«x»\t\"", false, std::nullopt), row("-1", false, -12)};
+    // A check with a lamp keeps what lit the bench and the order as typed.
+    plain.rows[2].source = journal::SourceRecord{u"Лампа: ртутная"_s, u"Hg"_s, u"-2,35"_s, u" +2"_s};
     const auto back = journal::readSnapshot(journal::snapshotJson(plain));
     ASSERT_TRUE(std::holds_alternative<journal::JournalSnapshot>(back)) << std::get<QString>(back).toStdString();
     const auto &p = std::get<journal::JournalSnapshot>(back);
@@ -42,6 +44,12 @@ TEST(JournalSnapshot, ReadsBackWhatWasWrittenInTheExerciseAndInATask)
     EXPECT_FALSE(p.rows[1].computedTenths.has_value());
     EXPECT_EQ(p.rows[2].computedTenths, -12);
     EXPECT_EQ(p.rows[0].set.wavelength, u"589"_s);
+    EXPECT_FALSE(p.rows[0].source.has_value());
+    ASSERT_TRUE(p.rows[2].source.has_value());
+    EXPECT_EQ(p.rows[2].source->source, u"Лампа: ртутная"_s);
+    EXPECT_EQ(p.rows[2].source->symbol, u"Hg"_s);
+    EXPECT_EQ(p.rows[2].source->cursorY, u"-2,35"_s);
+    EXPECT_EQ(p.rows[2].source->typedOrder, u" +2"_s);
     EXPECT_FALSE(p.task.has_value());
 
     // In a task the file never holds the lamp's line, nor the wavelength
@@ -96,6 +104,16 @@ INSTANTIATE_TEST_SUITE_P(Files, JournalSnapshotRefuses,
                 + R"("rows":[{"time":"10:00:00.000","grating":"1","order":9,"distance":"1","answer":"",)"
                   R"("right":false,"computed_tenths":null,"wavelength":"500","line":"500"}]})",
             u"поле «order» повреждено"_s},
+        Damaged{"OrderBeyondAnyInteger",
+            kHead
+                + R"("rows":[{"time":"10:00:00.000","grating":"1","order":1e300,"distance":"1","answer":"",)"
+                  R"("right":false,"computed_tenths":null,"wavelength":"500","line":"500"}]})",
+            u"поле «order» повреждено"_s},
+        Damaged{"SourceNotAnObject",
+            kHead
+                + R"("rows":[{"time":"10:00:00.000","grating":"1","order":1,"distance":"1","answer":"",)"
+                  R"("right":false,"computed_tenths":null,"wavelength":"500","line":"500","source":"Hg"}]})",
+            u"поле «source» повреждено"_s},
         Damaged{"TenthsNotDigits",
             kHead
                 + R"("rows":[{"time":"10:00:00.000","grating":"1","order":1,"distance":"1","answer":"",)"
