@@ -17,16 +17,16 @@ keep=${3:-}
 [[ "$seconds" =~ ^[0-9]+$ ]] || { echo "seconds must be a whole number, not '$seconds'" >&2; exit 2; }
 [ -z "$keep" ] || [ "$keep" = --keep ] || { echo "unknown option '$keep'" >&2; exit 2; }
 targets=(fuzz_str_to_int fuzz_str_to_float fuzz_formatters fuzz_task_file fuzz_teacher_file fuzz_pupil_list
-         fuzz_result_file)
+         fuzz_result_file fuzz_journal_file)
 
 cxx=${FUZZ_CXX:-clang++}
 mkdir -p "$out/obj"
-read -r -a qt_cflags <<<"$(pkg-config --cflags Qt6Core)"
-read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
+read -r -a qt_cflags <<<"$(pkg-config --cflags Qt6Core Qt6Gui)"
+read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core Qt6Gui)"
 flags=(-std=c++20 -O1 -g -fPIC -Wall -Wextra -Werror
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -DQT_NO_CAST_FROM_ASCII -DQT_NO_CAST_TO_ASCII
-       -I"$root/bench" -I"$root/classroom" -I"$root/tests/bench" -DGRATINGLAB_VERSION='"fuzz"' "${qt_cflags[@]}")
+       -I"$root/bench" -I"$root/classroom" -I"$root/journal" -I"$root/tests/bench" -DGRATINGLAB_VERSION='"fuzz"' "${qt_cflags[@]}")
 
 echo "== building fuzz targets into $out"
 objects=()
@@ -34,7 +34,10 @@ for src in bench/extended.cpp bench/number_text.cpp bench/quantities.cpp tests/b
            bench/task_code.cpp classroom/text_fields.cpp classroom/file_read.cpp classroom/task_files.cpp \
            classroom/pupil_list.cpp bench/answer_check.cpp bench/task_check.cpp bench/task_texts.cpp \
            classroom/result_file.cpp classroom/result_judging.cpp classroom/mark_rule.cpp classroom/result_scan.cpp \
-           classroom/result_cache.cpp classroom/class_results.cpp classroom/class_results_texts.cpp; do
+           classroom/result_cache.cpp classroom/class_results.cpp classroom/class_results_texts.cpp \
+           classroom/system_reason.cpp bench/source_check.cpp bench/source_texts.cpp bench/measuring_cursor.cpp \
+           bench/scale_rule.cpp bench/lamp_spectra.cpp bench/colorimetry.cpp bench/light_source.cpp \
+           journal/journal_snapshot.cpp; do
   obj="$out/obj/$(basename "$src" .cpp).o"
   # Only the fuzzer's coverage hooks and sanitizers, no libFuzzer main.
   "$cxx" "${flags[@]/-fsanitize=fuzzer,/-fsanitize=fuzzer-no-link,}" -c "$root/$src" -o "$obj"
@@ -64,7 +67,7 @@ for t in "${targets[@]}"; do
     work="$out/corpus/$name"
     rm -rf "$work" && mkdir -p "$work"
     # Number texts are short; the classroom's files need room for a list.
-    case $t in fuzz_task_file|fuzz_teacher_file|fuzz_pupil_list|fuzz_result_file) max_len=4096 ;; *) max_len=128 ;; esac
+    case $t in fuzz_task_file|fuzz_teacher_file|fuzz_pupil_list|fuzz_result_file|fuzz_journal_file) max_len=4096 ;; *) max_len=128 ;; esac
     run=("$out/$t" "$work" "$kept" -max_total_time="$seconds" -max_len=$max_len "${common[@]}")
   fi
   if "${run[@]}" >"$log" 2>&1; then
