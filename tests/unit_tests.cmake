@@ -145,14 +145,14 @@ gl_add_qt_test(test_journal_report SOURCES journal/test_journal_report.cpp LIBS 
 gl_add_qt_test(test_artwork SOURCES assets/test_artwork.cpp LIBS gl_assets)
 
 # The fuzz targets' kept inputs, each run once (the number texts against the
-# slow reference parsers; the classroom's files and class list read, written
-# and read back), in the sanitizer build from the libraries it has built.
+# slow reference parsers; the classroom's files, class list and the journal's
+# recovery copy read, written and read back), in the sanitizer build from the libraries it has built.
 # "make fuzz" builds the same targets with clang and libFuzzer to search for
 # new inputs.
 if(GL_SANITIZE)
-    foreach(target str_to_int str_to_float formatters task_file teacher_file pupil_list result_file)
+    foreach(target str_to_int str_to_float formatters task_file teacher_file pupil_list result_file journal_file)
         add_executable(replay_${target} fuzz/fuzz_${target}.cpp fuzz/replay_main.cpp)
-        target_link_libraries(replay_${target} PRIVATE gl_decimal_reference gl_classroom)
+        target_link_libraries(replay_${target} PRIVATE gl_decimal_reference gl_classroom gl_journal)
         add_test(NAME fuzz_replay_${target}
             COMMAND replay_${target} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${target})
     endforeach()
